@@ -1,0 +1,11 @@
+// The Help window: the shortcuts in the active language.
+#pragma once
+
+#include "win32_win.h"
+
+struct App;
+
+LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Opens the Help window, or closes it when it is open.
+void toggle_help(App& app);

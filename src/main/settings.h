@@ -1,0 +1,36 @@
+// The user's preferences as kept in settings.ini: the text form, parsed and written here without
+// touching the file system (settings_win.cpp reads and writes the file).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct WindowRect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+    bool operator==(const WindowRect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+struct Settings {
+    double volume = 80;
+    bool mute = false;
+    bool multi_instance = false;
+    bool wheel_invert = true;
+    bool hide_about = false;
+    bool always_on_top = false;
+    bool maximized = false;
+    std::string compress;
+    std::string mpv_options;
+    std::string language;
+    bool window_valid = false;
+    WindowRect window_rect;
+};
+
+// Text that is not valid UTF-8 gives the defaults.
+Settings parse_settings(std::string_view text);
+std::string format_settings(const Settings& settings);
