@@ -1,6 +1,5 @@
 #include "main_window_win.h"
 
-#include <windowsx.h>
 
 #include "../mpv/event_pump_win.h"
 #include "../mpv/playback_win.h"

@@ -1,10 +1,5 @@
 #include "startup_win.h"
 
-#include <commctrl.h>
-#include <dwmapi.h>
-#include <objbase.h>
-#include <shlobj.h>
-
 #include <variant>
 #include <vector>
 
