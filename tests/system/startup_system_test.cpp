@@ -179,3 +179,35 @@ TEST(StartupSystem, FileArgumentReachesLoadfile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Wine takes the system DPI from the user's LogPixels value when a process starts.
+struct SystemDpi {
+    explicit SystemDpi(DWORD dpi) { set(dpi); }
+    ~SystemDpi() { RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels"); }
+    static void set(DWORD dpi) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+    }
+};
+
+TEST(StartupSystem, InitialSizeFollowsTheSystemDpi) {
+    const std::pair<DWORD, SIZE> cases[] = {{144, {1440, 885}}, {120, {1200, 737}}, {96, {960, 590}}};
+    for (const auto& [dpi, size] : cases) {
+        SCOPED_TRACE(dpi);
+        SystemDpi system_dpi(dpi);
+        auto install = Install::make("full");
+        auto running = start(install, L"");
+        const HWND main = running.main_window();
+        ASSERT_NE(main, nullptr);
+        wait_until([&] { return IsWindowVisible(main) != FALSE; });
+        RECT rect{};
+        GetWindowRect(main, &rect);
+        EXPECT_EQ(rect.right - rect.left, size.cx);
+        EXPECT_EQ(rect.bottom - rect.top, size.cy);
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+    }
+}
+
+}  // namespace
