@@ -32,7 +32,8 @@
 //   free  unknown       (a pointer this library never handed out; not released)
 //   event  id                          delivered by mpv_wait_event
 //   event  7  reason                   end of file
-//   event  22  reply_id  name  format  value   property change
+//   event  22  reply_id  name  format  value   property change (value empty for
+//                                      format 0; a bare `raw 22` logs just event 22)
 //   inbox-error  line                  an inbox.txt line that did not parse
 // mpv_wait_event calls that return MPV_EVENT_NONE are not logged.
 //
