@@ -31,6 +31,7 @@ struct Settings {
     WindowRect window_rect;
 };
 
-// Text that is not valid UTF-8 gives the defaults.
+// Text that is not valid UTF-8 gives the defaults; one leading UTF-8 byte-order mark is skipped.
 Settings parse_settings(std::string_view text);
+// Ten lines ended by LF, plus "window=" when the rectangle is valid; the volume as a whole number.
 std::string format_settings(const Settings& settings);
