@@ -1,15 +1,19 @@
 // Keyboard, wheel and timer input of the main window.
 #pragma once
 
+#include "input_bindings.h"
 #include "win32_win.h"
 
 struct App;
+
+// The binding of a key with the modifiers as GetKeyState reports them now.
+KeyBinding current_key_binding(WPARAM key);
 
 // WM_KEYDOWN: true when the key is bound (the window procedure then returns 0).
 bool on_key_down(App& app, WPARAM key);
 // WM_CHAR.
 void on_char(App& app, WPARAM character);
-// WM_MOUSEWHEEL.
+// WM_MOUSEWHEEL: the auto-hide wake-up, then one volume step.
 void on_mouse_wheel(App& app, WPARAM wparam);
 // The I key, the menu item and the Help window's I.
 void toggle_multi_instance(App& app);
@@ -18,5 +22,5 @@ void toggle_multi_instance(App& app);
 void auto_hide_wake_up(App& app);
 // Timer 1.
 void on_auto_hide_timer(App& app);
-// Timer 2, WM_ENDSESSION and close: the resume point while a file plays.
+// Timer 2, WM_ENDSESSION and close: the resume point while a file is loaded.
 void save_resume_point(App& app);

@@ -9,9 +9,11 @@ struct Settings;
 // Bar height for the DPI: 44 pixels at 96 DPI.
 int bar_height(const App& app);
 
-// Places the video window and the control bar for the current mode and client size.
+// Places the video window and the control bar for the current mode and client size, and moves the
+// bar's tooltip rectangles with them.
 void layout_children(App& app);
 
+// Requests that do not change the mode do nothing at all.
 void set_fullscreen(App& app, bool on);
 void set_always_on_top(App& app, bool on);
 

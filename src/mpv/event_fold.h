@@ -1,0 +1,38 @@
+// Folding one event of the player core into the playback state. The Windows pump drains the queue
+// and does the window work (focus, repaint) this asks for; everything else happens here so it can
+// be tested without windows.
+#pragma once
+
+#include <cstdint>
+
+#include "core.h"
+#include "playback_state.h"
+
+// Reply ids of the observed properties, as the core was configured to report them.
+enum ObservedProperty : uint64_t {
+    kObservedTimePos = 1,
+    kObservedDuration = 2,
+    kObservedPause = 3,
+    kObservedVolume = 4,
+    kObservedMute = 5,
+    kObservedEofReached = 6,
+    kObservedSpeed = 7,
+    kObservedSid = 8,
+};
+
+// Where the bar shows a position: its whole second and its step in 1/2000ths of the duration.
+struct PositionMarks {
+    int64_t second = 0;
+    int32_t bar_pos = 0;
+};
+
+PositionMarks position_marks(double position, double duration);
+
+struct EventOutcome {
+    bool stop = false;         // the queue is empty or the core is shutting down
+    bool file_loaded = false;  // a file has just loaded: the main window may take the focus
+    bool repaint = false;      // the control bar shows something that changed
+};
+
+// Shows the load-failure and resume messages through core.
+EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event& event);

@@ -1,0 +1,554 @@
+// A stand-in libmpv-2.dll for black-box tests of the player under Wine. It logs
+// every call it receives, answers property reads from a file the test controls,
+// and delivers events the test appends to another file, calling the wake-up
+// callback from its own thread the way libmpv does.
+//
+// Directory: the environment variable TARNWICK_FAKE_DIR (a Windows path), read
+// again on every call. When it is unset or empty nothing is logged, every
+// property is unavailable and every command succeeds.
+//
+// calls.log — one line per call, appended and closed at once (so it can be read
+// or deleted while the player runs), UTF-8, fields separated by TAB. The first
+// field is the function name without "mpv_". Strings are written as passed,
+// except that TAB, CR, LF and backslash become \t \r \n \\ . Formats and ids are
+// the numbers the caller passed.
+//   create
+//   initialize
+//   set_option_string  name  value
+//   command            arg0  arg1 ...
+//   command_async      reply_id  arg0  arg1 ...
+//   command_string     line
+//   set_property_async reply_id  name  format  value
+//       value: flag as the int passed (0/1), double as %.17g (nan, inf, -inf),
+//       int64 in decimal, string as passed; "(null)" for a null pointer,
+//       "?" for formats not modelled here
+//   get_property       name  format
+//   observe_property   reply_id  name  format
+//   set_wakeup_callback
+//   terminate_destroy  outstanding=N
+//       N: strings handed out by mpv_get_property and not yet given to mpv_free
+//   free                (a string this library handed out)
+//   free  null          (mpv_free(NULL), a no-op)
+//   free  unknown       (a pointer this library never handed out; not released)
+//   event  id                          delivered by mpv_wait_event
+//   event  7  reason                   end of file
+//   event  22  reply_id  name  format  value   property change (value empty for
+//                                      format 0; a bare `raw 22` logs just event 22)
+//   inbox-error  line                  an inbox.txt line that did not parse
+// mpv_wait_event calls that return MPV_EVENT_NONE are not logged.
+//
+// properties.txt — read again on every mpv_get_property and mpv_command call.
+//   name TAB value       answer for mpv_get_property; the value may be empty and
+//                        may contain \xNN byte escapes (any other backslash is
+//                        literal); a later line for the same name wins
+//   !status TAB command TAB N   mpv_command whose first argument is `command`
+//                        returns N (default 0)
+//   Lines without a TAB are ignored. A missing name answers
+//   MPV_ERROR_PROPERTY_UNAVAILABLE (-10). STRING (and OSD_STRING) answer a
+//   malloc'd copy to be released with mpv_free; INT64 and DOUBLE must parse
+//   completely (DOUBLE also takes nan, inf, -inf), otherwise
+//   MPV_ERROR_PROPERTY_FORMAT (-9); FLAG is 1 for "yes" or "1", else 0. Other
+//   formats answer -9. mpv_command_string, the async calls, mpv_set_option_string
+//   and mpv_observe_property always return 0.
+//   Replace the file by renaming a complete one into place, so that a read never
+//   sees half of it.
+//
+// inbox.txt — polled every 20 ms by a thread that mpv_set_wakeup_callback starts.
+// It reads from where it stopped (from the start of the file the first time;
+// again from the start if the file shrank) and only takes complete lines ending
+// in LF; CR before LF and empty lines are ignored. Each event is queued and then
+// the wake-up callback is called once.
+//   file-loaded                            MPV_EVENT_FILE_LOADED
+//   end-file  reason                       MPV_EVENT_END_FILE; error is -13 when
+//                                          reason is 4 (error), else 0
+//   property  reply_id  name  format  value   MPV_EVENT_PROPERTY_CHANGE; format is
+//                                          none, flag, double, string or int64
+//                                          (none: data NULL, value omitted or
+//                                          ignored); value as in properties.txt
+//   shutdown                               MPV_EVENT_SHUTDOWN
+//   raw  event_id                          that id, no data, reply id 0
+//   wake  N                                call the callback N times, no event
+//   sleep  ms                              pause before the following lines
+//
+// mpv_set_wakeup_callback also calls the new callback once at once on the
+// caller's thread, as libmpv does, so events queued before it are not missed.
+// mpv_wait_event pops one event; with an empty queue it waits at most `timeout`
+// seconds (0: not at all; negative: until an event arrives) and then returns a
+// MPV_EVENT_NONE record. A returned record and its data stay valid until the next
+// mpv_wait_event call on that handle.
+//
+// Build variants (one DLL each): FAKE_MPV_NO_MPV_FREE leaves mpv_free out of
+// the exports, FAKE_MPV_CREATE_NULL makes mpv_create return NULL and
+// FAKE_MPV_INIT_FAILS makes mpv_initialize return -5.
+#include "fake_protocol.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unordered_set>
+
+using namespace fake_mpv;
+
+struct mpv_handle {
+    std::mutex mutex;
+    std::condition_variable event_ready;
+    std::condition_variable stop_requested;
+    bool stopping = false;
+    std::deque<QueuedEvent> queue;
+    void (*wakeup)(void*) = nullptr;
+    void* wakeup_data = nullptr;
+    std::thread poller;
+
+    // The record mpv_wait_event returned last, with everything it points to.
+    QueuedEvent current;
+    mpv_event current_event{};
+    mpv_event_end_file current_end_file{};
+    mpv_event_property current_property{};
+    char* current_text = nullptr;
+};
+
+namespace {
+
+// mpv_free gets no handle, so the strings handed out and the log lock are
+// process-wide, like libmpv's allocator.
+struct ModuleState {
+    std::mutex log_mutex;
+    std::mutex strings_mutex;
+    std::unordered_set<void*> strings;
+};
+
+ModuleState& module_state() {
+    static ModuleState state;
+    return state;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (valid()) CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+std::optional<std::wstring> fake_dir() {
+    DWORD size = GetEnvironmentVariableW(L"TARNWICK_FAKE_DIR", nullptr, 0);
+    if (size <= 1) return std::nullopt;
+    std::wstring dir(size, L'\0');
+    DWORD length = GetEnvironmentVariableW(L"TARNWICK_FAKE_DIR", dir.data(), size);
+    if (length == 0 || length >= size) return std::nullopt;
+    dir.resize(length);
+    return dir;
+}
+
+std::wstring path_in(std::wstring dir, const wchar_t* name) {
+    if (dir.back() != L'\\' && dir.back() != L'/') dir += L'\\';
+    return dir + name;
+}
+
+// The test may hold a file open while it rewrites it; a sharing violation is
+// waited out for up to half a second instead of being taken as "no file".
+HANDLE open_shared(const std::wstring& path, DWORD access, DWORD disposition) {
+    for (int attempt = 0;; ++attempt) {
+        HANDLE handle = CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION || attempt == 50) {
+            return handle;
+        }
+        Sleep(10);
+    }
+}
+
+bool read_all(HANDLE file, std::string& out, size_t size) {
+    out.resize(size);
+    size_t done = 0;
+    while (done < size) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - done, 1 << 20));
+        DWORD got = 0;
+        if (!ReadFile(file, out.data() + done, chunk, &got, nullptr) || got == 0) break;
+        done += got;
+    }
+    out.resize(done);
+    return done == size;
+}
+
+std::optional<std::string> read_file(const std::wstring& path) {
+    FileHandle file(open_shared(path, GENERIC_READ, OPEN_EXISTING));
+    if (!file.valid()) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
+    std::string content;
+    read_all(file.get(), content, static_cast<size_t>(size.QuadPart));
+    return content;
+}
+
+void write_log(std::string line) {
+    std::optional<std::wstring> dir = fake_dir();
+    if (!dir) return;
+    line += '\n';
+    std::lock_guard<std::mutex> lock(module_state().log_mutex);
+    FileHandle file(open_shared(path_in(*dir, L"calls.log"), FILE_APPEND_DATA, OPEN_ALWAYS));
+    if (!file.valid()) return;
+    DWORD written = 0;
+    WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+PropertyFile load_properties() {
+    std::optional<std::wstring> dir = fake_dir();
+    if (!dir) return {};
+    std::optional<std::string> content = read_file(path_in(*dir, L"properties.txt"));
+    return content ? parse_property_file(*content) : PropertyFile{};
+}
+
+std::string join_args(std::string line, const char** args) {
+    for (; args && *args; ++args) line += "\t" + escape_field(*args);
+    return line;
+}
+
+std::string text_or_null(const char* text) { return text ? escape_field(text) : "(null)"; }
+
+mpv_event* present(mpv_handle* handle, QueuedEvent event) {
+    handle->current = std::move(event);
+    const QueuedEvent& current = handle->current;
+    handle->current_event = {};
+    handle->current_event.event_id = current.id;
+    handle->current_event.reply_userdata = current.reply_id;
+    if (current.id == MPV_EVENT_END_FILE) {
+        handle->current_end_file = {};
+        handle->current_end_file.reason = static_cast<mpv_end_file_reason>(current.end_reason);
+        handle->current_end_file.error = current.end_reason == MPV_END_FILE_REASON_ERROR ? MPV_ERROR_LOADING_FAILED : 0;
+        handle->current_event.data = &handle->current_end_file;
+    } else if (current.has_property) {
+        Value& value = handle->current.value;
+        mpv_event_property& property = handle->current_property;
+        property.name = current.property_name.c_str();
+        property.format = value.format;
+        switch (value.format) {
+            case MPV_FORMAT_FLAG: property.data = &value.flag; break;
+            case MPV_FORMAT_INT64: property.data = &value.int64; break;
+            case MPV_FORMAT_DOUBLE: property.data = &value.number; break;
+            case MPV_FORMAT_STRING:
+                handle->current_text = value.text.data();
+                property.data = &handle->current_text;
+                break;
+            default: property.data = nullptr;
+        }
+        handle->current_event.data = &property;
+    }
+    return &handle->current_event;
+}
+
+// Calls the callback outside the handle's lock: the player's callback only posts
+// a message, but a callback that called back into this library must not deadlock.
+void call_wakeup(mpv_handle* handle, int64_t times) {
+    void (*callback)(void*) = nullptr;
+    void* data = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        callback = handle->wakeup;
+        data = handle->wakeup_data;
+    }
+    for (int64_t i = 0; callback && i < times; ++i) callback(data);
+}
+
+// Returns false when the handle is being destroyed.
+bool run_inbox_line(mpv_handle* handle, std::string_view line) {
+    std::optional<InboxLine> parsed = parse_inbox_line(line);
+    if (!parsed) {
+        write_log("inbox-error\t" + escape_field(line));
+        return true;
+    }
+    switch (parsed->kind) {
+        case InboxLine::Kind::event: {
+            {
+                std::lock_guard<std::mutex> lock(handle->mutex);
+                handle->queue.push_back(std::move(parsed->event));
+            }
+            handle->event_ready.notify_all();
+            call_wakeup(handle, 1);
+            return true;
+        }
+        case InboxLine::Kind::wake: call_wakeup(handle, parsed->count); return true;
+        case InboxLine::Kind::sleep: {
+            std::unique_lock<std::mutex> lock(handle->mutex);
+            return !handle->stop_requested.wait_for(lock, std::chrono::milliseconds(parsed->count),
+                                                    [handle] { return handle->stopping; });
+        }
+    }
+    return true;
+}
+
+// Reads the complete lines appended to inbox.txt since `offset` and advances it.
+bool read_inbox(mpv_handle* handle, uint64_t& offset) {
+    std::optional<std::wstring> dir = fake_dir();
+    if (!dir) return true;
+    std::string chunk;
+    {
+        FileHandle file(open_shared(path_in(*dir, L"inbox.txt"), GENERIC_READ, OPEN_EXISTING));
+        if (!file.valid()) return true;
+        LARGE_INTEGER size{};
+        if (!GetFileSizeEx(file.get(), &size)) return true;
+        uint64_t end = static_cast<uint64_t>(size.QuadPart);
+        if (end < offset) offset = 0;
+        if (end == offset) return true;
+        LARGE_INTEGER start{};
+        start.QuadPart = static_cast<LONGLONG>(offset);
+        if (!SetFilePointerEx(file.get(), start, nullptr, FILE_BEGIN)) return true;
+        read_all(file.get(), chunk, static_cast<size_t>(end - offset));
+    }
+    size_t complete = chunk.rfind('\n');
+    if (complete == std::string::npos) return true;
+    offset += complete + 1;
+    std::string_view rest(chunk.data(), complete + 1);
+    while (!rest.empty()) {
+        size_t newline = rest.find('\n');
+        std::string_view line = rest.substr(0, newline);
+        rest.remove_prefix(newline + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty()) continue;
+        if (!run_inbox_line(handle, line)) return false;
+    }
+    return true;
+}
+
+void poll_inbox(mpv_handle* handle) {
+    uint64_t offset = 0;
+    for (;;) {
+        if (!read_inbox(handle, offset)) return;
+        std::unique_lock<std::mutex> lock(handle->mutex);
+        if (handle->stop_requested.wait_for(lock, std::chrono::milliseconds(20),
+                                            [handle] { return handle->stopping; })) {
+            return;
+        }
+    }
+}
+
+// The poller runs this library's code until mpv_terminate_destroy joins it. At
+// process exit Windows ends it before the library is detached, and nothing owns
+// it in a static destructor, so a player that never destroys the handle still
+// exits. Pinning keeps a FreeLibrary from unmapping code the thread is running.
+void pin_module() {
+    HMODULE self = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&poll_inbox), &self);
+}
+
+}  // namespace
+
+unsigned long mpv_client_api_version(void) { return MPV_CLIENT_API_VERSION; }
+
+const char* mpv_error_string(int error) {
+    static const char* const texts[] = {
+        "success",
+        "event queue full",
+        "memory allocation failed",
+        "core not uninitialized",
+        "invalid parameter",
+        "option not found",
+        "unsupported format for accessing option",
+        "error setting option",
+        "property not found",
+        "unsupported format for accessing property",
+        "property unavailable",
+        "error accessing property",
+        "error running command",
+        "loading failed",
+        "audio output initialization failed",
+        "video output initialization failed",
+        "no audio or video data played",
+        "unrecognized file format",
+        "not supported",
+        "operation not implemented",
+        "something happened",
+    };
+    int index = -error;
+    if (index < 0 || index >= static_cast<int>(sizeof texts / sizeof texts[0])) return "unknown error";
+    return texts[index];
+}
+
+void mpv_free_node_contents(mpv_node*) {}
+
+mpv_handle* mpv_create(void) {
+    write_log("create");
+#ifdef FAKE_MPV_CREATE_NULL
+    return nullptr;
+#else
+    return new mpv_handle;
+#endif
+}
+
+int mpv_initialize(mpv_handle*) {
+    write_log("initialize");
+#ifdef FAKE_MPV_INIT_FAILS
+    return MPV_ERROR_OPTION_NOT_FOUND;
+#else
+    return 0;
+#endif
+}
+
+int mpv_set_option_string(mpv_handle*, const char* name, const char* data) {
+    write_log("set_option_string\t" + text_or_null(name) + "\t" + text_or_null(data));
+    return 0;
+}
+
+int mpv_command(mpv_handle*, const char** args) {
+    write_log(join_args("command", args));
+    if (!args || !args[0]) return 0;
+    PropertyFile properties = load_properties();
+    auto status = properties.command_statuses.find(std::string_view(args[0]));
+    return status == properties.command_statuses.end() ? 0 : status->second;
+}
+
+int mpv_command_async(mpv_handle*, uint64_t reply_userdata, const char** args) {
+    write_log(join_args("command_async\t" + std::to_string(reply_userdata), args));
+    return 0;
+}
+
+int mpv_command_string(mpv_handle*, const char* args) {
+    write_log("command_string\t" + text_or_null(args));
+    return 0;
+}
+
+int mpv_set_property_async(mpv_handle*, uint64_t reply_userdata, const char* name, mpv_format format, void* data) {
+    write_log("set_property_async\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
+              std::to_string(static_cast<int>(format)) + "\t" + format_raw_value(format, data));
+    return 0;
+}
+
+int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* data) {
+    write_log("get_property\t" + text_or_null(name) + "\t" + std::to_string(static_cast<int>(format)));
+    if (!name) return MPV_ERROR_INVALID_PARAMETER;
+    PropertyFile properties = load_properties();
+    auto found = properties.values.find(std::string_view(name));
+    if (found == properties.values.end()) return MPV_ERROR_PROPERTY_UNAVAILABLE;
+    if (format == MPV_FORMAT_NONE) return MPV_ERROR_PROPERTY_FORMAT;
+    std::optional<Value> value = parse_value(format, found->second);
+    if (!value) return MPV_ERROR_PROPERTY_FORMAT;
+    if (!data) return MPV_ERROR_INVALID_PARAMETER;
+    switch (format) {
+        case MPV_FORMAT_STRING:
+        case MPV_FORMAT_OSD_STRING: {
+            char* copy = static_cast<char*>(std::malloc(value->text.size() + 1));
+            if (!copy) return MPV_ERROR_NOMEM;
+            std::memcpy(copy, value->text.c_str(), value->text.size() + 1);
+            {
+                ModuleState& state = module_state();
+                std::lock_guard<std::mutex> lock(state.strings_mutex);
+                state.strings.insert(copy);
+            }
+            *static_cast<char**>(data) = copy;
+            return 0;
+        }
+        case MPV_FORMAT_FLAG: *static_cast<int*>(data) = value->flag; return 0;
+        case MPV_FORMAT_INT64: *static_cast<int64_t*>(data) = value->int64; return 0;
+        case MPV_FORMAT_DOUBLE: *static_cast<double*>(data) = value->number; return 0;
+        default: return MPV_ERROR_PROPERTY_FORMAT;
+    }
+}
+
+int mpv_observe_property(mpv_handle*, uint64_t reply_userdata, const char* name, mpv_format format) {
+    write_log("observe_property\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
+              std::to_string(static_cast<int>(format)));
+    return 0;
+}
+
+void mpv_set_wakeup_callback(mpv_handle* handle, void (*cb)(void* d), void* d) {
+    write_log("set_wakeup_callback");
+    if (!handle) return;
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        handle->wakeup = cb;
+        handle->wakeup_data = d;
+        if (!handle->poller.joinable()) {
+            pin_module();
+            handle->poller = std::thread(poll_inbox, handle);
+        }
+    }
+    if (cb) cb(d);
+}
+
+mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
+    if (!handle) {
+        static mpv_event none{};
+        none = {};
+        return &none;
+    }
+    std::unique_lock<std::mutex> lock(handle->mutex);
+    auto ready = [handle] { return !handle->queue.empty() || handle->stopping; };
+    if (timeout > 0) {
+        double micros = std::ceil(std::min(timeout, 1e6) * 1e6);
+        handle->event_ready.wait_for(lock, std::chrono::microseconds(static_cast<int64_t>(micros)), ready);
+    } else if (timeout < 0) {
+        handle->event_ready.wait(lock, ready);
+    }
+    if (handle->queue.empty()) return present(handle, QueuedEvent{});
+    QueuedEvent event = std::move(handle->queue.front());
+    handle->queue.pop_front();
+    mpv_event* record = present(handle, std::move(event));
+    lock.unlock();
+    write_log(event_log_line(handle->current));
+    return record;
+}
+
+void mpv_terminate_destroy(mpv_handle* handle) {
+    bool poller_is_caller = false;
+    if (handle) {
+        {
+            std::lock_guard<std::mutex> lock(handle->mutex);
+            handle->stopping = true;
+        }
+        handle->stop_requested.notify_all();
+        handle->event_ready.notify_all();
+        if (handle->poller.joinable()) {
+            // Called from inside the wake-up callback, the poller cannot join itself.
+            poller_is_caller = handle->poller.get_id() == std::this_thread::get_id();
+            if (poller_is_caller) {
+                handle->poller.detach();
+            } else {
+                handle->poller.join();
+            }
+        }
+    }
+    size_t outstanding = 0;
+    {
+        ModuleState& state = module_state();
+        std::lock_guard<std::mutex> lock(state.strings_mutex);
+        outstanding = state.strings.size();
+    }
+    write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
+    // A poller that destroyed its own handle still reads it on the way out, so
+    // that handle is leaked rather than freed under it.
+    if (!poller_is_caller) delete handle;
+}
+
+#ifndef FAKE_MPV_NO_MPV_FREE
+void mpv_free(void* data) {
+    if (!data) {
+        write_log("free\tnull");
+        return;
+    }
+    bool known = false;
+    {
+        ModuleState& state = module_state();
+        std::lock_guard<std::mutex> lock(state.strings_mutex);
+        known = state.strings.erase(data) > 0;
+    }
+    write_log(known ? "free" : "free\tunknown");
+    if (known) std::free(data);
+}
+#endif

@@ -1,0 +1,67 @@
+// Text side of the fake libmpv: the call-log line format, properties.txt and
+// inbox.txt. No Windows here; fake_libmpv_win.cpp does the files and threads.
+#pragma once
+
+#include <mpv/client.h>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fake_mpv {
+
+// One typed value as libmpv hands it over: the member named by `format` is the live one.
+struct Value {
+    mpv_format format = MPV_FORMAT_NONE;
+    int flag = 0;
+    int64_t int64 = 0;
+    double number = 0.0;
+    std::string text;
+};
+
+// properties.txt after parsing: answers for mpv_get_property and statuses for mpv_command.
+struct PropertyFile {
+    std::map<std::string, std::string, std::less<>> values;
+    std::map<std::string, int, std::less<>> command_statuses;
+};
+
+// An event parsed from inbox.txt, as it will sit in the handle's queue.
+struct QueuedEvent {
+    mpv_event_id id = MPV_EVENT_NONE;
+    uint64_t reply_id = 0;
+    int end_reason = 0;
+    bool has_property = false;  // a property change with name and value, not a bare raw 22
+    std::string property_name;
+    Value value;
+};
+
+struct InboxLine {
+    enum class Kind { event, wake, sleep };
+    Kind kind = Kind::event;
+    QueuedEvent event;
+    int64_t count = 0;  // wake: callback calls; sleep: milliseconds
+};
+
+std::vector<std::string_view> split_tabs(std::string_view line, size_t max_fields);
+std::string escape_field(std::string_view text);
+std::string decode_hex_escapes(std::string_view text);
+
+PropertyFile parse_property_file(std::string_view content);
+
+std::optional<int64_t> parse_int64(std::string_view text);
+std::optional<double> parse_double(std::string_view text);
+int parse_flag(std::string_view text);
+std::optional<Value> parse_value(mpv_format format, std::string_view text);
+std::optional<mpv_format> format_from_name(std::string_view name);
+
+std::string format_value(const Value& value);
+std::string format_raw_value(mpv_format format, const void* data);
+std::string format_double(double number);
+
+std::optional<InboxLine> parse_inbox_line(std::string_view line);
+std::string event_log_line(const QueuedEvent& event);
+
+}  // namespace fake_mpv

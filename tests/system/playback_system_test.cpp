@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "harness_win.h"
+#include "main/wide_win.h"
+
+namespace {
+
+using Line = std::vector<std::string>;
+
+// The show-text requests the program has made so far, as (text, duration).
+std::vector<std::pair<std::string, std::string>> shown(const Install& install) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const auto& call : install.calls_of("command_async"))
+        if (call.size() == 5 && call[2] == "show-text") out.emplace_back(call[3], call[4]);
+    return out;
+}
+
+bool has_shown(const Install& install, const std::string& text, const std::string& duration) {
+    for (const auto& [t, d] : shown(install))
+        if (t == text && d == duration) return true;
+    return false;
+}
+
+struct PlayingFile {
+    Install install = Install::make("full");
+    std::string path;
+    std::optional<Running> running;
+    HWND main = nullptr;
+
+    PlayingFile() {
+        path = narrow(install.appdata) + "\\Mes vid\xC3\xA9os\\film.mkv";
+        std::filesystem::create_directories(std::filesystem::path(wide(path)).parent_path());
+        running.emplace(start(install, L"\"" + wide(path) + L"\""));
+        main = running->main_window();
+    }
+    ~PlayingFile() {
+        if (!main) return;
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        running->wait_exit();
+    }
+};
+
+TEST(PlaybackSystem, OpeningClearsTheMessageUnpausesLoadsAndSetsTheTitle) {
+    PlayingFile file;
+    ASSERT_NE(file.main, nullptr);
+    ASSERT_TRUE(wait_until([&] { return !file.install.calls_of("command").empty(); }));
+    std::vector<Line> sequence;
+    for (const auto& call : file.install.calls()) {
+        if (call[0] == "command_async" || call[0] == "set_property_async" || call[0] == "command")
+            sequence.push_back(call);
+    }
+    ASSERT_GE(sequence.size(), 3u);
+    EXPECT_EQ(sequence[0], (Line{"command_async", "0", "show-text", "", "1"}));
+    EXPECT_EQ(sequence[1], (Line{"set_property_async", "0", "pause", "3", "0"}));
+    EXPECT_EQ(sequence[2], (Line{"command", "loadfile", file.path}));
+    EXPECT_EQ(window_title(file.main), file.path + " \xE2\x80\x94 Tarnwick Light");
+}
+
+TEST(PlaybackSystem, ResumedFileIsAnnounced) {
+    PlayingFile file;
+    ASSERT_NE(file.main, nullptr);
+    file.install.set_properties("time-pos\t3725.4\n");
+    file.install.inject("file-loaded");
+    EXPECT_TRUE(wait_until([&] { return has_shown(file.install, "Resuming at 1:02:05", "2000"); }));
+}
+
+TEST(PlaybackSystem, FailedFileIsAnnouncedAndEndsQuietlyOtherwise) {
+    PlayingFile file;
+    ASSERT_NE(file.main, nullptr);
+    file.install.inject("end-file\t0");
+    file.install.inject("end-file\t4");
+    EXPECT_TRUE(wait_until([&] { return has_shown(file.install, "Cannot play \"" + file.path + "\"", "5000"); }));
+    // Only the error reason speaks: besides the clearing of the start and the failure, nothing.
+    EXPECT_EQ(shown(file.install).size(), 2u);
+}
+
+TEST(PlaybackSystem, WakeUpFloodAndOddEventsAreDrained) {
+    PlayingFile file;
+    ASSERT_NE(file.main, nullptr);
+    file.install.inject("wake\t20000");
+    file.install.inject("property\t1\ttime-pos\tdouble\tnan");
+    file.install.inject("property\t2\tduration\tdouble\tinf");
+    file.install.inject("property\t7\tspeed\tdouble\t-2");
+    file.install.inject("property\t8\tsid\tstring\t\\xFF");
+    file.install.inject("property\t4\tvolume\tnone");
+    file.install.inject("raw\t999");
+    file.install.set_properties("time-pos\t12\n");
+    file.install.inject("file-loaded");
+    EXPECT_TRUE(wait_until([&] {
+        for (const auto& call : file.install.calls_of("get_property"))
+            if (call[1] == "time-pos") return true;
+        return false;
+    }));
+    // Still answering messages.
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutW(file.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0);
+}
+
+}  // namespace
