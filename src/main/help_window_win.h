@@ -9,3 +9,10 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 
 // Opens the Help window, or closes it when it is open.
 void toggle_help(App& app);
+// Closes it when open: help_window becomes null and the main window gets the focus back.
+void close_help(App& app);
+
+// Size the window needs for the current language and DPI, measured with the App's fonts.
+SIZE help_window_size(const App& app);
+// Composes the whole window, w x h, into dc at its origin.
+void paint_help(const App& app, HDC dc, int width, int height);

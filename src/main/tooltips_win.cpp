@@ -1,0 +1,49 @@
+// The tooltip control that names each bar button. The tools belong to the main window (the bar is
+// disabled and gets no mouse messages); their rectangles follow the bar's layout.
+#include <string>
+
+#include "app_state_win.h"
+#include "bar_text.h"
+#include "bar_win.h"
+#include "wide_win.h"
+#include "window_modes_win.h"
+
+static_assert(sizeof(TOOLINFOW) == 72, "the tooltip control expects the full TOOLINFOW");
+
+namespace {
+
+TOOLINFOW tool_for(const App& app, uint8_t id) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = app.main_window;
+    tool.uId = static_cast<UINT_PTR>(id) + 1;
+    return tool;
+}
+
+}  // namespace
+
+void create_tooltips(App& app) {
+    app.tooltip_window =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.main_window, nullptr, nullptr, nullptr);
+    if (!app.tooltip_window) return;
+    for (uint8_t id = 0; id < kBarTooltips.size(); ++id) {
+        std::wstring text = wide(pick(kBarTooltips[id]));
+        TOOLINFOW tool = tool_for(app, id);
+        tool.uFlags = TTF_SUBCLASS;
+        tool.lpszText = text.data();  // the control keeps its own copy
+        SendMessageW(app.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void set_tooltip_rects(const App& app, int client_width, int bar_top, bool bar_visible) {
+    if (!app.tooltip_window) return;
+    const BarLayout layout = compute_bar_layout(app.dpi, client_width, bar_height(app));
+    for (const BarButton& button : layout.buttons) {
+        TOOLINFOW tool = tool_for(app, button.id);
+        if (bar_visible)
+            tool.rect =
+                RECT{button.rect.left, button.rect.top + bar_top, button.rect.right, button.rect.bottom + bar_top};
+        SendMessageW(app.tooltip_window, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
