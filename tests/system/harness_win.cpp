@@ -124,6 +124,11 @@ std::optional<std::string> Install::read_settings() const {
 
 Running::Running(Running&& other) noexcept : process(other.process) { other.process = PROCESS_INFORMATION{}; }
 
+Running& Running::operator=(Running&& other) noexcept {
+    std::swap(process, other.process);
+    return *this;
+}
+
 Running::~Running() {
     if (!process.hProcess) return;
     if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {

@@ -43,6 +43,7 @@ struct Running {
     ~Running();
     Running() = default;
     Running(Running&& other) noexcept;
+    Running& operator=(Running&& other) noexcept;
     Running(const Running&) = delete;
 
     // The top-level window of class `class_name` owned by the process, waiting up to `timeout`.
