@@ -347,7 +347,7 @@ TEST(CloseSequence, SettingsFileIsWrittenAtClose) {
     EXPECT_EQ(saved.window_rect, w.app.settings.window_rect) << *text;
 }
 
-TEST(HandOff, RefusedWhileClosing) {
+TEST(MainWindowHandOff, RefusedWhileClosing) {
     MainWindow w;
     w.app.closing = true;
     wchar_t path[] = L"C:\\v\\x.mkv";

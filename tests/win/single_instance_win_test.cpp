@@ -171,10 +171,4 @@ TEST_F(HandOff, SendingSide) {
     EXPECT_TRUE(loads().empty());
 }
 
-TEST(HandOffWithoutRunningCopy, NothingToHandTo) {
-    ASSERT_EQ(FindWindowW(L"TarnwickLight.Main", nullptr), nullptr);
-    EXPECT_FALSE(hand_off_to_running_copy(std::string("C:\\x.mkv")));
-    EXPECT_FALSE(hand_off_to_running_copy(std::nullopt));
-}
-
 }  // namespace
