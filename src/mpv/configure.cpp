@@ -31,7 +31,10 @@ OptionList program_options(const CoreSetup& setup) {
         {"osd-duration", "1500"},
         {"osd-font-size", "36"},
         {"audio-client-name", "Tarnwick Light"},
-        {"watch-later-options", "start,aid,sid"},
+        // The core always records the position itself. Listing "start" here as well would also save
+        // the start option that the previous resume set, and that stale second line would win at the
+        // next start: every resume after the second would go back to the first saved point.
+        {"watch-later-options", "aid,sid"},
         {"sub-auto", "fuzzy"},
     };
 }

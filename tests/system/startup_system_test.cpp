@@ -56,7 +56,7 @@ TEST(StartupSystem, ConfiguresTheCoreForTheVideoWindow) {
         {"osd-duration", "1500"},
         {"osd-font-size", "36"},
         {"audio-client-name", "Tarnwick Light"},
-        {"watch-later-options", "start,aid,sid"},
+        {"watch-later-options", "aid,sid"},
         {"sub-auto", "fuzzy"},
         {"hwdec", "no"},
         {"vf", "format=bgr0"},
