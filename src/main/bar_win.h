@@ -13,12 +13,9 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
 
 // Deletes the five fonts that exist and creates them for app.dpi.
 void create_fonts(App& app);
-// The tooltip control with one tool per button, texts in the active language. The layout gives the
-// tools their rectangles (set_tooltip_rects).
+// The tooltip control with one tool per button (id + 1), texts in the active language. The layout of
+// the main window's children gives the tools their rectangles.
 void create_tooltips(App& app);
-// Each tool gets its button's rectangle moved down to the bar's top in the main window, or an empty
-// rectangle while the bar is hidden.
-void set_tooltip_rects(const App& app, int client_width, int bar_top, bool bar_visible);
 
 // Composes the whole bar, w x h, into dc at its origin.
 void paint_bar(const App& app, HDC dc, int width, int height);

@@ -6,7 +6,6 @@
 #include "bar_text.h"
 #include "bar_win.h"
 #include "wide_win.h"
-#include "window_modes_win.h"
 
 static_assert(sizeof(TOOLINFOW) == 72, "the tooltip control expects the full TOOLINFOW");
 
@@ -33,17 +32,5 @@ void create_tooltips(App& app) {
         tool.uFlags = TTF_SUBCLASS;
         tool.lpszText = text.data();  // the control keeps its own copy
         SendMessageW(app.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-}
-
-void set_tooltip_rects(const App& app, int client_width, int bar_top, bool bar_visible) {
-    if (!app.tooltip_window) return;
-    const BarLayout layout = compute_bar_layout(app.dpi, client_width, bar_height(app));
-    for (const BarButton& button : layout.buttons) {
-        TOOLINFOW tool = tool_for(app, button.id);
-        if (bar_visible)
-            tool.rect =
-                RECT{button.rect.left, button.rect.top + bar_top, button.rect.right, button.rect.bottom + bar_top};
-        SendMessageW(app.tooltip_window, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

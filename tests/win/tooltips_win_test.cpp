@@ -67,9 +67,10 @@ TEST_F(Tooltips, LanguageSwitchReplacesEveryText) {
     EXPECT_EQ(text(kButtonAudio), L"Audio track (A: next)");
 }
 
+// The layout of the children moves the tools over the buttons, or empties them while the bar is hidden.
 TEST_F(Tooltips, ToolRectanglesFollowTheButtons) {
     const int top = bar_top();
-    set_tooltip_rects(app, client().right, top, true);
+    layout_children(app);
     const BarLayout l = layout();
     for (const BarButton& button : l.buttons) {
         const RECT r = rect(button.id);
@@ -78,9 +79,13 @@ TEST_F(Tooltips, ToolRectanglesFollowTheButtons) {
         EXPECT_EQ(r.top, top) << int(button.id);
         EXPECT_EQ(r.bottom, top + bar_height(app)) << int(button.id);
     }
-    set_tooltip_rects(app, client().right, top, false);
+    app.fullscreen = true;
+    app.bar_shown = false;
+    layout_children(app);
     const RECT hidden = rect(kButtonHelp);
     EXPECT_TRUE(IsRectEmpty(&hidden));
+    app.fullscreen = false;
+    layout_children(app);
 }
 
 }  // namespace
