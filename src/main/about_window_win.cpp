@@ -351,6 +351,15 @@ void show_about(App& app) {
     SetFocus(state.window);
 }
 
+void about_follow_dpi(App& app) {
+    if (!app.about || !app.about->window) return;
+    app.about->link_font.reset(create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi, true));
+    const SIZE size = about_layout(app.dpi).size;
+    const RECT place = centred_over(app.main_window, size);
+    SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(app.about->window, nullptr, FALSE);
+}
+
 void destroy_about(App& app) {
     if (!app.about) return;
     // Taken out first: the messages of the destruction then find no About state to act on.

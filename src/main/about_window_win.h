@@ -43,6 +43,8 @@ const wchar_t* about_link_target(AboutItem item);
 LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 void show_about(App& app);
+// After the main window's DPI changed: the open About window takes its new size and font.
+void about_follow_dpi(App& app);
 // Destroys the About window and releases its state, when it is open.
 void destroy_about(App& app);
 

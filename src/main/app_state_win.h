@@ -64,6 +64,7 @@ struct App {
     POINT last_mouse{INT32_MIN, INT32_MIN};
     Drag drag = Drag::none;
     uint8_t pressed = kPressedNone;
+    bool last_press_on_video = false;  // how the first click of a double click was routed
     uint8_t hover_button = kHitNone;
     double seek_fraction = 0;
 

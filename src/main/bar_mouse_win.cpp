@@ -56,6 +56,7 @@ void press(App& app, int x, int y, const BarActions& actions) {
 
     if (app.fullscreen) auto_hide_wake_up(app);
     SetFocus(app.main_window);
+    app.last_press_on_video = hit == kHitNone && !in_bar;
 
     if (hit <= kButtonHelp) {
         if (is_menu_button(hit))
@@ -176,15 +177,19 @@ void bar_on_button_up(App& app, int x, int y, const BarActions& actions) {
     invalidate_bar(app);
 }
 
+// The pair goes where its first click went. That click may have woken a hidden bar (a click at the
+// bottom of a fullscreen video) or changed the mode so that the bar is no longer under the pointer
+// (the fullscreen button); judging by the bar as it is now would run a button the user never aimed
+// at, or undo a play/pause toggle that never happened.
 void bar_on_double_click(App& app, int x, int y, const BarActions& actions) {
-    if (in_visible_bar(bar_area(app), x, y)) {
-        // A double click on a menu button would open its menu a second time.
-        if (!is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, actions);
+    if (app.last_press_on_video) {
+        // The first click of the pair toggled play/pause; toggling again undoes it.
+        actions.toggle_pause(app);
+        actions.set_fullscreen(app, !app.fullscreen);
         return;
     }
-    // The first click of the pair already toggled play/pause; toggling again undoes it.
-    actions.toggle_pause(app);
-    actions.set_fullscreen(app, !app.fullscreen);
+    // A double click on a menu button would open its menu a second time.
+    if (in_visible_bar(bar_area(app), x, y) && !is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, actions);
 }
 
 void bar_on_mouse_move(App& app, int x, int y) { bar_on_mouse_move(app, x, y, bar_actions()); }

@@ -296,3 +296,8 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
+
+void help_follow_dpi(const App& app) {
+    // Painting notices that the size no longer fits and moves the window (kMsgRelayout).
+    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
+}

@@ -12,6 +12,9 @@ void toggle_help(App& app);
 // Closes it when open: help_window becomes null and the main window gets the focus back.
 void close_help(App& app);
 
+// After the main window's DPI changed: the open Help window measures and paints itself again.
+void help_follow_dpi(const App& app);
+
 // Size the window needs for the current language and DPI, measured with the App's fonts.
 SIZE help_window_size(const App& app);
 // Composes the whole window, w x h, into dc at its origin.

@@ -12,6 +12,7 @@
 #include "bar_win.h"
 #include "context_menu_win.h"
 #include "file_types.h"
+#include "help_window_win.h"
 #include "input_win.h"
 #include "single_instance_win.h"
 #include "wide_win.h"
@@ -81,6 +82,8 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
+    about_follow_dpi(app);
+    help_follow_dpi(app);
 }
 
 void on_min_max_info(const App& app, MINMAXINFO* info) {

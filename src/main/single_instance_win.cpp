@@ -44,6 +44,9 @@ bool hand_off_to_running_copy(const std::optional<std::string>& file) {
 LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kHandOffTag) return 0;
     if (app.closing) return 0;
+    // Without a player core this copy is only showing why it could not start and is about to exit:
+    // a file accepted now would be lost, so the new start keeps it and opens its own window.
+    if (!app.core) return 0;
 
     std::u16string text;
     const auto* bytes = static_cast<const unsigned char*>(data->lpData);

@@ -103,26 +103,6 @@ inline std::optional<std::string> read_settings_file() {
     return text;
 }
 
-// The settings writer and the playback actions come from other parts of the program; tests that need
-// their effects ask first whether they are there.
-inline bool settings_writer_present() {
-    DeleteFileW(wide(settings_path()).c_str());
-    save_settings(Settings{});
-    const bool present = read_settings_file().has_value();
-    DeleteFileW(wide(settings_path()).c_str());
-    return present;
-}
-
-inline bool playback_actions_present() {
-    App probe;
-    RecordingCore recorder;
-    probe.core = recorder.core();
-    probe.playback.file_loaded = true;
-    seek_relative(probe, 5);
-    set_volume(probe, 50, false);
-    return !recorder.calls.empty();
-}
-
 // Options of the test window. Windows stay hidden unless asked: without a window manager Wine waits
 // two seconds for every shown window to be unmapped.
 enum : unsigned { kNoCore = 1, kShown = 2, kTooltips = 4 };

@@ -153,6 +153,15 @@ TEST_F(HandOff, ReceivingSide) {
 
 TEST_F(HandOff, NullStructureIsRefused) { EXPECT_EQ(on_copy_data(app, nullptr), 0); }
 
+TEST_F(HandOff, CopyWithoutPlayerCoreRefuses) {
+    app.core.reset();
+    const std::string bytes = utf16_bytes(u"C:\\clip.mkv");
+    const GuardedBytes guarded(bytes);
+    COPYDATASTRUCT data{kHandOffTag, static_cast<DWORD>(bytes.size()), guarded.data()};
+    EXPECT_EQ(SendMessageW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), 0);
+    EXPECT_FALSE(app.playback.current_file.has_value());
+}
+
 // The sending side finds this process's own main window, so both ends run here.
 TEST_F(HandOff, SendingSide) {
     EXPECT_TRUE(hand_off_to_running_copy(std::string("C:\\Vid\xC3\xA9os\\a b.mkv")));
