@@ -101,7 +101,7 @@ const GroupText kFiles{
         {{"Drag and drop", "Glisser-d\xC3\xA9poser"},
          {"Open a video or add subtitles", "Ouvrir une vid\xC3\xA9o ou des sous-titres"}},
         {{"Right-click", "Clic droit"}, {"Menu: tracks, language\xE2\x80\xA6", "Menu : pistes, langue\xE2\x80\xA6"}},
-        {{"Shift+F10", "Maj+F10"}, {"Menu", "Menu"}},
+        {{"Shift+F10, Menu key", "Maj+F10, touche Menu"}, {"Menu", "Menu"}},
     }};
 
 const GroupText kMouse{

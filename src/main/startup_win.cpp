@@ -129,7 +129,9 @@ int message_loop() {
 std::optional<std::string> file_argument_from_command_line(const wchar_t* command_line) {
     const std::wstring_view line(command_line ? command_line : L"");
     const auto argument = first_argument(std::u16string(line.begin(), line.end()));
-    if (!argument) return std::nullopt;
+    // An empty argument ("") names nothing: opening it would only fail, and the hand-off already
+    // treats an empty text as no file.
+    if (!argument || argument->empty()) return std::nullopt;
     const std::string text = utf16_to_utf8(*argument);
     if (is_url(text) || is_verbatim_path(text)) return text;
     return full_path(text);

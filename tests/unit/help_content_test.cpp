@@ -66,7 +66,8 @@ TEST_P(HelpContent, ListsEveryBinding) {
     const std::vector<std::string> worded =
         english() ? std::vector<std::string>{"Space",         "Home",     "Enter",         "Esc",
                                              "Shift+",        "Wheel",    "Double-click",  "Right-click",
-                                             "Drag and drop", "Seek bar", "Volume slider", "Click on the video"}
+                                             "Drag and drop", "Seek bar", "Volume slider", "Click on the video",
+                                             "Alt+Enter",     "Shift+F10", "Menu key"}
                   : std::vector<std::string>{"Espace",
                                              "D\xC3\xA9"
                                              "but",
@@ -81,7 +82,11 @@ TEST_P(HelpContent, ListsEveryBinding) {
                                              "Glisser-d\xC3\xA9poser",
                                              "Barre de lecture",
                                              "Curseur de volume",
-                                             "Clic sur la vid\xC3\xA9o"};
+                                             "Clic sur la vid\xC3\xA9o",
+                                             "Alt+Entr\xC3\xA9"
+                                             "e",
+                                             "Maj+F10",
+                                             "touche Menu"};
     for (const auto& token : worded) EXPECT_TRUE(some_keys_contain(page, token)) << token;
 }
 

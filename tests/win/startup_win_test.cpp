@@ -72,6 +72,7 @@ TEST(StartupWin, FileArgumentIsMadeAbsolute) {
     EXPECT_EQ(file_argument_from_command_line(L"t.exe \\\\?\\C:\\x\\..\\y.mkv"), std::string("\\\\?\\C:\\x\\..\\y.mkv"));
     EXPECT_FALSE(file_argument_from_command_line(L"t.exe").has_value());
     EXPECT_FALSE(file_argument_from_command_line(L"\"t.exe\"   ").has_value());
+    EXPECT_FALSE(file_argument_from_command_line(L"t.exe \"\" clip.mkv").has_value());
 }
 
 TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
