@@ -68,6 +68,7 @@ void press(App& app, int x, int y, const BarActions& actions) {
     if (hit == kHitSeekBar || hit == kHitVolume) {
         app.drag = hit == kHitSeekBar ? Drag::seek : Drag::volume;
         SetCapture(app.main_window);
+        invalidate_bar(app);  // the dragged slider is drawn thick with its knob
         drag_update(app, x, false, actions);
         return;
     }
