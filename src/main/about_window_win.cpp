@@ -210,6 +210,9 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
+// The body font underlined, for the link under the pointer.
+HFONT create_link_font(uint32_t dpi) { return create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi, true); }
+
 }  // namespace
 
 AboutLayout about_layout(uint32_t dpi) {
@@ -331,7 +334,7 @@ void show_about(App& app) {
     }
     auto about = std::make_unique<AboutWindow>();
     about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
-    about->link_font.reset(create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi, true));
+    about->link_font.reset(create_link_font(app.dpi));
 
     const AboutLayout layout = about_layout(app.dpi);
     const RECT place = centred_over(app.main_window, layout.size);
@@ -353,7 +356,7 @@ void show_about(App& app) {
 
 void about_follow_dpi(App& app) {
     if (!app.about || !app.about->window) return;
-    app.about->link_font.reset(create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi, true));
+    app.about->link_font.reset(create_link_font(app.dpi));
     const SIZE size = about_layout(app.dpi).size;
     const RECT place = centred_over(app.main_window, size);
     SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

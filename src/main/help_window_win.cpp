@@ -297,7 +297,8 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void help_follow_dpi(const App& app) {
-    // Painting notices that the size no longer fits and moves the window (kMsgRelayout).
-    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
+void help_follow_dpi(App& app) {
+    if (!app.help_window) return;
+    relayout(app, app.help_window);
+    InvalidateRect(app.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
 }

@@ -13,7 +13,7 @@ void toggle_help(App& app);
 void close_help(App& app);
 
 // After the main window's DPI changed: the open Help window measures and paints itself again.
-void help_follow_dpi(const App& app);
+void help_follow_dpi(App& app);
 
 // Size the window needs for the current language and DPI, measured with the App's fonts.
 SIZE help_window_size(const App& app);
