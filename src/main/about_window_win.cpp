@@ -9,6 +9,7 @@
 #include "bar_text.h"
 #include "card_window_win.h"
 #include "language.h"
+#include "newer_api_win.h"
 #include "number_format.h"
 #include "settings_win.h"
 #include "version.h"
@@ -57,28 +58,32 @@ void draw_check_mark(HDC dc, uint32_t dpi, const RECT& box, COLORREF colour) {
 void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout& layout, HDC dc) {
     const RECT& box = layout.check_box;
     const bool hot = about.hot == AboutItem::dont_show;
-    const int corner = scale_px(4, app.dpi);
+    const int corner = scale_px(4, about.style.dpi);
     if (app.settings.hide_about) {
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
                         hot ? kAccentHot : bar_colour::accent);
-        draw_check_mark(dc, app.dpi, box, kOnAccent);
+        draw_check_mark(dc, about.style.dpi, box, kOnAccent);
     } else {
         // An outline: the border colour, then the background inset by one pixel.
-        const int32_t one = scale_px(1, app.dpi) > 1 ? scale_px(1, app.dpi) : 1;
+        const int32_t one = scale_px(1, about.style.dpi) > 1 ? scale_px(1, about.style.dpi) : 1;
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
                         hot ? bar_colour::normal : bar_colour::dimmed);
         fill_round_rect(dc, RECT{box.left + one, box.top + one, box.right + 1 - one, box.bottom + 1 - one}, corner,
                         bar_colour::background);
     }
+    if (about.check_focused) {
+        const OwnedBrush cue(CreateSolidBrush(bar_colour::accent));
+        FrameRect(dc, &layout.dont_show, cue.get());
+    }
     RECT label = layout.dont_show;
-    label.left = box.right + scale_px(10, app.dpi);
-    draw_text(dc, app.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
+    label.left = box.right + scale_px(10, about.style.dpi);
+    draw_text(dc, about.style.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
 }
 
 void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
     const bool hot = about.hot == item;
     // Underlined only under the pointer, as links in Windows' own dialogs.
-    const HFONT font = hot && about.link_font ? about.link_font.get() : app.fonts.body;
+    const HFONT font = hot && about.link_font ? about.link_font.get() : about.style.fonts.body;
     draw_text(dc, font, hot ? kAccentHot : bar_colour::accent, pick(text), rect, DT_CENTER);
 }
 
@@ -95,7 +100,7 @@ void request_close(App& app, AboutWindow& about) {
 
 void toggle_dont_show(App& app, HWND window) {
     app.settings.hide_about = !app.settings.hide_about;
-    save_settings(app.settings);
+    save_changed_settings(app.settings, app.settings_synced);
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -132,13 +137,54 @@ void on_mouse_move(App& app, AboutWindow& about, POINT point) {
         TrackMouseEvent(&track);
         about.tracking = true;
     }
-    set_hot(about, about_item_at(about_layout(app.dpi), point));
+    set_hot(about, about_item_at(about_layout(about.style.dpi), point));
 }
 
-LRESULT on_hit_test(App& app, HWND window, LPARAM lparam) {
+// The window opens with the focus, often at start-up over a video that starts playing: a Space
+// meant to pause must close it, not tick the check box. Only after Tab, which shows the focus on the
+// check box, does Space toggle it.
+void on_key_down(App& app, AboutWindow& about, WPARAM key) {
+    switch (key) {
+        case VK_ESCAPE:
+        case VK_RETURN:
+            request_close(app, about);
+            break;
+        case VK_SPACE:
+            if (about.check_focused)
+                toggle_dont_show(app, about.window);
+            else
+                request_close(app, about);
+            break;
+        case VK_TAB:
+            about.check_focused = !about.check_focused;
+            InvalidateRect(about.window, nullptr, FALSE);
+            break;
+        default:
+            break;
+    }
+}
+
+// The body font underlined, for the link under the pointer.
+HFONT create_link_font(uint32_t dpi) { return create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi, true); }
+
+void set_dpi(AboutWindow& about, uint32_t dpi) {
+    if (about.style.set_dpi(dpi)) about.link_font.reset(create_link_font(dpi));
+}
+
+// The window was dragged to, or sits on, a monitor with another scale: it lays itself out at that
+// DPI inside the rectangle Windows suggests, which keeps it under the pointer.
+void on_dpi_changed(AboutWindow& about, uint32_t dpi, const RECT* suggested) {
+    set_dpi(about, dpi);
+    if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
+        SetWindowPos(about.window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(about.window, nullptr, FALSE);
+}
+
+LRESULT on_hit_test(const AboutWindow& about, HWND window, LPARAM lparam) {
     POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     ScreenToClient(window, &point);
-    const AboutLayout layout = about_layout(app.dpi);
+    const AboutLayout layout = about_layout(about.style.dpi);
     // The top band moves the window, except where the close cross sits in it.
     if (inside(layout.band, point) && !inside(layout.close_cross, point)) return HTCAPTION;
     return HTCLIENT;
@@ -167,7 +213,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             paint_buffered(app, about, window, reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_NCHITTEST:
-            return on_hit_test(app, window, lparam);
+            return on_hit_test(about, window, lparam);
         case WM_NCLBUTTONDBLCLK:
             return 0;  // a double click on the band must not try to maximize the card
         case WM_SETCURSOR:
@@ -185,7 +231,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             set_hot(about, AboutItem::none);
             return 0;
         case WM_LBUTTONDOWN:
-            about.pressed = about_item_at(about_layout(app.dpi), point);
+            about.pressed = about_item_at(about_layout(about.style.dpi), point);
             if (about.pressed != AboutItem::none) SetCapture(window);
             return 0;
         case WM_LBUTTONUP: {
@@ -193,13 +239,15 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             about.pressed = AboutItem::none;
             if (GetCapture() == window) ReleaseCapture();
             // Like a push button: only a release over the item that was pressed acts.
-            if (pressed != AboutItem::none && about_item_at(about_layout(app.dpi), point) == pressed)
+            if (pressed != AboutItem::none && about_item_at(about_layout(about.style.dpi), point) == pressed)
                 activate(app, about, pressed);
             return 0;
         }
         case WM_KEYDOWN:
-            if (wparam == VK_ESCAPE || wparam == VK_RETURN) request_close(app, about);
-            if (wparam == VK_SPACE) toggle_dont_show(app, window);
+            on_key_down(app, about, wparam);
+            return 0;
+        case WM_DPICHANGED:
+            on_dpi_changed(about, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;
         case WM_CLOSE:
             request_close(app, about);
@@ -209,9 +257,6 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
-
-// The body font underlined, for the link under the pointer.
-HFONT create_link_font(uint32_t dpi) { return create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi, true); }
 
 }  // namespace
 
@@ -271,8 +316,8 @@ void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
 }
 
 void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, int height) {
-    const AboutLayout layout = about_layout(app.dpi);
-    const uint32_t dpi = app.dpi;
+    const AboutLayout layout = about_layout(about.style.dpi);
+    const uint32_t dpi = about.style.dpi;
     fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
     fill_solid(dc, layout.band, kBand);
     fill_solid(dc,
@@ -283,10 +328,10 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     RECT caption = layout.band;
     caption.left += scale_px(18, dpi);
     caption.right = layout.close_cross.left;
-    draw_text(dc, app.fonts.text, bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
+    draw_text(dc, about.style.fonts.text, bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
     if (about.hot == AboutItem::close_cross) fill_solid(dc, layout.close_cross, 0x002B2BC4);  // the usual red
     {
-        const SelectGuard select(dc, app.fonts.icon);
+        const SelectGuard select(dc, about.style.fonts.icon);
         SetTextColor(dc, bar_colour::normal);
         wchar_t cross = 0xE711;
         RECT rect = layout.close_cross;
@@ -296,11 +341,11 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     if (about.logo)
         draw_logo(dc, about.logo.get(), layout.logo);
     else
-        draw_text(dc, app.fonts.title, bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
+        draw_text(dc, about.style.fonts.title, bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
 
     const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
-    draw_text(dc, app.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
-    draw_text(dc, app.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
+    draw_text(dc, about.style.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
+    draw_text(dc, about.style.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
     paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
     paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
     fill_solid(dc, layout.separator, bar_colour::top_line);
@@ -309,7 +354,7 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     const RECT& button = layout.close_button;
     fill_round_rect(dc, RECT{button.left, button.top, button.right + 1, button.bottom + 1}, scale_px(6, dpi),
                     about.hot == AboutItem::close_button ? kAccentHot : bar_colour::accent);
-    draw_text(dc, app.fonts.body, kOnAccent, pick(kClose), button, DT_CENTER);
+    draw_text(dc, about.style.fonts.body, kOnAccent, pick(kClose), button, DT_CENTER);
 
     const OwnedBrush border(CreateSolidBrush(kBorder));
     const RECT all{0, 0, width, height};
@@ -334,7 +379,8 @@ void show_about(App& app) {
     }
     auto about = std::make_unique<AboutWindow>();
     about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
-    about->link_font.reset(create_link_font(app.dpi));
+    // The main window's DPI first: the window opens over it, so on its monitor.
+    set_dpi(*about, app.dpi);
 
     const AboutLayout layout = about_layout(app.dpi);
     const RECT place = centred_over(app.main_window, layout.size);
@@ -349,6 +395,12 @@ void show_about(App& app) {
         app.about.reset();
         return;
     }
+    // Kept inside the work area, it may still have landed on a monitor of another scale.
+    if (const uint32_t own = window_dpi(state.window); own != state.style.dpi) {
+        set_dpi(state, own);
+        const SIZE size = about_layout(own).size;
+        SetWindowPos(state.window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(state.window, SW_SHOW);
     SetForegroundWindow(state.window);
     SetFocus(state.window);
@@ -356,7 +408,7 @@ void show_about(App& app) {
 
 void about_follow_dpi(App& app) {
     if (!app.about || !app.about->window) return;
-    app.about->link_font.reset(create_link_font(app.dpi));
+    set_dpi(*app.about, app.dpi);
     const SIZE size = about_layout(app.dpi).size;
     const RECT place = centred_over(app.main_window, size);
     SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);

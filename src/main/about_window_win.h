@@ -1,6 +1,7 @@
 // The About window shown at start unless the user asked not to see it again.
 #pragma once
 
+#include "card_window_win.h"
 #include "gdi_win.h"
 #include "win32_win.h"
 
@@ -13,10 +14,12 @@ struct AboutWindow {
     HWND window = nullptr;
     bool to_close = false;  // set by the window; the main window destroys it on kMsgCloseAbout
     OwnedBitmap logo;       // bitmap 2 of the program; absent when the module has none
+    CardStyle style;        // the window's own DPI and fonts
     OwnedFont link_font;    // the body font underlined, for the link under the pointer
     AboutItem hot = AboutItem::none;
     AboutItem pressed = AboutItem::none;
-    bool tracking = false;  // a mouse-leave notification has been asked for
+    bool tracking = false;       // a mouse-leave notification has been asked for
+    bool check_focused = false;  // Tab gave the check box the keyboard focus
 };
 
 // Rectangles in client coordinates for a DPI.
@@ -43,7 +46,7 @@ const wchar_t* about_link_target(AboutItem item);
 LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 void show_about(App& app);
-// After the main window's DPI changed: the open About window takes its new size and font.
+// After the main window's DPI changed: the open About window, centred over it again, takes that DPI.
 void about_follow_dpi(App& app);
 // Destroys the About window and releases its state, when it is open.
 void destroy_about(App& app);

@@ -31,6 +31,7 @@ constexpr uint8_t kPressedNone = 255;
 enum class Drag : uint8_t { none = 0, seek = 1, volume = 2 };
 
 struct AboutWindow;  // the About window's own state, defined with the window
+struct CardStyle;    // a card window's own DPI and fonts
 
 struct Fonts {
     HFONT icon = nullptr;
@@ -41,13 +42,15 @@ struct Fonts {
 };
 
 struct App {
-    Settings settings;  // the persisted fields
+    Settings settings;         // the persisted fields
+    Settings settings_synced;  // as this copy last read or wrote them: what it changed is what differs
 
     HWND main_window = nullptr;
     HWND video_window = nullptr;
     HWND bar_window = nullptr;
     HWND tooltip_window = nullptr;
     HWND help_window = nullptr;
+    std::unique_ptr<CardStyle> help_style;  // while Help is open
     std::unique_ptr<AboutWindow> about;
     Fonts fonts;
     uint32_t dpi = 96;
@@ -60,6 +63,7 @@ struct App {
     bool bar_shown = false;
     bool cursor_hidden = false;
     bool mouse_tracked = false;
+    bool menu_open = false;  // between WM_ENTERMENULOOP and WM_EXITMENULOOP
     WINDOWPLACEMENT saved_placement{};
     POINT last_mouse{INT32_MIN, INT32_MIN};
     Drag drag = Drag::none;

@@ -41,15 +41,24 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void create_fonts(App& app) {
-    Fonts& fonts = app.fonts;
+void delete_fonts(Fonts& fonts) {
     for (HFONT* font : {&fonts.icon, &fonts.text, &fonts.title, &fonts.body, &fonts.large_icon}) {
         if (*font) DeleteObject(*font);
         *font = nullptr;
     }
-    fonts.icon = create_ui_font(L"Segoe MDL2 Assets", 16, FW_NORMAL, app.dpi);
-    fonts.text = create_ui_font(L"Segoe UI", 13, FW_NORMAL, app.dpi);
-    fonts.title = create_ui_font(L"Segoe UI", 20, FW_SEMIBOLD, app.dpi);
-    fonts.body = create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi);
-    fonts.large_icon = create_ui_font(L"Segoe MDL2 Assets", 18, FW_NORMAL, app.dpi);
+}
+
+Fonts make_fonts(uint32_t dpi) {
+    Fonts fonts;
+    fonts.icon = create_ui_font(L"Segoe MDL2 Assets", 16, FW_NORMAL, dpi);
+    fonts.text = create_ui_font(L"Segoe UI", 13, FW_NORMAL, dpi);
+    fonts.title = create_ui_font(L"Segoe UI", 20, FW_SEMIBOLD, dpi);
+    fonts.body = create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi);
+    fonts.large_icon = create_ui_font(L"Segoe MDL2 Assets", 18, FW_NORMAL, dpi);
+    return fonts;
+}
+
+void create_fonts(App& app) {
+    delete_fonts(app.fonts);
+    app.fonts = make_fonts(app.dpi);
 }

@@ -8,11 +8,15 @@
 #include "win32_win.h"
 
 struct App;
+struct Fonts;
 
 LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Deletes the five fonts that exist and creates them for app.dpi.
 void create_fonts(App& app);
+// The five fonts for a DPI, and their deletion (the handles become null).
+Fonts make_fonts(uint32_t dpi);
+void delete_fonts(Fonts& fonts);
 // The tooltip control with one tool per button (id + 1), texts in the active language. The layout of
 // the main window's children gives the tools their rectangles.
 void create_tooltips(App& app);

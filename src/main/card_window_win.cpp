@@ -1,5 +1,7 @@
 #include "card_window_win.h"
 
+#include "bar_win.h"
+
 RECT centred_over(HWND owner, SIZE size) {
     RECT frame{};
     GetWindowRect(owner, &frame);
@@ -16,4 +18,14 @@ RECT centred_over(HWND owner, SIZE size) {
         if (y < work.top) y = work.top;
     }
     return RECT{x, y, x + size.cx, y + size.cy};
+}
+
+CardStyle::~CardStyle() { delete_fonts(fonts); }
+
+bool CardStyle::set_dpi(uint32_t new_dpi) {
+    if (new_dpi == 0 || new_dpi == dpi) return false;
+    delete_fonts(fonts);
+    fonts = make_fonts(new_dpi);
+    dpi = new_dpi;
+    return true;
 }

@@ -148,7 +148,7 @@ void run_menu_command(App& app, UINT id) {
             break;
         case kMenuWheelInvert:
             app.settings.wheel_invert = !app.settings.wheel_invert;
-            save_settings(app.settings);
+            save_changed_settings(app.settings, app.settings_synced);
             break;
         case kMenuAbout:
             show_about(app);

@@ -82,5 +82,5 @@ int32_t wheel_volume_step(int16_t delta, bool invert) {
 
 bool auto_hide_keeps_bar(const AutoHideInputs& inputs) {
     if (inputs.bar_shown && inputs.cursor_in_bar_strip && inputs.over_bar_target) return true;
-    return inputs.dragging || inputs.help_open;
+    return inputs.dragging || inputs.help_open || inputs.menu_open;
 }

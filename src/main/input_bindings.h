@@ -60,5 +60,6 @@ struct AutoHideInputs {
     bool over_bar_target = false;  // a button, the seek bar or the volume slider under the cursor
     bool dragging = false;
     bool help_open = false;
+    bool menu_open = false;  // a popup menu over the window
 };
 bool auto_hide_keeps_bar(const AutoHideInputs& inputs);

@@ -120,7 +120,7 @@ void on_mouse_wheel(App& app, WPARAM wparam) {
 
 void toggle_multi_instance(App& app) {
     app.settings.multi_instance = !app.settings.multi_instance;
-    save_settings(app.settings);
+    save_changed_settings(app.settings, app.settings_synced);
     if (app.core)
         show_text(*app.core, pick(app.settings.multi_instance ? kMultiInstanceOn : kMultiInstanceOff),
                   kMultiInstanceMessageMs);
@@ -157,6 +157,7 @@ void on_auto_hide_timer(App& app) {
     inputs.over_bar_target = app.hover_button != kHitNone;
     inputs.dragging = app.drag != Drag::none;
     inputs.help_open = app.help_window != nullptr;
+    inputs.menu_open = app.menu_open;
     if (auto_hide_keeps_bar(inputs)) {
         SetTimer(app.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
         return;

@@ -40,7 +40,7 @@ void choose_language(const Settings& settings) {
 void switch_language(App& app, Language language) {
     set_active_language(language);
     app.settings.language = language == Language::english ? "en" : "fr";
-    save_settings(app.settings);
+    save_changed_settings(app.settings, app.settings_synced);
 
     // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
     if (app.tooltip_window) {

@@ -78,12 +78,36 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         app.dpi = dpi;
         create_fonts(app);
     }
-    if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
+    const bool usable = suggested && suggested->right > suggested->left && suggested->bottom > suggested->top;
+    if (app.fullscreen)
+        keep_fullscreen_after_dpi_change(app, usable ? suggested : nullptr);
+    else if (usable)
         SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
     about_follow_dpi(app);
     help_follow_dpi(app);
+}
+
+// A right click on the title bar or the frame gets Windows' own window menu, as in every program;
+// the player's menu belongs to the client area and to Shift+F10 and the menu key (-1, -1).
+bool on_context_menu(App& app, HWND window, LPARAM lparam) {
+    const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    if (point.x != -1 || point.y != -1) {
+        POINT client_point = point;
+        RECT client{};
+        GetClientRect(window, &client);
+        if (!ScreenToClient(window, &client_point) || !PtInRect(&client, client_point)) return false;
+    }
+    show_context_menu(app);
+    return true;
+}
+
+// While a popup menu is open the auto-hide keeps the bar and the pointer, as for the Help window;
+// once it closes the count starts again.
+void on_menu_loop(App& app, HWND window, bool entering) {
+    app.menu_open = entering;
+    if (!entering && app.fullscreen) SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
 }
 
 void on_min_max_info(const App& app, MINMAXINFO* info) {
@@ -172,7 +196,11 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             if (app.closing) return 0;
             return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         case WM_CONTEXTMENU:
-            show_context_menu(app);
+            if (on_context_menu(app, window, lparam)) return 0;
+            break;
+        case WM_ENTERMENULOOP:
+        case WM_EXITMENULOOP:
+            on_menu_loop(app, window, message == WM_ENTERMENULOOP);
             return 0;
         case WM_KEYDOWN:
             if (on_key_down(app, wparam)) return 0;

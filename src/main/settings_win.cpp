@@ -12,6 +12,7 @@ namespace {
 // A settings file larger than this is not one the program wrote; reading it whole would only stall
 // start-up, so it counts as unreadable.
 constexpr LONGLONG kLargestSettingsFile = 1 << 20;
+constexpr DWORD kLockWaitMs = 2000;
 
 struct FileHandle {
     HANDLE handle = INVALID_HANDLE_VALUE;
@@ -76,10 +77,30 @@ Settings load_settings() {
     return text ? parse_settings(*text) : Settings{};
 }
 
+namespace {
+
+// Held while one copy reads, merges and writes the file. A copy that hangs holding it only delays
+// the others' saves: after the wait they write anyway, as they did before there was a lock.
+struct MutexLock {
+    HANDLE mutex = nullptr;
+    bool owned = false;
+    explicit MutexLock(const wchar_t* name) : mutex(CreateMutexW(nullptr, FALSE, name)) {
+        if (!mutex) return;
+        const DWORD waited = WaitForSingleObject(mutex, kLockWaitMs);
+        owned = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+    }
+    MutexLock(const MutexLock&) = delete;
+    MutexLock& operator=(const MutexLock&) = delete;
+    ~MutexLock() {
+        if (owned) ReleaseMutex(mutex);
+        if (mutex) CloseHandle(mutex);
+    }
+};
+
 // The new text goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old file's place in one rename, so a crash or power cut leaves either the old file or the new
 // one, never a truncated mixture. Every failure is silent: the preferences stay in force for this run.
-void save_settings(const Settings& settings) {
+bool write_settings_file(const std::string& text) {
     const std::string folder = settings_folder();
     SHCreateDirectoryExW(nullptr, wide(folder).c_str(), nullptr);
 
@@ -87,15 +108,33 @@ void save_settings(const Settings& settings) {
     // wants it kept either way.
     const std::wstring target = wide(settings_path());
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
 
     // One name per process, so two copies saving at once never write into each other's file.
     const std::wstring temporary = wide(folder + "\\settings.ini." + std::to_string(GetCurrentProcessId()) + ".tmp");
     FileHandle file(
         CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return;
-    const bool written = write_whole_file(file.handle, format_settings(settings)) && FlushFileBuffers(file.handle);
+    if (!file.valid()) return false;
+    const bool written = write_whole_file(file.handle, text) && FlushFileBuffers(file.handle);
     file.close();
-    if (!written || !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        DeleteFileW(temporary.c_str());
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    DeleteFileW(temporary.c_str());
+    return false;
+}
+
+}  // namespace
+
+void save_settings(const Settings& settings) { write_settings_file(format_settings(settings)); }
+
+// Another copy may have saved since this one read the file: its values stay, and only the keys this
+// copy changed since it last read or wrote the file are written over them. The named mutex keeps two
+// copies from reading the same old file and each writing back only its own change. A missing or
+// unreadable file is written whole, as a lone copy always did.
+void save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced) {
+    const SettingsKeys keys = changed_keys(synced, mine) | forced;
+    const MutexLock lock(L"Local\\TarnwickLight.Settings");
+    const auto text = read_whole_file(wide(settings_path()));
+    const Settings merged = text ? merge_settings(parse_settings(*text), mine, keys) : mine;
+    if (write_settings_file(format_settings(merged))) synced = mine;
 }

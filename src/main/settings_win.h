@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings.h"
+#include "settings_merge.h"
 
 // %APPDATA%\Tarnwick Light, or the temporary folder's "Tarnwick Light" when APPDATA is not set.
 std::string settings_folder();
@@ -16,3 +17,8 @@ Settings load_settings();
 
 // Writes the whole file, replacing the old one atomically; every failure is silent.
 void save_settings(const Settings& settings);
+
+// Writes the keys of `mine` that differ from `synced`, and the `forced` ones, over the file as it is
+// now, keeping every other value another copy may have saved; then synced = mine. A missing file is
+// written whole. This is how the program saves; save_settings writes exactly what it is given.
+void save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced = 0);

@@ -15,6 +15,7 @@
 #include "help_window_win.h"
 #include "language_win.h"
 #include "main_window_win.h"
+#include "newer_api_win.h"
 #include "number_format.h"
 #include "settings_win.h"
 #include "single_instance_win.h"
@@ -66,11 +67,10 @@ HWND create_child(HINSTANCE instance, HWND parent, const wchar_t* class_name, DW
 }
 
 bool create_windows(App& app, HINSTANCE instance) {
-    const uint32_t system_dpi = GetDpiForSystem();
-    const HWND main_window =
-        CreateWindowExW(0, L"TarnwickLight.Main", kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                        CW_USEDEFAULT, scale_truncated(960, system_dpi), scale_truncated(590, system_dpi), nullptr,
-                        nullptr, instance, nullptr);
+    const uint32_t start_dpi = system_dpi();
+    const HWND main_window = CreateWindowExW(0, L"TarnwickLight.Main", kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                             CW_USEDEFAULT, CW_USEDEFAULT, scale_truncated(960, start_dpi),
+                                             scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
     if (!main_window) return false;
 
     const BOOL dark = TRUE;
@@ -80,13 +80,13 @@ bool create_windows(App& app, HINSTANCE instance) {
     // to everything until then.
     restore_placement(app.settings, main_window);
 
-    app.dpi = GetDpiForWindow(main_window);
+    app.dpi = window_dpi(main_window);
     create_fonts(app);
 
     app.video_window = create_child(instance, main_window, L"TarnwickLight.Video",
                                     WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    app.bar_window =
-        create_child(instance, main_window, L"TarnwickLight.Bar", WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
+    app.bar_window = create_child(instance, main_window, L"TarnwickLight.Bar",
+                                  WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
     app.main_window = main_window;
     return true;
 }
@@ -138,7 +138,7 @@ std::optional<std::string> file_argument_from_command_line(const wchar_t* comman
 }
 
 int run_application() {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    set_dpi_awareness(resolve_newer_api());
 
     const Settings settings = load_settings();
     choose_language(settings);
@@ -154,6 +154,7 @@ int run_application() {
     // Never freed: every window procedure reaches it until the process ends.
     App* app = new App;
     app->settings = settings;
+    app->settings_synced = settings;
     app->playback.current_volume = settings.volume;
     app->playback.muted = settings.mute;
     g_app = app;

@@ -39,22 +39,38 @@ void move_tooltip_rects(const App& app, int32_t width, const ChildLayout& layout
     }
 }
 
+RECT monitor_rect(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    return info.rcMonitor;
+}
+
+void cover(HWND window, const RECT& screen, UINT flags) {
+    SetWindowPos(window, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                 SWP_NOOWNERZORDER | flags);
+}
+
+// Moving the window under a still pointer makes Windows send a WM_MOUSEMOVE whose client position
+// changed with the client origin; it must not count as the user moving the mouse and wake the bar.
+void remember_pointer(App& app) {
+    POINT cursor{};
+    if (GetCursorPos(&cursor) && ScreenToClient(app.main_window, &cursor)) app.last_mouse = cursor;
+}
+
 void enter_fullscreen(App& app) {
     const HWND window = app.main_window;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     app.saved_placement = WINDOWPLACEMENT{};
     app.saved_placement.length = sizeof app.saved_placement;
     GetWindowPlacement(window, &app.saved_placement);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT screen = monitor_rect(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 
     app.fullscreen = true;
     app.bar_shown = false;
     SetWindowLongPtrW(window, GWL_STYLE, style & ~kFrameStyles);
-    const RECT& screen = monitor.rcMonitor;
-    SetWindowPos(window, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
-                 SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    cover(window, screen, SWP_FRAMECHANGED);
+    remember_pointer(app);
     SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
     layout_children(app);
     invalidate_bar(app);
@@ -72,11 +88,22 @@ void leave_fullscreen(App& app) {
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    remember_pointer(app);
     layout_children(app);
     invalidate_bar(app);
 }
 
 }  // namespace
+
+// The suggested rectangle is the old window scaled, which no longer matches the monitor; the window
+// covers the monitor the rectangle lies on (the one it was moved to) instead. The windowed placement
+// kept for leaving is in workspace coordinates and stays valid.
+void keep_fullscreen_after_dpi_change(App& app, const RECT* suggested) {
+    const HMONITOR monitor = suggested ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
+                                       : MonitorFromWindow(app.main_window, MONITOR_DEFAULTTONEAREST);
+    cover(app.main_window, monitor_rect(monitor), SWP_NOACTIVATE);
+    remember_pointer(app);
+}
 
 int bar_height(const App& app) { return bar_height_for(app.dpi); }
 
@@ -110,7 +137,7 @@ void set_always_on_top(App& app, bool on) {
     app.settings.always_on_top = on;
     SetWindowPos(app.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    save_settings(app.settings);
+    save_changed_settings(app.settings, app.settings_synced);
     if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
     invalidate_bar(app);
 }
@@ -131,7 +158,7 @@ void capture_placement(App& app) {
     }
     app.settings.volume = app.playback.current_volume;
     app.settings.mute = app.playback.muted;
-    save_settings(app.settings);
+    save_changed_settings(app.settings, app.settings_synced, settings_key::at_close);
 }
 
 void restore_placement(const Settings& settings, HWND main_window) {

@@ -16,6 +16,8 @@ void layout_children(App& app);
 // Requests that do not change the mode do nothing at all.
 void set_fullscreen(App& app, bool on);
 void set_always_on_top(App& app, bool on);
+// After a DPI change in fullscreen: the window covers its monitor again.
+void keep_fullscreen_after_dpi_change(App& app, const RECT* suggested);
 
 // The normal-position rectangle, maximized state, volume and mute into the settings, then the file.
 void capture_placement(App& app);

@@ -1,6 +1,7 @@
 // Opening a video or URL, adding a subtitle file, and telling the core when to keep or forget a
 // video's resume position.
 #include "../main/app_state_win.h"
+#include "../main/long_path.h"
 #include "../main/wide_win.h"
 #include "commands.h"
 #include "playback_messages.h"
@@ -19,8 +20,9 @@ void open_file(App& app, const std::string& path_or_url) {
     // Also takes away the "Drop a video here" message of start-up.
     show_text(*app.core, "", kClearMs);
     post_property_flag(*app.core, "pause", false);
-    // Failures come back later as an end-of-file event with an error reason.
-    run_command(*app.core, {"loadfile", path_or_url});
+    // Failures come back later as an end-of-file event with an error reason. The core opens files
+    // with CreateFileW, which refuses a long path unless it is in the verbatim form.
+    run_command(*app.core, {"loadfile", path_for_core(path_or_url)});
 
     state.current_file = path_or_url;
     state.file_loaded = false;
@@ -35,7 +37,7 @@ void open_file(App& app, const std::string& path_or_url) {
 void load_subtitle_file(App& app, const std::string& path) {
     if (!app.core || !app.playback.file_loaded) return;
     // "select" makes the new file the subtitle track at once; the bar learns it from "sid".
-    if (run_command(*app.core, {"sub-add", path, "select"}) < 0) {
+    if (run_command(*app.core, {"sub-add", path_for_core(path), "select"}) < 0) {
         show_text(*app.core, subtitle_refused_message(), kSubtitleRefusedMs);
         return;
     }

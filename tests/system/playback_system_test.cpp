@@ -29,8 +29,8 @@ struct PlayingFile {
     std::optional<Running> running;
     HWND main = nullptr;
 
-    PlayingFile() {
-        path = narrow(install.appdata) + "\\Mes vid\xC3\xA9os\\film.mkv";
+    explicit PlayingFile(const std::string& name = "Mes vid\xC3\xA9os\\film.mkv") {
+        path = narrow(install.appdata) + "\\" + name;
         std::filesystem::create_directories(std::filesystem::path(wide(path)).parent_path());
         running.emplace(start(install, L"\"" + wide(path) + L"\""));
         main = running->main_window();
@@ -55,6 +55,17 @@ TEST(PlaybackSystem, OpeningClearsTheMessageUnpausesLoadsAndSetsTheTitle) {
     EXPECT_EQ(sequence[0], (Line{"command_async", "0", "show-text", "", "1"}));
     EXPECT_EQ(sequence[1], (Line{"set_property_async", "0", "pause", "3", "0"}));
     EXPECT_EQ(sequence[2], (Line{"command", "loadfile", file.path}));
+    EXPECT_EQ(window_title(file.main), file.path + " \xE2\x80\x94 Tarnwick Light");
+}
+
+// From MAX_PATH units on, the core gets the verbatim form, which Windows opens without long-path
+// support; the title keeps the path as the user knows it.
+TEST(PlaybackSystem, LongPathReachesTheCoreVerbatim) {
+    PlayingFile file(std::string(150, 'a') + "\\" + std::string(150, 'b') + ".mkv");
+    ASSERT_NE(file.main, nullptr);
+    ASSERT_GE(file.path.size(), 300u);
+    ASSERT_TRUE(wait_until([&] { return !file.install.calls_of("command").empty(); }));
+    EXPECT_EQ(file.install.calls_of("command")[0], (Line{"command", "loadfile", "\\\\?\\" + file.path}));
     EXPECT_EQ(window_title(file.main), file.path + " \xE2\x80\x94 Tarnwick Light");
 }
 

@@ -103,20 +103,21 @@ TEST(Wheel, OneStepOfFivePerMessage) {
     EXPECT_EQ(total, 20);
 }
 
-TEST(AutoHide, KeepsTheBarOnlyForTargetsDragsAndHelp) {
+TEST(AutoHide, KeepsTheBarOnlyForTargetsDragsHelpAndMenus) {
     struct Case {
         AutoHideInputs in;
         bool keep;
     };
     const Case cases[] = {
-        {{false, false, false, false, false}, false}, {{true, false, false, false, false}, false},
-        {{true, true, false, false, false}, false},  // resting on the bar's empty background
-        {{true, true, true, false, false}, true},    // resting on a button
-        {{false, true, true, false, false}, false},  // bar already hidden
-        {{true, false, true, false, false}, false},  // stale hover outside the strip
-        {{false, false, false, true, false}, true},  // dragging
-        {{false, false, false, false, true}, true},  // Help window open
-        {{true, true, true, true, true}, true},
+        {{false, false, false, false, false}, false},      {{true, false, false, false, false}, false},
+        {{true, true, false, false, false}, false},         // resting on the bar's empty background
+        {{true, true, true, false, false}, true},           // resting on a button
+        {{false, true, true, false, false}, false},         // bar already hidden
+        {{true, false, true, false, false}, false},         // stale hover outside the strip
+        {{false, false, false, true, false}, true},         // dragging
+        {{false, false, false, false, true}, true},         // Help window open
+        {{false, false, false, false, false, true}, true},  // a popup menu open
+        {{true, true, true, true, true, true}, true},
     };
     for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(auto_hide_keeps_bar(cases[i].in), cases[i].keep) << i;
 }

@@ -255,16 +255,25 @@ TEST_F(ContextMenuWin, TrackMenuAnchorsAtTheButtonOnTheBarTop) {
 struct MenuCloser {
     static inline int menus_seen = 0;
     static inline RECT menu_rect{};
+    static inline HMENU menu = nullptr;
+    static inline bool app_saw_menu = false;  // the App knew a menu was open
     static BOOL CALLBACK find_menu(HWND window, LPARAM) {
         wchar_t name[16]{};
         GetClassNameW(window, name, 16);
         if (std::wstring(name) == L"#32768" && IsWindowVisible(window)) {
             ++menus_seen;
             GetWindowRect(window, &menu_rect);
+            menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
         }
         return TRUE;
     }
+    static void reset() {
+        menus_seen = 0;
+        menu = nullptr;
+        app_saw_menu = false;
+    }
     static void CALLBACK on_timer(HWND, UINT, UINT_PTR id, DWORD) {
+        app_saw_menu = g_app && g_app->menu_open;
         EnumThreadWindows(GetCurrentThreadId(), find_menu, 0);
         KillTimer(nullptr, id);
         EndMenu();
@@ -278,7 +287,7 @@ TEST_F(ContextMenuWin, ContextMenuOpensAtThePointerAndDismissingDoesNothing) {
     GetWindowRect(w.window(), &window);
     const POINT pointer{window.left + 200, window.top + 150};
     SetCursorPos(pointer.x, pointer.y);
-    MenuCloser::menus_seen = 0;
+    MenuCloser::reset();
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, MenuCloser::on_timer);
     ASSERT_NE(timer, 0u);
     // As Shift+F10 sends it: a position of -1, -1, yet the menu opens at the pointer.
@@ -292,11 +301,65 @@ TEST_F(ContextMenuWin, ContextMenuOpensAtThePointerAndDismissingDoesNothing) {
     EXPECT_TRUE(w.recorder.calls.empty());
 }
 
+// Windows' own window menu for the title bar and the frame; the player's menu for the client area and
+// for the keyboard (-1, -1).
+TEST_F(ContextMenuWin, TitleBarGetsTheWindowMenuAndTheClientAreaThePlayers) {
+    MainWindow w(harness::kShown);
+    SetForegroundWindow(w.window());
+    RECT window{};
+    GetWindowRect(w.window(), &window);
+    POINT client_point{100, 100};
+    ClientToScreen(w.window(), &client_point);
+    const POINT caption{(window.left + window.right) / 2, window.top + GetSystemMetrics(SM_CYFRAME) + 4};
+    ASSERT_EQ(w.send(WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)), HTCAPTION);
+    const HMENU system_menu = GetSystemMenu(w.window(), FALSE);
+    struct Case {
+        const char* name;
+        POINT point;
+        bool window_menu;
+    } cases[] = {
+        {"title bar", caption, true},
+        {"client area", client_point, false},
+        {"keyboard", {-1, -1}, false},
+    };
+    for (const Case& c : cases) {
+        SetCursorPos(client_point.x, client_point.y);
+        MenuCloser::reset();
+        ASSERT_NE(SetTimer(nullptr, 0, 200, MenuCloser::on_timer), 0u);
+        w.send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(w.window()), MAKELPARAM(c.point.x, c.point.y));
+        EXPECT_EQ(MenuCloser::menus_seen, 1) << c.name;
+        EXPECT_EQ(MenuCloser::menu == system_menu, c.window_menu) << c.name;
+        EXPECT_TRUE(MenuCloser::app_saw_menu) << c.name;
+        EXPECT_FALSE(w.app.menu_open) << c.name;
+    }
+    EXPECT_FALSE(w.app.closing);
+}
+
+// An open menu keeps the bar and the pointer in fullscreen as the Help window does; when it closes the
+// count starts again.
+TEST_F(ContextMenuWin, OpenMenuKeepsTheFullscreenBar) {
+    MainWindow w(harness::kShown);
+    SetForegroundWindow(w.window());
+    set_fullscreen(w.app, true);
+    w.app.bar_shown = true;
+    layout_children(w.app);
+    w.send(WM_ENTERMENULOOP, TRUE);
+    EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
+    EXPECT_TRUE(w.app.bar_shown);
+    EXPECT_FALSE(w.app.cursor_hidden);
+    KillTimer(w.window(), kTimerAutoHide);
+    w.send(WM_EXITMENULOOP, TRUE);
+    EXPECT_TRUE(KillTimer(w.window(), kTimerAutoHide)) << "the count starts again";
+    EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
+    EXPECT_FALSE(w.app.bar_shown);
+    set_fullscreen(w.app, false);
+}
+
 TEST_F(ContextMenuWin, TrackMenuOpensUpwardsFromTheBar) {
     MainWindow w(harness::kShown);
     SetForegroundWindow(w.window());
     const POINT anchor = track_menu_anchor(w.app, "sub");
-    MenuCloser::menus_seen = 0;
+    MenuCloser::reset();
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, MenuCloser::on_timer);
     ASSERT_NE(timer, 0u);
     show_track_menu(w.app, "sub");

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "main/bar_text.h"
 #include "main/input_win.h"
@@ -101,6 +102,32 @@ TEST_F(HelpWindow, FollowsADpiChangeOfTheMainWindow) {
     EXPECT_EQ(after.bottom - after.top, size.cy);
     EXPECT_GT(after.right - after.left, before.right - before.left);
     expect_centred_over(help, app.main_window);
+}
+
+TEST_F(HelpWindow, HandlesItsOwnDpiChange) {
+    const HWND help = open();
+    ASSERT_NE(help, nullptr);
+    RECT before{};
+    GetWindowRect(help, &before);
+    const HFONT main_body = app.fonts.body;
+    RECT suggested{40, 50, 40 + (before.right - before.left) * 3 / 2, 50 + (before.bottom - before.top) * 3 / 2};
+    EXPECT_EQ(SendMessageW(help, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
+    pump_messages();
+    EXPECT_EQ(app.dpi, 96u);
+    EXPECT_EQ(app.fonts.body, main_body);
+    // Where Windows put it, at the size its texts need at 144 DPI.
+    RECT after{};
+    GetWindowRect(help, &after);
+    const SIZE size = help_window_size(app);
+    EXPECT_EQ(after.left, suggested.left);
+    EXPECT_EQ(after.top, suggested.top);
+    EXPECT_EQ(after.right - after.left, size.cx);
+    EXPECT_EQ(after.bottom - after.top, size.cy);
+    EXPECT_GT(size.cx, before.right - before.left);
+    EXPECT_EQ(app.help_style->dpi, 144u);
+    LOGFONTW font{};
+    ASSERT_TRUE(GetObjectW(app.help_style->fonts.title, sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, -scale_px(20, 144));
 }
 
 TEST_F(HelpWindow, EscF1AndClicksClose) {
@@ -260,9 +287,10 @@ TEST_F(AboutWindowTest, CheckBoxSetsHideAboutAndShowsIt) {
     EXPECT_TRUE(app.settings.hide_about);
     EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), bar_colour::accent);
 
-    // The label is part of the check box; Space toggles it too.
+    // The label is part of the check box; Space toggles it once Tab gave it the focus.
     click_client(about, POINT{l.dont_show.right - 5, centre_of(l.dont_show).y});
     EXPECT_FALSE(app.settings.hide_about);
+    SendMessageW(about, WM_KEYDOWN, VK_TAB, 0);
     SendMessageW(about, WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_TRUE(app.settings.hide_about);
 
@@ -308,6 +336,59 @@ TEST_F(AboutWindowTest, EscapeTheCrossAndTheButtonClose) {
         pump_messages();
         expect_closed(about);
     }
+}
+
+// At start-up the About window has the focus over a video that starts playing: the Space meant to
+// pause closes it. Only after Tab, with the check box focused, does Space tick it.
+TEST_F(AboutWindowTest, SpaceAndEnterCloseUnlessTabFocusedTheCheckBox) {
+    struct Case {
+        const char* name;
+        std::vector<WPARAM> keys;
+        bool closes;
+        bool hide_about;
+    } cases[] = {
+        {"Space", {VK_SPACE}, true, false},
+        {"Enter", {VK_RETURN}, true, false},
+        {"Tab Space", {VK_TAB, VK_SPACE}, false, true},
+        {"Tab Space Space", {VK_TAB, VK_SPACE, VK_SPACE}, false, false},
+        {"Tab Enter", {VK_TAB, VK_RETURN}, true, false},
+        {"Tab Tab Space", {VK_TAB, VK_TAB, VK_SPACE}, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        app.settings.hide_about = false;
+        const HWND about = open();
+        ASSERT_NE(about, nullptr);
+        for (WPARAM key : c.keys) SendMessageW(about, WM_KEYDOWN, key, 0);
+        EXPECT_EQ(app.settings.hide_about, c.hide_about);
+        pump_messages();
+        EXPECT_EQ(!app.about, c.closes);
+        destroy_about(app);
+    }
+}
+
+// Dragged to a monitor of another scale, the About window lays itself out at its own DPI inside the
+// suggested rectangle; the main window keeps its DPI and fonts.
+TEST_F(AboutWindowTest, HandlesItsOwnDpiChange) {
+    const HWND about = open();
+    ASSERT_NE(about, nullptr);
+    const HFONT main_body = app.fonts.body;
+    const AboutLayout big = about_layout(144);
+    RECT suggested{20, 30, 20 + big.size.cx, 30 + big.size.cy};
+    EXPECT_EQ(SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
+    RECT rect{};
+    GetWindowRect(about, &rect);
+    EXPECT_TRUE(EqualRect(&rect, &suggested));
+    EXPECT_EQ(app.dpi, 96u);
+    EXPECT_EQ(app.fonts.body, main_body);
+    LOGFONTW font{};
+    ASSERT_TRUE(GetObjectW(app.about->style.fonts.body, sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, -scale_px(14, 144));
+    ASSERT_TRUE(GetObjectW(app.about->link_font.get(), sizeof font, &font));
+    EXPECT_EQ(font.lfHeight, -scale_px(14, 144));
+    // Clicks land on the items where they are drawn at 144 DPI.
+    click_client(about, centre_of(big.close_button));
+    EXPECT_TRUE(app.about->to_close);
 }
 
 TEST_F(AboutWindowTest, RedrawsInTheOtherLanguage) {

@@ -107,6 +107,16 @@ TEST_F(Playback, SubtitleFile) {
     EXPECT_EQ(recorder.calls.back(), "async 0 [show-text] [Cannot load this subtitle file] [2500]");
 }
 
+// The core opens local files with CreateFileW: from MAX_PATH units on, only the verbatim form opens.
+TEST_F(Playback, LongSubtitlePathReachesTheCoreVerbatim) {
+    loaded();
+    const std::string path = "C:\\" + std::string(251, 's') + "\\x.srt";
+    ASSERT_EQ(path.size(), 260u);
+    load_subtitle_file(app, path);
+    EXPECT_EQ(recorder.calls, (Calls{"command [sub-add] [\\\\?\\" + path + "] [select]",
+                                     "async 0 [show-text] [Subtitles: " + path + "] [2000]"}));
+}
+
 TEST_F(Playback, SaveResumePositionNeedsALoadedFile) {
     save_resume_position(app);
     EXPECT_TRUE(recorder.calls.empty());

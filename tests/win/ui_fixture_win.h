@@ -148,6 +148,8 @@ protected:
 
     void reset_state() {
         app.settings = Settings{};
+        app.settings_synced = Settings{};
+        app.menu_open = false;
         app.playback = PlaybackState{};
         app.playback.current_volume = app.settings.volume;
         app.core.reset();

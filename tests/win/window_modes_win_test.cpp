@@ -141,6 +141,62 @@ TEST(Fullscreen, StartsTheAutoHideTimer) {
     set_fullscreen(w.app, false);
 }
 
+// Windows follows a window moved under a still pointer with a WM_MOUSEMOVE at the pointer's new client
+// position; that must not count as the user moving the mouse and show the bar.
+TEST(Fullscreen, SwitchingUnderAStillPointerLeavesTheBarHidden) {
+    MainWindow w(harness::kShown);
+    SetWindowPos(w.window(), nullptr, 50, 40, 800, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetForegroundWindow(w.window());
+    SetCursorPos(300, 250);  // over the video, windowed and fullscreen alike
+    harness::pump();
+    const auto synthesized_move = [&w] {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(w.window(), &cursor);
+        w.send(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
+        harness::pump();
+        return cursor;
+    };
+    for (const bool on : {true, false}) {
+        set_fullscreen(w.app, on);
+        harness::pump();
+        const POINT cursor = synthesized_move();
+        EXPECT_EQ(w.app.last_mouse.x, cursor.x) << on;
+        EXPECT_EQ(w.app.last_mouse.y, cursor.y) << on;
+        if (on) EXPECT_FALSE(w.app.bar_shown);
+    }
+    // A real move still wakes it.
+    set_fullscreen(w.app, true);
+    harness::pump();
+    const POINT cursor = synthesized_move();
+    w.send(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x + 5, cursor.y));
+    EXPECT_TRUE(w.app.bar_shown);
+    set_fullscreen(w.app, false);
+}
+
+// A DPI change in fullscreen (a scale change, or a move to another monitor) suggests the old window
+// scaled; the window must keep covering the monitor, and leaving still restores the windowed place.
+TEST(Fullscreen, DpiChangeKeepsTheMonitorCovered) {
+    MainWindow w;
+    SetWindowPos(w.window(), nullptr, 50, 40, 800, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT before = window_rect(w.window());
+    set_fullscreen(w.app, true);
+    const RECT screen = monitor_of(w.window());
+    RECT suggested{screen.left, screen.top, screen.left + (screen.right - screen.left) * 3 / 2,
+                   screen.top + (screen.bottom - screen.top) * 3 / 2};
+    EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
+    EXPECT_EQ(w.app.dpi, 144u);
+    RECT full = window_rect(w.window());
+    EXPECT_TRUE(EqualRect(&full, &screen));
+    EXPECT_EQ(w.child_rect(w.app.video_window).bottom, w.client().bottom);
+    EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(96, 96), 0), 0);
+    full = window_rect(w.window());
+    EXPECT_TRUE(EqualRect(&full, &screen));
+    set_fullscreen(w.app, false);
+    const RECT after = window_rect(w.window());
+    EXPECT_TRUE(EqualRect(&after, &before));
+}
+
 TEST(Fullscreen, MaximizedComesBackMaximized) {
     MainWindow w(harness::kShown);
     ShowWindow(w.window(), SW_MAXIMIZE);
