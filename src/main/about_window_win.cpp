@@ -80,7 +80,7 @@ void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout
     draw_text(dc, about.style.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
 }
 
-void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
+void paint_link(const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
     const bool hot = about.hot == item;
     // Underlined only under the pointer, as links in Windows' own dialogs.
     const HFONT font = hot && about.link_font ? about.link_font.get() : about.style.fonts.body;
@@ -128,7 +128,7 @@ void set_hot(AboutWindow& about, AboutItem item) {
     InvalidateRect(about.window, nullptr, FALSE);
 }
 
-void on_mouse_move(App& app, AboutWindow& about, POINT point) {
+void on_mouse_move(AboutWindow& about, POINT point) {
     if (!about.tracking) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -224,7 +224,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             }
             break;
         case WM_MOUSEMOVE:
-            on_mouse_move(app, about, point);
+            on_mouse_move(about, point);
             return 0;
         case WM_MOUSELEAVE:
             about.tracking = false;
@@ -346,8 +346,8 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
     draw_text(dc, about.style.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
     draw_text(dc, about.style.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
-    paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
-    paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
+    paint_link(about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
+    paint_link(about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
     fill_solid(dc, layout.separator, bar_colour::top_line);
 
     paint_check_box(app, about, layout, dc);
