@@ -1,10 +1,10 @@
-#include "main/long_path.h"
+#include "base/long_path.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "main/utf.h"
+#include "base/utf.h"
 
 namespace {
 

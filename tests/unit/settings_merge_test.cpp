@@ -1,8 +1,8 @@
-#include "main/settings_merge.h"
+#include "app/settings_merge.h"
 
 #include <gtest/gtest.h>
 
-#include "main/settings.h"
+#include "app/settings.h"
 
 namespace {
 

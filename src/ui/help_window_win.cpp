@@ -1,0 +1,360 @@
+// The Help window: a borderless card over the main window listing every shortcut in two columns.
+// It holds the keyboard focus while open and goes away at the first key, click or loss of focus, so
+// it never stands between the user and the video for long.
+#include "ui/help_window_win.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/app_state_win.h"
+#include "base/dpi_scale.h"
+#include "base/gdi_win.h"
+#include "base/newer_api_win.h"
+#include "base/number_format.h"
+#include "base/wide_win.h"
+#include "ui/bar/bar_model.h"
+#include "ui/card_window_win.h"
+#include "ui/help_window.h"
+#include "ui/input_win.h"
+
+namespace {
+
+// Posted to itself when the focus has gone: closing is left until the message that moved the focus
+// has been handled, so that a click on the bar's Help button closes the window rather than closing
+// and reopening it.
+constexpr UINT kMsgFocusLost = WM_APP + 1;
+// Posted to itself when a language switch changed the size the texts need.
+constexpr UINT kMsgRelayout = WM_APP + 2;
+
+// Geometry at 96 DPI.
+constexpr int32_t kPad = 28;
+constexpr int32_t kTitleTop = 18;
+constexpr int32_t kTitleHeight = 34;
+constexpr int32_t kColumnsTop = 66;
+constexpr int32_t kHeadingHeight = 28;
+constexpr int32_t kRowHeight = 22;
+constexpr int32_t kGroupGap = 10;
+constexpr int32_t kColumnGap = 44;
+constexpr int32_t kKeyGap = 14;
+constexpr int32_t kKeyPad = 7;
+constexpr int32_t kIconGap = 10;
+constexpr int32_t kNotesGap = 14;
+constexpr int32_t kNoteHeight = 22;
+constexpr int32_t kBottomPad = 18;
+constexpr COLORREF kKeyCap = bar_colour::hover;
+constexpr COLORREF kBorder = bar_colour::track;
+
+int32_t px(const CardStyle& style, int32_t n) { return scale_px(n, style.dpi); }
+
+int32_t text_width(HDC dc, HFONT font, const std::string& text) {
+    const SelectGuard select(dc, font);
+    const std::wstring units = wide(text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, units.c_str(), static_cast<int>(units.size()), &size);
+    return size.cx;
+}
+
+struct HelpGeometry {
+    int32_t key_width = 0;     // widest key cap
+    int32_t column_width = 0;  // key cap, gap, widest action
+    int32_t columns_height = 0;
+    SIZE size{};
+};
+
+int32_t column_height(const CardStyle& style, const std::vector<HelpGroup>& groups) {
+    int32_t height = 0;
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (i > 0) height += px(style, kGroupGap);
+        height += px(style, kHeadingHeight) + static_cast<int32_t>(groups[i].lines.size()) * px(style, kRowHeight);
+    }
+    return height;
+}
+
+HelpGeometry measure(const CardStyle& style, const HelpPage& page, HDC dc) {
+    HelpGeometry g;
+    int32_t action_width = 0;
+    int32_t heading_width = 0;
+    for (const auto& column : page.columns)
+        for (const HelpGroup& group : column) {
+            heading_width =
+                std::max(heading_width, px(style, 18 + kIconGap) + text_width(dc, style.fonts.body, group.heading));
+            for (const HelpLine& line : group.lines) {
+                g.key_width =
+                    std::max(g.key_width, text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad));
+                action_width = std::max(action_width, text_width(dc, style.fonts.body, line.action));
+            }
+        }
+    g.column_width = std::max(heading_width, g.key_width + px(style, kKeyGap) + action_width);
+    g.columns_height = std::max(column_height(style, page.columns[0]), column_height(style, page.columns[1]));
+
+    int32_t width = 2 * px(style, kPad) + 2 * g.column_width + px(style, kColumnGap);
+    for (const std::string& note : page.notes)
+        width = std::max(width, 2 * px(style, kPad) + text_width(dc, style.fonts.body, note));
+    width =
+        std::max(width, 2 * px(style, kPad) + px(style, 18 + kIconGap) + text_width(dc, style.fonts.title, page.title));
+    const int32_t height = px(style, kColumnsTop) + g.columns_height + 2 * px(style, kNotesGap) +
+                           static_cast<int32_t>(page.notes.size()) * px(style, kNoteHeight) + px(style, kBottomPad);
+    g.size = SIZE{width, height};
+    return g;
+}
+
+HelpGeometry measure_now(const CardStyle& style, const HelpPage& page) {
+    const HDC screen = GetDC(nullptr);
+    HelpGeometry g = measure(style, page, screen);
+    ReleaseDC(nullptr, screen);
+    return g;
+}
+
+void draw_text(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect, UINT format) {
+    const SelectGuard select(dc, font);
+    SetTextColor(dc, colour);
+    const std::wstring units = wide(text);
+    DrawTextW(dc, units.c_str(), static_cast<int>(units.size()), &rect,
+              format | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+void draw_glyph(HDC dc, HFONT font, COLORREF colour, char16_t glyph, RECT rect) {
+    const SelectGuard select(dc, font);
+    SetTextColor(dc, colour);
+    wchar_t unit = static_cast<wchar_t>(glyph);
+    DrawTextW(dc, &unit, 1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+}
+
+void paint_column(const CardStyle& style, HDC dc, const std::vector<HelpGroup>& groups, int32_t left,
+                  const HelpGeometry& g) {
+    int32_t y = px(style, kColumnsTop);
+    const int32_t icon = px(style, 18);
+    for (size_t i = 0; i < groups.size(); ++i) {
+        const HelpGroup& group = groups[i];
+        if (i > 0) y += px(style, kGroupGap);
+        const int32_t heading_bottom = y + px(style, kHeadingHeight);
+        draw_glyph(dc, style.fonts.large_icon, bar_colour::accent, group.icon,
+                   RECT{left, y, left + icon, heading_bottom});
+        draw_text(dc, style.fonts.body, bar_colour::accent, group.heading,
+                  RECT{left + icon + px(style, kIconGap), y, left + g.column_width, heading_bottom}, DT_LEFT);
+        y = heading_bottom;
+        for (const HelpLine& line : group.lines) {
+            const int32_t bottom = y + px(style, kRowHeight);
+            // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
+            const int32_t cap_width = text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad);
+            const RECT cap{left, y + px(style, 2), left + cap_width, bottom - px(style, 2)};
+            fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), kKeyCap);
+            draw_text(dc, style.fonts.body, bar_colour::normal, line.keys, cap, DT_CENTER);
+            const int32_t action_left = left + g.key_width + px(style, kKeyGap);
+            draw_text(dc, style.fonts.body, bar_colour::normal, line.action,
+                      RECT{action_left, y, left + g.column_width, bottom}, DT_LEFT);
+            y = bottom;
+        }
+    }
+}
+
+// The main window's DPI, or the one a test gave the App, until the Help window has its own.
+const CardStyle& style_of(const App& app, CardStyle& fallback) {
+    if (app.help_style) return *app.help_style;
+    fallback.set_dpi(app.dpi);
+    return fallback;
+}
+
+SIZE size_for(const CardStyle& style, const App& app) {
+    return measure_now(style, help_page(app.settings.multi_instance)).size;
+}
+
+void open_help(App& app) {
+    if (!app.main_window) return;
+    // Opened over the main window, so at first on its monitor and DPI.
+    app.help_style = std::make_unique<CardStyle>();
+    app.help_style->set_dpi(app.dpi);
+    const SIZE size = size_for(*app.help_style, app);
+    const RECT place = centred_over(app.main_window, size);
+    const std::wstring title = wide(help_page(app.settings.multi_instance).title);
+    const HWND window = CreateWindowExW(0, L"TarnwickLight.Help", title.c_str(), WS_POPUP, place.left, place.top,
+                                        size.cx, size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!window) {
+        app.help_style.reset();
+        return;
+    }
+    app.help_window = window;
+    // Kept inside the work area, it may still have landed on a monitor of another scale.
+    if (app.help_style->set_dpi(window_dpi(window))) {
+        const SIZE own = size_for(*app.help_style, app);
+        SetWindowPos(window, nullptr, 0, 0, own.cx, own.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    SetFocus(window);
+}
+
+// Another size for the texts (a language switch): centred over the main window again. After its own
+// DPI change the window stays where Windows put it, only its size follows the texts.
+void relayout(App& app, HWND window, bool centre) {
+    if (!app.help_style) return;
+    const SIZE size = size_for(*app.help_style, app);
+    RECT current{};
+    GetWindowRect(window, &current);
+    if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return;
+    const RECT place = centre ? centred_over(app.main_window, size)
+                              : RECT{current.left, current.top, current.left + size.cx, current.top + size.cy};
+    SetWindowPos(window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+// Dragged by the system to a monitor of another scale (Help has no caption, but Windows moves it with
+// its owner and between monitors when a display's scale changes): the suggested rectangle first,
+// then the size the texts need at the new DPI.
+void on_dpi_changed(App& app, HWND window, uint32_t dpi, const RECT* suggested) {
+    if (!app.help_style) return;
+    app.help_style->set_dpi(dpi);
+    if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    relayout(app, window, false);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void paint_buffered(const App& app, HWND window, HDC target) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const MemoryCanvas canvas(target, client.right, client.bottom);
+    if (!canvas.ok()) return;
+    paint_help(app, canvas.dc(), client.right, client.bottom);
+    canvas.copy_to(target, client.right, client.bottom);
+}
+
+LRESULT on_key_down(App& app, HWND window, WPARAM key) {
+    switch (key) {
+        case VK_ESCAPE:
+        case VK_F1:
+            close_help(app);
+            return 0;
+        case 'I':
+            toggle_multi_instance(app);
+            InvalidateRect(window, nullptr, FALSE);  // the row shows the new state
+            return 0;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+SIZE help_window_size(const App& app) {
+    CardStyle fallback;
+    return size_for(style_of(app, fallback), app);
+}
+
+void paint_help(const App& app, HDC dc, int width, int height) {
+    CardStyle fallback;
+    const CardStyle& style = style_of(app, fallback);
+    const HelpPage page = help_page(app.settings.multi_instance);
+    const HelpGeometry g = measure(style, page, dc);
+    fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
+    {
+        const OwnedBrush border(CreateSolidBrush(kBorder));
+        const RECT all{0, 0, width, height};
+        FrameRect(dc, &all, border.get());
+    }
+    SetBkMode(dc, TRANSPARENT);
+
+    const int32_t pad = px(style, kPad);
+    const int32_t title_top = px(style, kTitleTop);
+    const int32_t title_bottom = title_top + px(style, kTitleHeight);
+    draw_glyph(dc, style.fonts.large_icon, bar_colour::accent, 0xE897,
+               RECT{pad, title_top, pad + px(style, 18), title_bottom});
+    draw_text(dc, style.fonts.title, bar_colour::normal, page.title,
+              RECT{pad + px(style, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
+    fill_solid(dc, RECT{pad, px(style, kColumnsTop) - px(style, 8), width - pad, px(style, kColumnsTop) - px(style, 7)},
+               bar_colour::top_line);
+
+    paint_column(style, dc, page.columns[0], pad, g);
+    paint_column(style, dc, page.columns[1], pad + g.column_width + px(style, kColumnGap), g);
+
+    int32_t y = px(style, kColumnsTop) + g.columns_height + px(style, kNotesGap);
+    fill_solid(dc, RECT{pad, y, width - pad, y + std::max(px(style, 1), 1)}, bar_colour::top_line);
+    y += px(style, kNotesGap);
+    for (size_t i = 0; i < page.notes.size(); ++i) {
+        // The first note is information, the second only says how to leave.
+        const COLORREF colour = i == 0 ? bar_colour::normal : bar_colour::dimmed;
+        draw_text(dc, style.fonts.body, colour, page.notes[i], RECT{pad, y, width - pad, y + px(style, kNoteHeight)},
+                  DT_LEFT);
+        y += px(style, kNoteHeight);
+    }
+}
+
+void close_help(App& app) {
+    const HWND window = app.help_window;
+    if (!window) return;
+    app.help_window = nullptr;  // first, so the messages of the destruction find it closed
+    DestroyWindow(window);
+    app.help_style.reset();
+    if (app.main_window) SetFocus(app.main_window);
+}
+
+void toggle_help(App& app) {
+    if (app.help_window)
+        close_help(app);
+    else
+        open_help(app);
+}
+
+LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    App* app = g_app;
+    if (!app || app->help_window != window) {
+        if (message == WM_ERASEBKGND) return 1;
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            {
+                const PaintScope paint(window);
+                paint_buffered(*app, window, paint.dc());
+            }
+            // After a language switch the texts may need another size.
+            const SIZE size = size_for(*app->help_style, *app);
+            RECT client{};
+            GetClientRect(window, &client);
+            if (client.right != size.cx || client.bottom != size.cy) PostMessageW(window, kMsgRelayout, 0, 0);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
+            return 0;
+        case WM_KEYDOWN:
+            return on_key_down(*app, window, wparam);
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_CLOSE:
+            close_help(*app);
+            return 0;
+        case WM_KILLFOCUS:
+            PostMessageW(window, kMsgFocusLost, 0, 0);
+            return 0;
+        case kMsgFocusLost:
+            if (GetFocus() != window) close_help(*app);
+            return 0;
+        case kMsgRelayout:
+            relayout(*app, window, true);
+            return 0;
+        case WM_DPICHANGED:
+            on_dpi_changed(*app, window, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
+            return 0;
+        case WM_DESTROY:
+            // Destroyed with its owner rather than closed.
+            app->help_window = nullptr;
+            app->help_style.reset();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void help_follow_dpi(App& app) {
+    if (!app.help_window || !app.help_style) return;
+    // Centred over the main window again, so on its monitor: its DPI.
+    app.help_style->set_dpi(app.dpi);
+    relayout(app, app.help_window, true);
+    InvalidateRect(app.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
+}
