@@ -162,7 +162,7 @@ SIZE size_for(const CardStyle& style, const App& app) {
 void open_help(App& app) {
     if (!app.main_window) return;
     // Opened over the main window, so at first on its monitor and DPI.
-    app.help_style = std::make_unique<CardStyle>();
+    app.help_style.reset(new CardStyle);
     app.help_style->set_dpi(app.dpi);
     const SIZE size = size_for(*app.help_style, app);
     const RECT place = centred_over(app.main_window, size);
