@@ -90,6 +90,17 @@ bool write_whole(const std::wstring& path, const std::string& text) {
     return ok && written == text.size() && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
+// Wine leaves PrivateUsage at 0; the committed private pages are what Windows counts there.
+uint64_t committed_private_bytes() {
+    uint64_t total = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) == sizeof region;
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    }
+    return total;
+}
+
 void sample_window(double window_s) {
     const std::wstring path = environment(L"TARNWICK_BENCH_LOG");
     const LARGE_INTEGER start_count = [] {
@@ -119,6 +130,7 @@ void sample_window(double window_s) {
         report.peak_working_set = memory.PeakWorkingSetSize;
         report.private_bytes = memory.PrivateUsage;
     }
+    if (report.private_bytes == 0) report.private_bytes = committed_private_bytes();
     // Written on the user-interface thread before this thread started.
     report.create_ms = g_create_ms;
     report.loadfile_ms = g_loadfile_ms;
