@@ -65,13 +65,20 @@ void close_host(HWND window) {
 
 LRESULT CALLBACK host_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
-        case kMsgWakeUp: drain_events(); return 0;
+        case kMsgWakeUp:
+            drain_events();
+            return 0;
         case WM_SIZE:
             if (g_host.video) layout_video(window);
             return 0;
-        case WM_CLOSE: close_host(window); return 0;
-        case WM_DESTROY: PostQuitMessage(0); return 0;
-        default: return DefWindowProcW(window, message, wparam, lparam);
+        case WM_CLOSE:
+            close_host(window);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wparam, lparam);
     }
 }
 
@@ -115,8 +122,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     g_host.window = CreateWindowExW(0, kClassName, L"bare host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                                     CW_USEDEFAULT, scale_truncated(960, dpi), scale_truncated(590, dpi), nullptr,
                                     nullptr, instance, nullptr);
-    g_host.video = CreateWindowExW(0, kVideoClassName, nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                        0, 0, 0, 0, g_host.window, nullptr, instance, nullptr);
+    g_host.video = CreateWindowExW(0, kVideoClassName, nullptr,
+                                   WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                                   g_host.window, nullptr, instance, nullptr);
     if (!g_host.window || !g_host.video) return fail("cannot create the window");
     layout_video(g_host.window);
     ShowWindow(g_host.window, SW_SHOWNORMAL);

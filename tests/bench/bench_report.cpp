@@ -104,8 +104,8 @@ std::optional<RunReport> parse_run_report(std::string_view text) {
     for (const Field& field : kFields) {
         const auto it = values.find(field.key);
         if (it == values.end()) return std::nullopt;
-        const bool ok = field.real ? parse_number(it->second, report.*field.real)
-                                   : parse_number(it->second, report.*field.count);
+        const bool ok =
+            field.real ? parse_number(it->second, report.*field.real) : parse_number(it->second, report.*field.count);
         if (!ok) return std::nullopt;
     }
     if (!(report.window_s > 0)) return std::nullopt;
@@ -212,9 +212,9 @@ std::string format_summary(const std::vector<MetricRow>& rows, const std::vector
         };
         std::string pairs = "";
         if (row.pair_median) {
-            pairs = row.metric->compare == Compare::ratio ? number(*row.pair_median, 2) + "x"
-                                                         : (*row.pair_median >= 0 ? "+" : "") +
-                                                               number(*row.pair_median, 1) + " " + row.metric->unit;
+            pairs = row.metric->compare == Compare::ratio
+                        ? number(*row.pair_median, 2) + "x"
+                        : (*row.pair_median >= 0 ? "+" : "") + number(*row.pair_median, 1) + " " + row.metric->unit;
         }
         std::snprintf(line, sizeof line, "%-34s %-4s | %28s | %28s | %s\n", row.metric->name, row.metric->unit,
                       cell(row.player).c_str(), cell(row.host).c_str(), pairs.c_str());

@@ -51,8 +51,8 @@ uint64_t now_filetime() {
 std::wstring quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 std::optional<std::string> read_file(const std::wstring& path) {
-    const HANDLE file =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string text;
     char buffer[4096];
@@ -156,15 +156,24 @@ std::optional<Options> parse_arguments() {
             break;
         }
         const std::wstring value = args[++i];
-        if (name == L"--player") options.player = value;
-        else if (name == L"--host") options.host = value;
-        else if (name == L"--clip") options.clip = value;
-        else if (name == L"--work") options.work = value;
-        else if (name == L"--options") options.mpv_options = value;
-        else if (name == L"--runs") options.runs = _wtoi(value.c_str());
-        else if (name == L"--warmup") options.warmup = _wtoi(value.c_str());
-        else if (name == L"--seconds") options.seconds = _wtof(value.c_str());
-        else ok = false;
+        if (name == L"--player")
+            options.player = value;
+        else if (name == L"--host")
+            options.host = value;
+        else if (name == L"--clip")
+            options.clip = value;
+        else if (name == L"--work")
+            options.work = value;
+        else if (name == L"--options")
+            options.mpv_options = value;
+        else if (name == L"--runs")
+            options.runs = _wtoi(value.c_str());
+        else if (name == L"--warmup")
+            options.warmup = _wtoi(value.c_str());
+        else if (name == L"--seconds")
+            options.seconds = _wtof(value.c_str());
+        else
+            ok = false;
     }
     LocalFree(args);
     if (!ok || options.player.empty() || options.host.empty() || options.clip.empty() || options.work.empty() ||
@@ -185,8 +194,8 @@ int wmain() {
     }
     SetEnvironmentVariableW(L"TARNWICK_BENCH_SECONDS", std::to_wstring(options->seconds).c_str());
     const Side player{"player", options->player, quoted(options->clip), true};
-    const Side host{"bare host", options->host, L"--options " + quoted(options->mpv_options) + L" " + quoted(options->clip),
-                    false};
+    const Side host{"bare host", options->host,
+                    L"--options " + quoted(options->mpv_options) + L" " + quoted(options->clip), false};
 
     int failures = 0;
     std::vector<RunSample> player_runs, host_runs;

@@ -10,8 +10,8 @@
 // the window, samples again and writes the report (bench_report.h) in one piece, so a reader never
 // sees half of it. The thread that called mpv_create is taken as the user-interface thread. When
 // the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <atomic>
 #include <cstring>
@@ -69,8 +69,7 @@ double process_cpu() {
 
 double ui_thread_cpu() {
     FILETIME creation, exit, kernel, user;
-    return g_ui_thread && GetThreadTimes(g_ui_thread, &creation, &exit, &kernel, &user) ? cpu_seconds(kernel, user)
-                                                                                      : 0;
+    return g_ui_thread && GetThreadTimes(g_ui_thread, &creation, &exit, &kernel, &user) ? cpu_seconds(kernel, user) : 0;
 }
 
 std::wstring environment(const wchar_t* name) {
@@ -81,8 +80,8 @@ std::wstring environment(const wchar_t* name) {
 
 bool write_whole(const std::wstring& path, const std::string& text) {
     const std::wstring partial = path + L".partial";
-    const HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr);
+    const HANDLE file =
+        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);

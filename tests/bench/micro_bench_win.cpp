@@ -109,8 +109,8 @@ std::vector<double> bench_bar_paint(const Batches& batches) {
                   "the bar painted at " + std::to_string(width) + " px, " + std::to_string(dpi) + " DPI");
             print_row("bar paint " + std::to_string(width) + " px at " + std::to_string(dpi) + " DPI", "us", s);
             medians.push_back(s.median);
-            for (HFONT* font : {&app.fonts.icon, &app.fonts.text, &app.fonts.title, &app.fonts.body,
-                                &app.fonts.large_icon})
+            for (HFONT* font :
+                 {&app.fonts.icon, &app.fonts.text, &app.fonts.title, &app.fonts.body, &app.fonts.large_icon})
                 if (*font) DeleteObject(*font);
         }
     }
@@ -199,8 +199,9 @@ void bench_settings(const Batches& batches) {
     Settings loaded;
     const Stats load = time_batches(batches, nullptr, [&] { loaded = load_settings(); });
     print_row("settings load", "us", load);
-    check(loaded.volume == 55 && loaded.mpv_options == settings.mpv_options && loaded.window_rect == settings.window_rect,
-          "the settings read back");
+    check(
+        loaded.volume == 55 && loaded.mpv_options == settings.mpv_options && loaded.window_rect == settings.window_rect,
+        "the settings read back");
 }
 
 }  // namespace
