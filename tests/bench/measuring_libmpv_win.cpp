@@ -10,8 +10,10 @@
 // the window, samples again and writes the report (bench_report.h) in one piece, so a reader never
 // sees half of it. The thread that called mpv_create is taken as the user-interface thread. When
 // the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted.
-#include <psapi.h>
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 
 #include <atomic>
 #include <cstring>
