@@ -21,13 +21,18 @@ void pump_events(App& app) {
     g_wake_up_pending.exchange(false);
     // SetFocus sends messages whose handlers may end the core, so it is looked at again after
     // every event.
+    bool repaint = false;
     while (app.core) {
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);
         // The record lives only until the next wait; take_core_event takes what it needs from it now.
-        if (!event) return;
+        if (!event) break;
         const EventOutcome outcome = take_core_event(app.playback, *app.core, *event);
-        if (outcome.stop) return;
+        if (outcome.stop) break;
         if (outcome.file_loaded) take_focus_after_load(app);
-        if (outcome.repaint) invalidate_bar(app);
+        repaint = repaint || outcome.repaint;
     }
+    // The bar paints only once the queue is empty anyway, so one invalidation per drain is enough;
+    // under Wine each InvalidateRect is a trip to the server, and one per event made a burst of
+    // property changes thousands of times slower to drain.
+    if (repaint) invalidate_bar(app);
 }
