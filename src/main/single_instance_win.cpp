@@ -1,9 +1,8 @@
 #include "single_instance_win.h"
 
-#include <cstring>
-
 #include "../mpv/playback_win.h"
 #include "app_state_win.h"
+#include "hand_off.h"
 #include "wide_win.h"
 
 namespace {
@@ -39,8 +38,8 @@ bool hand_off_to_running_copy(const std::optional<std::string>& file) {
     return answered != 0 && result == 1;
 }
 
-// The data comes from another process and is trusted for nothing: only cbData bytes are read, an
-// odd last byte is ignored, and the text ends at the first NUL or at the end of the buffer.
+// The data comes from another process and is trusted for nothing: hand_off_text reads only cbData
+// bytes.
 LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kHandOffTag) return 0;
     if (app.closing) return 0;
@@ -48,18 +47,10 @@ LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     // a file accepted now would be lost, so the new start keeps it and opens its own window.
     if (!app.core) return 0;
 
-    std::u16string text;
-    const auto* bytes = static_cast<const unsigned char*>(data->lpData);
-    const size_t units = bytes ? data->cbData / 2 : 0;
-    for (size_t i = 0; i < units; ++i) {
-        char16_t unit;
-        std::memcpy(&unit, bytes + 2 * i, sizeof unit);  // lpData need not be aligned
-        if (unit == 0) break;
-        text += unit;
-    }
+    const std::string text = hand_off_text(data->lpData, data->cbData);
 
     if (IsIconic(app.main_window)) ShowWindow(app.main_window, SW_RESTORE);
     SetForegroundWindow(app.main_window);
-    if (!text.empty()) open_file(app, utf16_to_utf8(text));
+    if (!text.empty()) open_file(app, text);
     return 1;
 }
