@@ -9,6 +9,11 @@ namespace {
 
 constexpr UINT kHandOffTimeoutMs = 5000;
 
+bool is_folder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 }  // namespace
 
 // Runs before this copy has any window. A copy that is hung, closing or not answering within five
@@ -39,7 +44,8 @@ bool hand_off_to_running_copy(const std::optional<std::string>& file) {
 }
 
 // The data comes from another process and is trusted for nothing: hand_off_text reads only cbData
-// bytes.
+// bytes, and only what a starting copy sends is opened. A folder would play as a list of everything
+// in it, which nobody asked for.
 LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kHandOffTag) return 0;
     if (app.closing) return 0;
@@ -51,6 +57,6 @@ LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
 
     if (IsIconic(app.main_window)) ShowWindow(app.main_window, SW_RESTORE);
     SetForegroundWindow(app.main_window);
-    if (!text.empty()) open_file(app, text);
+    if (!text.empty() && is_hand_off_target(text) && !is_folder(text)) open_file(app, text);
     return 1;
 }

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text = hand_off_text(exact.get(), size);
     FUZZ_CHECK(is_valid_utf8(text));
     FUZZ_CHECK(text.find('\0') == std::string::npos);
-    FUZZ_CHECK(text.size() <= size / 2 * 3);
+    FUZZ_CHECK(text.size() <= size / 2 * 3 && text.size() <= kLongestHandOffUnits * 3);
+    is_hand_off_target(text);
     FUZZ_CHECK(hand_off_text(nullptr, size).empty());
 
     // What a sending copy makes of this text must decode to the same text.
