@@ -6,6 +6,11 @@
 
 namespace {
 
+// A core that reports events as fast as we fold them (a flood of property changes, a broken build)
+// would keep the loop below, and with it the window, busy for ever; after this many the rest waits
+// behind the messages already queued.
+constexpr int kEventsPerWakeUp = 256;
+
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
 void take_focus_after_load(const App& app) {
@@ -21,7 +26,11 @@ void pump_events(App& app) {
     g_wake_up_pending.exchange(false);
     // SetFocus sends messages whose handlers may end the core, so it is looked at again after
     // every event.
-    while (app.core) {
+    for (int folded = 0; app.core; ++folded) {
+        if (folded == kEventsPerWakeUp) {
+            wake_up(app.main_window);
+            return;
+        }
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);
         // The record lives only until the next wait; fold_event takes what it needs from it now.
         if (!event) return;

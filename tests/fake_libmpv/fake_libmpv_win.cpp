@@ -427,7 +427,9 @@ mpv_event* faulty_event(mpv_handle* handle, uint64_t roll) {
     const uint64_t pick = roll >> 8;
     handle->current = QueuedEvent{};
     handle->current_event = {};
-    const int id = kIds[pick % 8];
+    // A flood is a core that never stops reporting, so it never shuts down either.
+    int id = kIds[pick % 8];
+    if (id == MPV_EVENT_SHUTDOWN && module_state().faults.flood) id = MPV_EVENT_PROPERTY_CHANGE;
     std::memcpy(&handle->current_event.event_id, &id, sizeof id);
     handle->current_event.reply_userdata = (pick >> 3) % 12;
     const bool with_data = (pick >> 7) % 5 != 0;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "main/settings_win.h"
+#include "main/win32_win.h"
 #include "system/settings_series.h"
 
 int wmain(int argc, wchar_t** argv) {

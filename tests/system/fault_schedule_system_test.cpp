@@ -39,7 +39,9 @@ Schedule make_schedule(uint64_t seed) {
     const auto pick = [&](uint64_t n) { return static_cast<uint64_t>(random() % n); };
     Schedule s;
     s.faults = "seed\t" + std::to_string(seed) + "\n";
-    if (pick(8) != 0) s.faults += "fail-after\t" + std::to_string(1 + pick(pick(2) ? 40 : 400)) + "\n";
+    // Start-up makes about 40 calls: a quarter of the schedules fail during it (the program then
+    // shows why and exits), the rest once the window is open.
+    if (pick(8) != 0) s.faults += "fail-after\t" + std::to_string(pick(4) == 0 ? 1 + pick(40) : 30 + pick(80)) + "\n";
     if (pick(6) == 0) s.faults += "flood\n";
     s.faults += "wake-after-destroy\t" + std::to_string(pick(40)) + "\n";
 
@@ -96,8 +98,14 @@ void write_text(const std::wstring& path, const std::string& text) {
 // Exit codes from 0xC0000000 on are NTSTATUS errors: an access violation, a stack overflow, ...
 bool is_crash(DWORD code) { return code >= 0xC0000000u; }
 
+struct Tally {
+    uint64_t at_start = 0;     // no main window: the core failed during start-up and the program said so
+    uint64_t with_window = 0;  // faults reached a program with its window open
+    uint64_t faults = 0;       // failing calls and unasked-for events the fake produced
+};
+
 // An empty text when the schedule passed, else what went wrong.
-std::string run_schedule(const Install& install, uint64_t seed) {
+std::string run_schedule(const Install& install, uint64_t seed, Tally& tally) {
     const Schedule schedule = make_schedule(seed);
     DeleteFileW((install.fake_dir + L"\\calls.log").c_str());
     DeleteFileW(install.settings_file().c_str());
@@ -112,6 +120,7 @@ std::string run_schedule(const Install& install, uint64_t seed) {
         // A core that fails to start is shown in a message box; closing it ends the program.
         if (const HWND box = message_box(running)) PostMessageW(box, WM_COMMAND, IDOK, 0);
         const auto code = running.wait_exit();
+        ++tally.at_start;
         if (!code) return "no window, no exit";
         return is_crash(*code) ? "crashed before its window: " + std::to_string(*code) : "";
     }
@@ -127,6 +136,9 @@ std::string run_schedule(const Install& install, uint64_t seed) {
     const auto text = install.read_settings();
     if (!text) return "no settings file after close";
     if (format_settings(parse_settings(*text)) != *text) return "settings file not as written: " + *text;
+    const size_t faults = install.calls_of("fault").size() + install.calls_of("fault-event").size();
+    tally.faults += faults;
+    if (faults > 0) ++tally.with_window;
     for (const auto& call : install.calls_of("terminate_destroy"))
         if (call.size() == 2 && call[1] != "outstanding=0") return "strings not freed: " + call[1];
     return "";
@@ -139,8 +151,9 @@ TEST(FaultSchedules, SeededRandomFaultsNeitherCrashNorHangNorLoseTheSettings) {
         std::chrono::steady_clock::now() + std::chrono::seconds(setting("TARNWICK_FAULT_SECONDS", 300));
     const Install install = Install::make("full");
     uint64_t run = 0, failed = 0;
+    Tally tally;
     for (uint64_t seed = first; seed < first + count && std::chrono::steady_clock::now() < deadline; ++seed, ++run) {
-        const std::string failure = run_schedule(install, seed);
+        const std::string failure = run_schedule(install, seed, tally);
         if (failure.empty()) continue;
         ++failed;
         const Schedule s = make_schedule(seed);
@@ -148,10 +161,15 @@ TEST(FaultSchedules, SeededRandomFaultsNeitherCrashNorHangNorLoseTheSettings) {
                       << s.faults << "inbox.txt:\n"
                       << s.inbox;
     }
-    std::printf("[fault schedules] %llu run (seeds %llu..%llu), %llu failed\n", static_cast<unsigned long long>(run),
-                static_cast<unsigned long long>(first), static_cast<unsigned long long>(first + run - 1),
-                static_cast<unsigned long long>(failed));
+    std::printf(
+        "[fault schedules] %llu run (seeds %llu..%llu), %llu failed; %llu stopped at start-up as designed, "
+        "%llu met faults with the window open; %llu faults injected\n",
+        static_cast<unsigned long long>(run), static_cast<unsigned long long>(first),
+        static_cast<unsigned long long>(first + run - 1), static_cast<unsigned long long>(failed),
+        static_cast<unsigned long long>(tally.at_start), static_cast<unsigned long long>(tally.with_window),
+        static_cast<unsigned long long>(tally.faults));
     EXPECT_GT(run, 0u);
+    EXPECT_GT(tally.with_window, 0u);
 }
 
 }  // namespace
