@@ -3,7 +3,7 @@
 // destroy) and its inbox. Each schedule must leave a program that answers messages, closes with exit
 // code 0 and writes a settings file the program itself would write.
 //
-// TARNWICK_FAULT_SCHEDULES (default 24) schedules from seed TARNWICK_FAULT_SEED (default 1), at most
+// TARNWICK_FAULT_SCHEDULES (default 16) schedules from seed TARNWICK_FAULT_SEED (default 1), at most
 // TARNWICK_FAULT_SECONDS (default 300) seconds; a failure names its seed, and that seed alone
 // replays the schedule: TARNWICK_FAULT_SEED=s TARNWICK_FAULT_SCHEDULES=1.
 #include <gtest/gtest.h>
@@ -146,7 +146,7 @@ std::string run_schedule(const Install& install, uint64_t seed, Tally& tally) {
 
 TEST(FaultSchedules, SeededRandomFaultsNeitherCrashNorHangNorLoseTheSettings) {
     const uint64_t first = setting("TARNWICK_FAULT_SEED", 1);
-    const uint64_t count = setting("TARNWICK_FAULT_SCHEDULES", 24);
+    const uint64_t count = setting("TARNWICK_FAULT_SCHEDULES", 16);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(setting("TARNWICK_FAULT_SECONDS", 300));
     const Install install = Install::make("full");

@@ -3,7 +3,7 @@
 // file must be exactly one the writer wrote, never older than before the trial, and read back by the
 // next start; the temporary files of killed writers go at the next successful save.
 //
-// TARNWICK_KILL_TRIALS (default 60) trials, at most TARNWICK_KILL_SECONDS (default 240) seconds.
+// TARNWICK_KILL_TRIALS (default 40) trials, at most TARNWICK_KILL_SECONDS (default 240) seconds.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -64,7 +64,7 @@ size_t temporaries(const Install& install) {
 
 TEST(SettingsKill, EveryKillLeavesAWholeFileAndTheNextSaveRemovesStaleTemporaries) {
     const Install install = Install::make("");
-    const uint64_t trials = setting("TARNWICK_KILL_TRIALS", 60);
+    const uint64_t trials = setting("TARNWICK_KILL_TRIALS", 40);
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(setting("TARNWICK_KILL_SECONDS", 240));
     const std::wstring event_name = L"Local\\tarnwick-kill-test-" + std::to_wstring(GetCurrentProcessId());
