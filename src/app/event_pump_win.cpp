@@ -6,6 +6,11 @@
 
 namespace {
 
+// A core that reports events as fast as we fold them (a flood of property changes, a broken build)
+// would keep the loop below, and with it the window, busy for ever; after this many the rest waits
+// behind the messages already queued.
+constexpr int kEventsPerWakeUp = 256;
+
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
 void take_focus_after_load(const App& app) {
@@ -22,7 +27,12 @@ void pump_events(App& app) {
     // SetFocus sends messages whose handlers may end the core, so it is looked at again after
     // every event.
     bool repaint = false;
-    while (app.core) {
+    for (int folded = 0; app.core; ++folded) {
+        if (folded == kEventsPerWakeUp) {
+            // The rest waits for the next turn of the message loop, so input and painting go on.
+            wake_up(app.main_window);
+            break;
+        }
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);
         // The record lives only until the next wait; take_core_event takes what it needs from it now.
         if (!event) break;
