@@ -9,6 +9,7 @@
 
 #include "../mpv/core.h"
 #include "../mpv/playback_state.h"
+#include "colour_scheme.h"
 #include "settings.h"
 #include "win32_win.h"
 
@@ -30,7 +31,8 @@ constexpr uint8_t kPressedNone = 255;
 
 enum class Drag : uint8_t { none = 0, seek = 1, volume = 2 };
 
-struct AboutWindow;  // the About window's own state, defined with the window
+struct AboutWindow;    // the About window's own state, defined with the window
+struct Accessibility;  // the screen readers' view of the windows, made when one first asks
 
 struct Fonts {
     HFONT icon = nullptr;
@@ -51,6 +53,8 @@ struct App {
     std::unique_ptr<AboutWindow> about;
     Fonts fonts;
     uint32_t dpi = 96;
+    Palette palette = choose_palette(false, {});  // the system's when high contrast is on
+    std::unique_ptr<Accessibility> accessibility;
 
     std::optional<Core> core;
     PlaybackState playback;
@@ -68,7 +72,7 @@ struct App {
     uint8_t hover_button = kHitNone;
     double seek_fraction = 0;
 
-    App() = default;
+    App();  // out of line, where the types held by unique_ptr are complete
     App(const App&) = delete;
     App& operator=(const App&) = delete;
     ~App();

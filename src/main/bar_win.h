@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "bar_layout.h"
+#include "colour_scheme.h"
 #include "win32_win.h"
 
 struct App;
@@ -19,7 +20,8 @@ void create_tooltips(App& app);
 
 // Composes the whole bar, w x h, into dc at its origin.
 void paint_bar(const App& app, HDC dc, int width, int height);
-void paint_slider(HDC dc, uint32_t dpi, const BarRect& rect, double fraction, bool active, COLORREF fill);
+void paint_slider(HDC dc, uint32_t dpi, const Palette& palette, const BarRect& rect, double fraction, bool active,
+                  COLORREF fill);
 
 // What the bar's buttons and drags set off. The mouse handlers take them as a parameter so that tests
 // can watch them; the main window's handlers use bar_actions().

@@ -8,8 +8,10 @@
 #include "../mpv/event_pump_win.h"
 #include "../mpv/playback_win.h"
 #include "about_window_win.h"
+#include "accessibility_win.h"
 #include "app_state_win.h"
 #include "bar_win.h"
+#include "colour_scheme_win.h"
 #include "context_menu_win.h"
 #include "file_types.h"
 #include "help_window_win.h"
@@ -225,6 +227,13 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case kMsgCloseAbout:
             on_close_about(app, window);
             return 0;
+        case kMsgAccessibleAction:
+            on_bar_accessible_action(app, wparam, lparam);
+            return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            on_colours_changed(app);
+            break;
         default:
             break;
     }

@@ -11,6 +11,7 @@
 #include "about_window_win.h"
 #include "app_state_win.h"
 #include "bar_win.h"
+#include "colour_scheme_win.h"
 #include "command_line.h"
 #include "help_window_win.h"
 #include "language_win.h"
@@ -156,6 +157,7 @@ int run_application() {
     app->settings = settings;
     app->playback.current_volume = settings.volume;
     app->playback.muted = settings.mute;
+    app->palette = system_palette();
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
