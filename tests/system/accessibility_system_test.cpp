@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "harness_win.h"
-#include "main/wide_win.h"
+#include "base/wide_win.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "main/bar_access.h"
+#include "ui/bar/bar_access.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/bar_text.h"
-#include "main/language.h"
+#include "ui/bar/bar_model.h"
+#include "app/language.h"
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "main/colour_scheme.h"
+#include "app/colour_scheme.h"
 
 #include <gtest/gtest.h>
+
+#include "ui/bar/bar_model.h"
 
 namespace {
 

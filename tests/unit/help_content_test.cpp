@@ -1,11 +1,11 @@
-#include "main/help_content.h"
+#include "ui/help_window.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/language.h"
+#include "app/language.h"
 
 namespace {
 
@@ -64,9 +64,9 @@ TEST_P(HelpContent, ListsEveryBinding) {
         ",", "Ctrl+\xE2\x86\x90"};
     for (const auto& token : common) EXPECT_TRUE(some_keys_contain(page, token)) << token;
     const std::vector<std::string> worded =
-        english() ? std::vector<std::string>{"Space",         "Home",     "Enter",         "Esc",
-                                             "Shift+",        "Wheel",    "Double-click",  "Right-click",
-                                             "Drag and drop", "Seek bar", "Volume slider", "Click on the video",
+        english() ? std::vector<std::string>{"Space",         "Home",      "Enter",         "Esc",
+                                             "Shift+",        "Wheel",     "Double-click",  "Right-click",
+                                             "Drag and drop", "Seek bar",  "Volume slider", "Click on the video",
                                              "Alt+Enter",     "Shift+F10", "Menu key"}
                   : std::vector<std::string>{"Espace",
                                              "D\xC3\xA9"

@@ -1,7 +1,7 @@
 // The UI Automation providers called directly, as a screen reader's requests would arrive: the tree,
 // names, types and rectangles, the patterns' actions checked in the recording core's log, the
 // events, and the rule that only the user-interface thread changes what the providers read.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <limits>
 #include <string>
@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "main/accessibility_win.h"
-#include "main/colour_scheme_win.h"
-#include "main/help_content.h"
-#include "main/language_win.h"
-#include "main/number_format.h"
-#include "main/wide_win.h"
+#include "app/colour_scheme_win.h"
+#include "base/dpi_scale.h"
+#include "base/wide_win.h"
+#include "ui/accessibility_win.h"
+#include "ui/context_menu_win.h"
+#include "ui/help_window.h"
 #include "ui_fixture_win.h"
 
 namespace {
