@@ -14,6 +14,7 @@
 #include "base/wide_win.h"
 #include "ui/accessibility_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/bar/bar_model.h"
 #include "ui/help_window.h"
 #include "ui_fixture_win.h"
 
