@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/colour_scheme.h"
 #include "app/settings.h"
 #include "base/win32_win.h"
 #include "player/core.h"
@@ -34,6 +35,10 @@ struct AboutWindow;  // the About window's own state, defined with the window
 struct AboutWindowDelete {
     void operator()(AboutWindow* about) const;
 };
+struct Accessibility;  // the screen readers' view of the windows, made when one first asks
+struct AccessibilityDelete {
+    void operator()(Accessibility* accessibility) const;
+};
 
 struct Fonts {
     HFONT icon = nullptr;
@@ -54,6 +59,11 @@ struct App {
     std::unique_ptr<AboutWindow, AboutWindowDelete> about;
     Fonts fonts;
     uint32_t dpi = 96;
+    Palette palette = choose_palette(false, {});  // the system's when high contrast is on
+    std::unique_ptr<Accessibility, AccessibilityDelete> accessibility;
+    // Set with accessibility's bar tree: invalidate_bar calls it so that the tree follows the bar
+    // even while the bar is hidden and does not paint.
+    void (*bar_changed)(const App& app) = nullptr;
 
     std::optional<Core> core;
     PlaybackState playback;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/colour_scheme_win.h"
 #include "app/language_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
@@ -170,6 +171,7 @@ int run_application() {
     app->settings = settings;
     app->playback.current_volume = settings.volume;
     app->playback.muted = settings.mute;
+    app->palette = system_palette();
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;

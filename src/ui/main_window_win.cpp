@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/colour_scheme_win.h"
 #include "app/event_pump_win.h"
 #include "app/file_types.h"
 #include "app/playback_win.h"
@@ -13,6 +14,7 @@
 #include "base/wide_win.h"
 #include "player/wake_up_win.h"
 #include "ui/about_window_win.h"
+#include "ui/accessibility_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
@@ -113,6 +115,15 @@ void on_capture_changed(App& app) {
     if (app.drag == Drag::none) return;
     app.drag = Drag::none;
     invalidate_bar(app);
+}
+
+// High contrast switched, or the system colours changed: every owner-drawn window repaints with the
+// palette read again.
+void on_colours_changed(App& app) {
+    app.palette = system_palette();
+    invalidate_bar(app);
+    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
+    if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
 }
 
 void on_end_session(App& app, WPARAM ending) {
@@ -226,6 +237,13 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case kMsgCloseAbout:
             on_close_about(app, window);
             return 0;
+        case kMsgAccessibleAction:
+            on_bar_accessible_action(app, wparam, lparam);
+            return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            on_colours_changed(app);
+            break;
         default:
             break;
     }
