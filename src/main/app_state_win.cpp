@@ -1,6 +1,7 @@
 #include "app_state_win.h"
 
 #include "about_window_win.h"
+#include "shell_win.h"
 
 App* g_app = nullptr;
 

@@ -31,6 +31,7 @@ constexpr uint8_t kPressedNone = 255;
 enum class Drag : uint8_t { none = 0, seek = 1, volume = 2 };
 
 struct AboutWindow;  // the About window's own state, defined with the window
+struct Shell;        // the taskbar button, the media overlay: shell_win.h
 
 struct Fonts {
     HFONT icon = nullptr;
@@ -49,6 +50,7 @@ struct App {
     HWND tooltip_window = nullptr;
     HWND help_window = nullptr;
     std::unique_ptr<AboutWindow> about;
+    std::unique_ptr<Shell> shell;  // absent until start-up makes it
     Fonts fonts;
     uint32_t dpi = 96;
 

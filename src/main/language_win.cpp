@@ -5,6 +5,7 @@
 #include "app_state_win.h"
 #include "bar_win.h"
 #include "settings_win.h"
+#include "shell_win.h"
 #include "wide_win.h"
 #include "window_modes_win.h"
 
@@ -52,6 +53,7 @@ void switch_language(App& app, Language language) {
 
     // Every text is picked when it is drawn, so a repaint is all the open windows need.
     invalidate_bar(app);
+    shell_follow(app);  // the thumbnail buttons' tooltips
     if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
     if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
 

@@ -14,6 +14,7 @@
 #include "file_types.h"
 #include "help_window_win.h"
 #include "input_win.h"
+#include "shell_win.h"
 #include "single_instance_win.h"
 #include "wide_win.h"
 #include "window_layout.h"
@@ -33,6 +34,7 @@ void close_sequence(App& app) {
     save_resume_point(app);
     capture_placement(app);
     ShowWindow(app.main_window, SW_HIDE);
+    shell_close(app);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
@@ -82,6 +84,7 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
+    shell_follow(app);
     about_follow_dpi(app);
     help_follow_dpi(app);
 }
@@ -129,6 +132,10 @@ bool on_timer(App& app, WPARAM id) {
         if (app.playback.file_loaded && !app.playback.paused) save_resume_point(app);
         return true;
     }
+    if (id == kTimerTaskbarError) {
+        on_taskbar_error_timer(app);
+        return true;
+    }
     return false;
 }
 
@@ -171,6 +178,9 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             // A copy starting while this one closes must open its own window.
             if (app.closing) return 0;
             return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        case WM_COMMAND:
+            if (on_thumb_button(app, wparam)) return 0;
+            break;
         case WM_CONTEXTMENU:
             show_context_menu(app);
             return 0;
@@ -216,6 +226,11 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_MOUSELEAVE:
             on_mouse_leave(app);
             return 0;
+        case WM_APPCOMMAND:
+            // Volume, browser and track keys go on to default processing, which hands them to the
+            // shell: the system volume keys keep working.
+            if (on_app_command(app, lparam)) return TRUE;
+            break;
         case WM_DPICHANGED:
             on_dpi_changed(app, wparam, reinterpret_cast<const RECT*>(lparam));
             return 0;
@@ -225,7 +240,15 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case kMsgCloseAbout:
             on_close_about(app, window);
             return 0;
+        case kMsgOverlayButton:
+            on_overlay_button(app, wparam);
+            return 0;
         default:
+            // "TaskbarButtonCreated" has a number only known at run time.
+            if (is_taskbar_created(app, message)) {
+                on_taskbar_created(app);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(window, message, wparam, lparam);

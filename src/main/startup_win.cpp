@@ -17,6 +17,7 @@
 #include "main_window_win.h"
 #include "number_format.h"
 #include "settings_win.h"
+#include "shell_win.h"
 #include "single_instance_win.h"
 #include "wide_win.h"
 #include "window_modes_win.h"
@@ -159,6 +160,7 @@ int run_application() {
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
+    shell_start(*app);
     create_tooltips(*app);
     DragAcceptFiles(app->main_window, TRUE);
     layout_children(*app);

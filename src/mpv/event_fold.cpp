@@ -81,11 +81,13 @@ bool fold_property(PlaybackState& state, uint64_t id, const mpv_event_property& 
     }
 }
 
-void fold_end_file(PlaybackState& state, const Core& core, const mpv_event& event) {
+// Returns whether the file failed.
+bool fold_end_file(PlaybackState& state, const Core& core, const mpv_event& event) {
     state.file_loaded = false;
     const auto* end = static_cast<const mpv_event_end_file*>(event.data);
-    if (end && raw(end->reason) == MPV_END_FILE_REASON_ERROR && state.current_file)
-        show_text(core, cannot_play_message(*state.current_file), kCannotPlayMs);
+    if (!end || raw(end->reason) != MPV_END_FILE_REASON_ERROR || !state.current_file) return false;
+    show_text(core, cannot_play_message(*state.current_file), kCannotPlayMs);
+    return true;
 }
 
 void fold_file_loaded(PlaybackState& state, const Core& core) {
@@ -117,7 +119,7 @@ EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event&
             outcome.stop = true;
             break;
         case MPV_EVENT_END_FILE:
-            fold_end_file(state, core, event);
+            outcome.load_failed = fold_end_file(state, core, event);
             outcome.repaint = true;
             break;
         case MPV_EVENT_FILE_LOADED:

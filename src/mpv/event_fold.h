@@ -32,6 +32,7 @@ struct EventOutcome {
     bool stop = false;         // the queue is empty or the core is shutting down
     bool file_loaded = false;  // a file has just loaded: the main window may take the focus
     bool repaint = false;      // the control bar shows something that changed
+    bool load_failed = false;  // the file being played could not be played
 };
 
 // Shows the load-failure and resume messages through core.

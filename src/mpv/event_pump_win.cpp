@@ -1,6 +1,7 @@
 #include "event_pump_win.h"
 
 #include "../main/app_state_win.h"
+#include "../main/shell_win.h"
 #include "event_fold.h"
 #include "wake_up_win.h"
 
@@ -24,10 +25,16 @@ void pump_events(App& app) {
     while (app.core) {
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);
         // The record lives only until the next wait; fold_event takes what it needs from it now.
-        if (!event) return;
+        if (!event) break;
         const EventOutcome outcome = fold_event(app.playback, *app.core, *event);
-        if (outcome.stop) return;
-        if (outcome.file_loaded) take_focus_after_load(app);
+        if (outcome.stop) break;
+        if (outcome.file_loaded) {
+            take_focus_after_load(app);
+            shell_file_loaded(app);
+        }
+        if (outcome.load_failed) shell_file_failed(app);
         if (outcome.repaint) invalidate_bar(app);
     }
+    // Once per drain: the taskbar and the overlay follow what the bar now shows.
+    shell_follow(app);
 }

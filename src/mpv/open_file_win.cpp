@@ -1,6 +1,7 @@
 // Opening a video or URL, adding a subtitle file, and telling the core when to keep or forget a
 // video's resume position.
 #include "../main/app_state_win.h"
+#include "../main/shell_win.h"
 #include "../main/wide_win.h"
 #include "commands.h"
 #include "playback_messages.h"
@@ -30,6 +31,7 @@ void open_file(App& app, const std::string& path_or_url) {
 
     if (app.main_window) SetWindowTextW(app.main_window, wide(path_or_url + " \xE2\x80\x94 Tarnwick Light").c_str());
     invalidate_bar(app);
+    shell_follow(app);
 }
 
 void load_subtitle_file(App& app, const std::string& path) {

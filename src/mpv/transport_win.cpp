@@ -3,6 +3,7 @@
 
 #include "../main/app_state_win.h"
 #include "../main/number_format.h"
+#include "../main/shell_win.h"
 #include "commands.h"
 #include "playback_rules.h"
 #include "playback_win.h"
@@ -23,6 +24,7 @@ void toggle_pause(App& app) {
     post_property_flag(*app.core, "pause", pausing);
     if (pausing) run_command(*app.core, {resume_command(state)});
     invalidate_bar(app);
+    shell_follow(app);
 }
 
 void seek_relative(App& app, int32_t seconds) {
