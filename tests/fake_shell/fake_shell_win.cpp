@@ -22,6 +22,7 @@
 // clang-format on
 
 #include <atomic>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -58,7 +59,7 @@ void log(const std::vector<std::string>& fields) {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
     const std::lock_guard<std::mutex> hold(log_lock);
-    std::ofstream out(folder + L"\\shell.log", std::ios::binary | std::ios::app);
+    std::ofstream out(std::filesystem::path(folder + L"\\shell.log"), std::ios::binary | std::ios::app);
     out << line << '\n';
 }
 
@@ -368,7 +369,7 @@ struct Controls final : Inspectable<IControls> {
         const std::wstring file = environment(L"TARNWICK_FAKE_DIR") + L"\\press.txt";
         while (!stop) {
             Sleep(20);
-            std::ifstream in(file);
+            std::ifstream in{std::filesystem::path(file)};
             if (!in) continue;
             int32_t button = -1;
             in >> button;

@@ -174,7 +174,9 @@ TEST(ShellSystem, TaskbarProgressAndThumbButtonsFollowPlayback) {
     for (size_t i = 0; i < values.size(); ++i) {
         EXPECT_EQ(values[i][2], "100000");
         EXPECT_EQ(std::stoll(values[i][1]) % 1000, 0) << values[i][1];
-        if (i > 0) EXPECT_NE(values[i], values[i - 1]);
+        if (i > 0) {
+            EXPECT_NE(values[i], values[i - 1]);
+        }
         in_second_30 += values[i][1] == "30000";
     }
     EXPECT_EQ(in_second_30, 1u);
@@ -341,7 +343,9 @@ TEST(ShellSystem, ThumbButtonsAndMediaKeysRunTheBarsActions) {
         // WM_APPCOMMAND's wParam is the window the command came from.
         const WPARAM wparam = c.message == WM_APPCOMMAND ? reinterpret_cast<WPARAM>(player.main) : c.wparam;
         const LRESULT result = SendMessageW(player.main, c.message, wparam, c.lparam);
-        if (c.message == WM_APPCOMMAND) EXPECT_EQ(result, c.result) << i;
+        if (c.message == WM_APPCOMMAND) {
+            EXPECT_EQ(result, c.result) << i;
+        }
         EXPECT_EQ(transport_calls(player.install, before), c.calls) << i;
     }
 
