@@ -5,6 +5,7 @@
 
 App* g_app = nullptr;
 
+App::App() = default;
 App::~App() = default;
 
 void invalidate_bar(const App& app) {

@@ -70,7 +70,7 @@ struct App {
     uint8_t hover_button = kHitNone;
     double seek_fraction = 0;
 
-    App() = default;
+    App();  // out of line, where the records held by pointer are complete
     App(const App&) = delete;
     App& operator=(const App&) = delete;
     ~App();

@@ -7,7 +7,8 @@
 //   CreateInstance  ok|failed          HrInit
 //   SetProgressState  flags            SetProgressValue  completed  total
 //   ThumbBarAddButtons|ThumbBarUpdateButtons  id  flags  tooltip  icon
-//       icon: WxH:S, S the sum of the alpha channel (so two icons can be told apart), or none
+//       icon: WxH:S:M, S the sum of the alpha channel and M its moment across (so two icons can be
+//       told apart), or none
 //   GetForWindow  ok|failed            put_<Property>  value      add_ButtonPressed  remove_ButtonPressed
 //   put_Type  n    put_Title  text     Update
 //   ButtonPressed  n                   (after the handler returned)
@@ -82,9 +83,15 @@ std::string icon_signature(HICON icon) {
         const HDC dc = GetDC(nullptr);
         GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
         ReleaseDC(nullptr, dc);
+        // The alpha's sum and its first moment across: mirror images differ in the second.
         uint64_t sum = 0;
-        for (const uint32_t p : pixels) sum += p >> 24;
-        signature = std::to_string(bitmap.bmWidth) + "x" + std::to_string(bitmap.bmHeight) + ":" + std::to_string(sum);
+        uint64_t moment = 0;
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            sum += pixels[i] >> 24;
+            moment += (pixels[i] >> 24) * (i % static_cast<size_t>(bitmap.bmWidth));
+        }
+        signature = std::to_string(bitmap.bmWidth) + "x" + std::to_string(bitmap.bmHeight) + ":" + std::to_string(sum) +
+                    ":" + std::to_string(moment);
     }
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);

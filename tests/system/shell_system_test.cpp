@@ -112,7 +112,8 @@ struct Player {
     HWND main = nullptr;
 
     explicit Player(const std::string& url = "", const std::string& settings = "") {
-        if (!settings.empty()) install.write_settings(settings);
+        // Without the About window in front, the keys go to the main window.
+        install.write_settings("hide_about=1\n" + settings);
         if (url.empty()) {
             path = narrow(install.appdata) + "\\clip " + std::to_string(GetCurrentProcessId()) + "-" +
                    std::to_string(GetTickCount()) + ".mkv";
@@ -166,8 +167,14 @@ TEST(ShellSystem, TaskbarProgressAndThumbButtonsFollowPlayback) {
 
     // Three positions in second 30, then one in second 31: the taskbar hears of each second once.
     player.loaded(100);
-    for (const char* position : {"30.2", "30.5", "30.9", "31.1"})
-        player.install.inject(std::string("property\t1\ttime-pos\tdouble\t") + position);
+    const auto position = [&](const char* seconds) {
+        player.install.inject(std::string("property\t1\ttime-pos\tdouble\t") + seconds);
+    };
+    position("30.2");
+    ASSERT_TRUE(wait_until([&] { return shell_has(player.install, {"SetProgressValue", "30000", "100000"}); }));
+    position("30.5");
+    position("30.9");
+    position("31.1");
     ASSERT_TRUE(wait_until([&] { return shell_has(player.install, {"SetProgressValue", "31000", "100000"}); }));
     const auto values = shell_calls_of(player.install, "SetProgressValue");
     size_t in_second_30 = 0;
@@ -279,6 +286,7 @@ TEST(ShellSystem, NothingIsCalledWhenTheObjectsCannotBeMade) {
     PostMessageW(player.main, taskbar_created(), 0, 0);
     ASSERT_TRUE(wait_until([&] { return shell_has(player.install, {"CreateInstance", "failed"}); }));
     player.loaded();
+    ASSERT_TRUE(wait_until([&] { return !player.install.calls_of("get_property").empty(); }));
     const size_t before = player.install.calls().size();
     SendMessageW(player.main, WM_COMMAND, MAKEWPARAM(2, THBN_CLICKED), 0);
     EXPECT_EQ(transport_calls(player.install, before), std::vector<Line>{kPause});
