@@ -31,7 +31,7 @@
 #include <thread>
 #include <vector>
 
-#include "media_overlay_abi_win.h"
+#include "app/media_overlay_abi_win.h"
 
 using namespace overlay_abi;
 

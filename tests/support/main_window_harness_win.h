@@ -3,7 +3,7 @@
 // with the bar's ten tools, and a recording player core. Settings go to a scratch APPDATA folder.
 #pragma once
 
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <dlgs.h>
 
@@ -12,16 +12,16 @@
 #include <string>
 #include <vector>
 
-#include "main/about_window_win.h"
-#include "main/app_state_win.h"
-#include "main/bar_win.h"
-#include "main/help_window_win.h"
-#include "main/main_window_win.h"
-#include "main/settings_win.h"
-#include "main/wide_win.h"
-#include "main/window_modes_win.h"
-#include "mpv/playback_win.h"
+#include "app/app_state_win.h"
+#include "app/playback_win.h"
+#include "app/settings_win.h"
+#include "base/wide_win.h"
 #include "support/recording_core.h"
+#include "ui/about_window_win.h"
+#include "ui/bar/bar_win.h"
+#include "ui/help_window_win.h"
+#include "ui/main_window_win.h"
+#include "ui/window_modes_win.h"
 
 namespace harness {
 

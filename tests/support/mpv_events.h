@@ -5,7 +5,7 @@
 #include <cstring>
 #include <deque>
 
-#include "mpv/core.h"
+#include "player/core.h"
 
 struct MpvEvents {
     std::deque<mpv_event_property> properties;

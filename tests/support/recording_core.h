@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "mpv/core.h"
+#include "player/core.h"
 
 struct RecordingCore {
     std::vector<std::string> calls;
@@ -64,17 +64,24 @@ struct RecordingCore {
             if (it == r.properties.end()) return static_cast<int>(MPV_ERROR_PROPERTY_UNAVAILABLE);
             const std::string& v = it->second;
             switch (format) {
-            case MPV_FORMAT_STRING: {
-                char* copy = static_cast<char*>(std::malloc(v.size() + 1));
-                std::memcpy(copy, v.c_str(), v.size() + 1);
-                *static_cast<char**>(data) = copy;
-                ++r.outstanding_strings;
-                return 0;
-            }
-            case MPV_FORMAT_INT64: *static_cast<int64_t*>(data) = std::strtoll(v.c_str(), nullptr, 10); return 0;
-            case MPV_FORMAT_DOUBLE: *static_cast<double*>(data) = std::strtod(v.c_str(), nullptr); return 0;
-            case MPV_FORMAT_FLAG: *static_cast<int*>(data) = v == "yes" ? 1 : 0; return 0;
-            default: return static_cast<int>(MPV_ERROR_PROPERTY_FORMAT);
+                case MPV_FORMAT_STRING: {
+                    char* copy = static_cast<char*>(std::malloc(v.size() + 1));
+                    std::memcpy(copy, v.c_str(), v.size() + 1);
+                    *static_cast<char**>(data) = copy;
+                    ++r.outstanding_strings;
+                    return 0;
+                }
+                case MPV_FORMAT_INT64:
+                    *static_cast<int64_t*>(data) = std::strtoll(v.c_str(), nullptr, 10);
+                    return 0;
+                case MPV_FORMAT_DOUBLE:
+                    *static_cast<double*>(data) = std::strtod(v.c_str(), nullptr);
+                    return 0;
+                case MPV_FORMAT_FLAG:
+                    *static_cast<int*>(data) = v == "yes" ? 1 : 0;
+                    return 0;
+                default:
+                    return static_cast<int>(MPV_ERROR_PROPERTY_FORMAT);
             }
         };
         c.api.mpv_observe_property = [](mpv_handle* h, uint64_t id, const char* name, mpv_format format) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "base/wide_win.h"
 #include "harness_win.h"
-#include "main/wide_win.h"
 
 namespace {
 

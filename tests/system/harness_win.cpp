@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "main/wide_win.h"
+#include "base/wide_win.h"
 
 namespace fs = std::filesystem;
 

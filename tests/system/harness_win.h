@@ -3,7 +3,7 @@
 // recorded.
 #pragma once
 
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <chrono>
 #include <optional>
@@ -14,10 +14,10 @@
 std::wstring build_folder();
 
 struct Install {
-    std::wstring folder;      // holds TarnwickLight.exe and libmpv-2.dll
+    std::wstring folder;  // holds TarnwickLight.exe and libmpv-2.dll
     std::wstring exe;
-    std::wstring appdata;     // the program's APPDATA
-    std::wstring fake_dir;    // TARNWICK_FAKE_DIR: calls.log, properties.txt, inbox.txt
+    std::wstring appdata;   // the program's APPDATA
+    std::wstring fake_dir;  // TARNWICK_FAKE_DIR: calls.log, properties.txt, inbox.txt
 
     // variant: "full", "no_mpv_free", "create_null", "init_fails", or "" for no library at all.
     static Install make(const std::string& variant, const std::wstring& folder_name = L"");

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "base/wide_win.h"
 #include "harness_win.h"
-#include "main/wide_win.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "base/wide_win.h"
 #include "harness_win.h"
-#include "main/wide_win.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
+#include "base/wide_win.h"
 #include "harness_win.h"
-#include "main/wide_win.h"
 
 namespace {
 
@@ -72,16 +72,16 @@ TEST(StartupSystem, ConfiguresTheCoreForTheVideoWindow) {
         if (call[0] == "initialize" || call[0] == "set_wakeup_callback") order.push_back(call[0]);
         if (call[0] == "observe_property") order.push_back(call[1] + " " + call[2] + " " + call[3]);
     }
-    EXPECT_EQ(order, (std::vector<std::string>{"initialize", "1 time-pos 5", "2 duration 5", "3 pause 3",
-                                               "4 volume 5", "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1",
-                                               "set_wakeup_callback"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"initialize", "1 time-pos 5", "2 duration 5", "3 pause 3", "4 volume 5",
+                                        "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1", "set_wakeup_callback"}));
 
     // Without a file the drop message stays for an hour.
     const auto shown = wait_calls(install, "command_async");
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown[0], (std::vector<std::string>{"command_async", "0", "show-text",
-                                                  "Drop a video here or press Ctrl+O to open \xE2\x80\x94 F1: help",
-                                                  "3600000"}));
+    EXPECT_EQ(shown[0],
+              (std::vector<std::string>{"command_async", "0", "show-text",
+                                        "Drop a video here or press Ctrl+O to open \xE2\x80\x94 F1: help", "3600000"}));
     close_and_expect_exit(running, main);
     EXPECT_EQ(install.calls().back()[0], "terminate_destroy");
 }

@@ -1,4 +1,4 @@
-#include "main/bar_layout.h"
+#include "ui/bar/bar_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "main/bar_text.h"
+#include "ui/bar/bar_model.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "main/language.h"
+#include "app/language.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "main/command_line.h"
+#include "base/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "main/utf.h"
+#include "base/utf.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "mpv/commands.h"
+#include "player/commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "main/context_menu.h"
+#include "ui/context_menu.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/language.h"
+#include "app/language.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "main/file_types.h"
+#include "app/file_types.h"
 
 #include <gtest/gtest.h>
 

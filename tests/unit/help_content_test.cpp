@@ -1,11 +1,11 @@
-#include "main/help_content.h"
+#include "ui/help_window.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/language.h"
+#include "app/language.h"
 
 namespace {
 

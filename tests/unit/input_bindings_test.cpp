@@ -1,4 +1,4 @@
-#include "main/input_bindings.h"
+#include "ui/input.h"
 
 #include <gtest/gtest.h>
 

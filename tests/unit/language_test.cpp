@@ -1,17 +1,29 @@
-#include "main/language.h"
+#include "app/language.h"
 
 #include <gtest/gtest.h>
+
+#include "base/text.h"
 
 namespace {
 
 TEST(Language, RecognisedWords) {
     const std::pair<const char*, std::optional<Language>> cases[] = {
-        {"fr", Language::french},           {" FR ", Language::french},
-        {"French", Language::french},       {"francais", Language::french},
-        {"fran\xC3\xA7" "ais", Language::french}, {"\xC2\xA0" "en\xE2\x80\x83", Language::english},
-        {"ENGLISH", Language::english},     {"anglais", Language::english},
-        {"Deutsch", std::nullopt},          {"", std::nullopt},
-        {"e n", std::nullopt},              {"fr-FR", std::nullopt},
+        {"fr", Language::french},
+        {" FR ", Language::french},
+        {"French", Language::french},
+        {"francais", Language::french},
+        {"fran\xC3\xA7"
+         "ais",
+         Language::french},
+        {"\xC2\xA0"
+         "en\xE2\x80\x83",
+         Language::english},
+        {"ENGLISH", Language::english},
+        {"anglais", Language::english},
+        {"Deutsch", std::nullopt},
+        {"", std::nullopt},
+        {"e n", std::nullopt},
+        {"fr-FR", std::nullopt},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(recognise_language(text), expected) << text;
 }
@@ -34,7 +46,10 @@ TEST(Language, PickFollowsTheActiveLanguage) {
 
 TEST(Language, TrimWhite) {
     EXPECT_EQ(trim_white(" \t\r\n x y \xE3\x80\x80"), "x y");
-    EXPECT_EQ(trim_white("\xE2\x80\x8B" "a"), "\xE2\x80\x8B" "a");  // zero-width space is not white space
+    EXPECT_EQ(trim_white("\xE2\x80\x8B"
+                         "a"),
+              "\xE2\x80\x8B"
+              "a");  // zero-width space is not white space
     EXPECT_EQ(trim_white("   "), "");
 }
 

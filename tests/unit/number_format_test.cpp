@@ -1,9 +1,11 @@
-#include "main/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+
+#include "base/dpi_scale.h"
 
 namespace {
 
@@ -57,9 +59,9 @@ struct ScaleCase {
 
 TEST(NumberFormat, ScalingForDpi) {
     const ScaleCase cases[] = {
-        {44, 96, 44, 44},     {44, 120, 55, 55},    {44, 144, 66, 66},   {44, 192, 88, 88},
-        {6, 120, 8, 7},       {40, 120, 50, 50},    {960, 120, 1200, 1200}, {590, 120, 738, 737},
-        {590, 144, 885, 885}, {7, 108, 8, 7},       {1, 0, 0, 0},        {2147483647, 192, 2147483647, 2147483647},
+        {44, 96, 44, 44},     {44, 120, 55, 55}, {44, 144, 66, 66},      {44, 192, 88, 88},
+        {6, 120, 8, 7},       {40, 120, 50, 50}, {960, 120, 1200, 1200}, {590, 120, 738, 737},
+        {590, 144, 885, 885}, {7, 108, 8, 7},    {1, 0, 0, 0},           {2147483647, 192, 2147483647, 2147483647},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(scale_px(c.n, c.dpi), c.rounded) << c.n << " at " << c.dpi;

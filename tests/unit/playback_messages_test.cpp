@@ -1,10 +1,10 @@
-#include "mpv/playback_messages.h"
+#include "app/playback_messages.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "main/language.h"
+#include "app/language.h"
 
 namespace {
 
@@ -67,6 +67,16 @@ TEST(PlaybackMessages, BothLanguagesExactly) {
          "Une seule piste audio"},
         {"no subtitles", [] { return single_track_message("sub"); }, "No subtitles (right-click to load a file)",
          "Aucun sous-titre (clic droit pour charger un fichier)"},
+        {"cannot load", [] { return cannot_load_message("C:\\p\\libmpv-2.dll"); }, "Cannot load C:\\p\\libmpv-2.dll",
+         "Impossible de charger C:\\p\\libmpv-2.dll"},
+        {"function missing", [] { return function_missing_message("mpv_free"); },
+         "Function missing from libmpv: mpv_free", "Fonction absente de libmpv : mpv_free"},
+        {"create failed", [] { return create_failed_message(); }, "mpv_create failed",
+         "mpv_create a \xC3\xA9"
+         "chou\xC3\xA9"},
+        {"initialize failed", [] { return initialize_failed_message(-5); }, "mpv_initialize failed (-5)",
+         "mpv_initialize a \xC3\xA9"
+         "chou\xC3\xA9 (-5)"},
     };
     for (const auto& c : cases) {
         {

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "mpv/playback_rules.h"
-#include "mpv/playback_state.h"
-#include "mpv/speed_ladder.h"
+#include "app/playback_rules.h"
+#include "app/speed_ladder.h"
+#include "player/playback_state.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "main/settings.h"
+#include "app/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "main/language.h"
-#include "main/utf.h"
+#include "app/language.h"
+#include "base/text.h"
+#include "base/utf.h"
 
 namespace {
 

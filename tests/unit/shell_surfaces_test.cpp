@@ -1,11 +1,11 @@
-#include "main/shell_surfaces.h"
+#include "app/shell_surfaces.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "main/language.h"
-#include "mpv/playback_state.h"
+#include "app/language.h"
+#include "player/playback_state.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "mpv/track_labels.h"
+#include "app/track_labels.h"
 
 #include <gtest/gtest.h>
 
-#include "main/language.h"
-#include "mpv/track_list.h"
+#include "app/language.h"
+#include "player/track_list.h"
 #include "support/recording_core.h"
 
 namespace {

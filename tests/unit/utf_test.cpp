@@ -1,11 +1,13 @@
-#include "main/utf.h"
+#include "base/utf.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 TEST(Utf, RoundTripsEveryPlane) {
-    const std::string text = "a\xC3\xA9\xE2\x80\x94\xF0\x9F\x8E\xAC" "z";  // a é — 🎬 z
+    const std::string text =
+        "a\xC3\xA9\xE2\x80\x94\xF0\x9F\x8E\xAC"
+        "z";  // a é — 🎬 z
     const std::u16string units = utf8_to_utf16(text);
     EXPECT_EQ(units, (std::u16string{u'a', 0xE9, 0x2014, 0xD83C, 0xDFAC, u'z'}));
     EXPECT_EQ(utf16_to_utf8(units), text);
@@ -38,11 +40,17 @@ struct InvalidCase {
 TEST(Utf, InvalidUtf8GivesOneReplacementPerMaximalSubpart) {
     const std::string r = "\xEF\xBF\xBD";
     const InvalidCase cases[] = {
-        {"lone continuation", "a\x80" "b", "a" + r + "b"},
+        {"lone continuation",
+         "a\x80"
+         "b",
+         "a" + r + "b"},
         {"bad lead byte", "\xFF", r},
         {"overlong slash", "\xC0\xAF", r + r},
         {"overlong three-byte", "\xE0\x80\xAF", r + r + r},
-        {"truncated three-byte", "\xE2\x80" "x", r + "x"},
+        {"truncated three-byte",
+         "\xE2\x80"
+         "x",
+         r + "x"},
         {"truncated at end", "ok\xF0\x9F\x8E", "ok" + r},
         {"encoded surrogate", "\xED\xA0\x80", r + r + r},
         {"above U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},

@@ -1,4 +1,4 @@
-#include "main/window_layout.h"
+#include "ui/window_modes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,14 @@
 // The bar's mouse handling with real messages on a real main window. Seeks are watched through the
 // recording player core; the other actions through a recording table of actions.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <string>
 #include <vector>
 
-#include "main/bar_text.h"
-#include "main/number_format.h"
-#include "mpv/playback_win.h"
+#include "app/playback_win.h"
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+#include "ui/bar/bar_model.h"
 #include "ui_fixture_win.h"
 
 namespace {

@@ -1,8 +1,9 @@
 // The bar painted through its own window procedure into a real bitmap, pixels read back.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
-#include "main/bar_text.h"
-#include "main/number_format.h"
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+#include "ui/bar/bar_model.h"
 #include "ui_fixture_win.h"
 
 namespace {

@@ -1,17 +1,17 @@
 // The right-click menu read back from the HMENU it builds, its commands dispatched by id, the track
 // menus, and the open-file dialog's request.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
-#include "main/bar_layout.h"
-#include "main/context_menu.h"
-#include "main/context_menu_win.h"
-#include "main/file_types.h"
-#include "main/language.h"
-#include "main/window_layout.h"
-#include "mpv/tracks_win.h"
+#include "app/file_types.h"
+#include "app/language.h"
+#include "app/tracks_win.h"
 #include "support/main_window_harness_win.h"
+#include "ui/bar/bar_layout.h"
+#include "ui/context_menu.h"
+#include "ui/context_menu_win.h"
+#include "ui/window_modes.h"
 
 namespace {
 

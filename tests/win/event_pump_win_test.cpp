@@ -1,12 +1,12 @@
-#include "mpv/event_pump_win.h"
+#include "app/event_pump_win.h"
 
 #include <atomic>
 #include <thread>
 #include <vector>
 
-#include "mpv/event_fold.h"
-#include "mpv/wake_up_win.h"
 #include "playback_fixture_win.h"
+#include "player/event_fold.h"
+#include "player/wake_up_win.h"
 #include "support/mpv_events.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The GDI owners: each gives back exactly what it took, into the DC it took it from.
-#include "main/gdi_win.h"
+#include "base/gdi_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,17 @@
 // The Help and About windows opened over a real main window: placement, keys, clicks, focus, the
 // check box and the close paths.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <cstdio>
 #include <string>
 
-#include "main/bar_text.h"
-#include "main/input_win.h"
-#include "main/language.h"
-#include "main/number_format.h"
-#include "main/settings_win.h"
-#include "main/wide_win.h"
+#include "app/language.h"
+#include "app/settings_win.h"
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+#include "base/wide_win.h"
+#include "ui/bar/bar_model.h"
+#include "ui/input_win.h"
 #include "ui_fixture_win.h"
 
 namespace {

@@ -1,12 +1,12 @@
 // Keys, characters, the wheel, the multi-instance switch and the auto-hide, through real messages.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
-#include "main/input_win.h"
-#include "main/language.h"
-#include "main/window_layout.h"
+#include "app/language.h"
 #include "support/main_window_harness_win.h"
+#include "ui/input_win.h"
+#include "ui/window_modes.h"
 
 namespace {
 

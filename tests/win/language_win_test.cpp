@@ -1,15 +1,16 @@
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "main/about_window_win.h"
-#include "main/app_state_win.h"
-#include "main/language_win.h"
-#include "main/settings_win.h"
-#include "main/wide_win.h"
+#include "app/app_state_win.h"
+#include "app/language_win.h"
+#include "app/settings_win.h"
+#include "base/wide_win.h"
 #include "support/recording_core.h"
+#include "ui/about_window_win.h"
+#include "ui/context_menu_win.h"
 #include "win/temp_appdata_win.h"
 #include "win/test_windows_win.h"
 
@@ -139,7 +140,7 @@ TEST(LanguageWin, SwitchRedrawsTheOpenWindows) {
     app.main_window = main_window;
     // Children rather than pop-ups only to keep the test fast under Wine; invalidation is the same.
     app.help_window = create_plain_window(main_window, 200, 100);
-    app.about = std::make_unique<AboutWindow>();
+    app.about.reset(new AboutWindow);
     app.about->window = create_plain_window(main_window, 200, 100);
     app.tooltip_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                          main_window, nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -1,14 +1,14 @@
 // The main window procedure driven with real messages on a real window.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/single_instance_win.h"
-#include "main/window_layout.h"
+#include "app/single_instance_win.h"
 #include "support/main_window_harness_win.h"
+#include "ui/window_modes.h"
 
 namespace {
 
@@ -281,7 +281,7 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     w.app.help_window =
         CreateWindowExW(0, L"STATIC", L"help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const HWND help = w.app.help_window;
-    w.app.about = std::make_unique<AboutWindow>();
+    w.app.about.reset(new AboutWindow);
     w.app.about->window =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const HWND about = w.app.about->window;
@@ -363,7 +363,7 @@ TEST(EndSession, SavesWithoutDestroying) {
 TEST(CloseAbout, OnlyWhenTheAboutWindowAskedForIt) {
     MainWindow w;
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);  // nothing open
-    w.app.about = std::make_unique<AboutWindow>();
+    w.app.about.reset(new AboutWindow);
     w.app.about->window =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const HWND about = w.app.about->window;

@@ -3,18 +3,18 @@
 // whether an action asked it to repaint.
 #pragma once
 
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "main/about_window_win.h"  // App holds the About state by unique_ptr
-#include "main/app_state_win.h"
-#include "main/language.h"
-#include "main/wide_win.h"
+#include "app/app_state_win.h"
+#include "app/language.h"
+#include "base/wide_win.h"
 #include "support/recording_core.h"
+#include "ui/about_window_win.h"  // App holds the About state by unique_ptr
 
 struct PlaybackWindows : ::testing::Test {
     RecordingCore recorder;

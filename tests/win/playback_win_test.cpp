@@ -1,4 +1,4 @@
-#include "mpv/playback_win.h"
+#include "app/playback_win.h"
 
 #include <limits>
 

@@ -1,11 +1,11 @@
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "main/settings_win.h"
-#include "main/wide_win.h"
+#include "app/settings_win.h"
+#include "base/wide_win.h"
 #include "win/temp_appdata_win.h"
 
 namespace {

@@ -3,10 +3,10 @@
 // and the DPI.
 #include <gtest/gtest.h>
 
-#include "main/language_win.h"
-#include "main/shell_win.h"
-#include "main/wide_win.h"
-#include "mpv/playback_win.h"
+#include "app/playback_win.h"
+#include "app/shell_win.h"
+#include "base/wide_win.h"
+#include "ui/context_menu_win.h"
 #include "ui_fixture_win.h"
 
 namespace {
@@ -73,7 +73,7 @@ protected:
 
     void SetUp() override {
         ProgramWindows::SetUp();
-        app.shell = std::make_unique<Shell>();
+        app.shell.reset(new Shell);
         app.shell->taskbar_created = RegisterWindowMessageW(L"TaskbarButtonCreated");
         taskbar.AddRef();  // the program's reference
         app.shell->taskbar.list.reset(&taskbar);

@@ -1,14 +1,14 @@
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "main/about_window_win.h"  // App destroys its About state
-#include "main/app_state_win.h"
-#include "main/single_instance_win.h"
+#include "app/app_state_win.h"
+#include "app/single_instance_win.h"
 #include "support/recording_core.h"
+#include "ui/about_window_win.h"  // App destroys its About state
 #include "win/test_windows_win.h"
 
 namespace {

@@ -1,14 +1,14 @@
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "main/command_line.h"
-#include "main/startup_win.h"
-#include "main/utf.h"
-#include "main/wide_win.h"
-#include "mpv/loader_win.h"
+#include "base/command_line.h"
+#include "base/utf.h"
+#include "base/wide_win.h"
+#include "player/loader_win.h"
+#include "top/startup_win.h"
 
 namespace {
 
@@ -46,15 +46,15 @@ TEST(UtfWin, AgreesWithWideCharToMultiByte) {
         std::wstring text;
         const int length = static_cast<int>(random() % 10);
         for (int i = 0; i < length; ++i) text += units[random() % (sizeof units / sizeof units[0])];
-        const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                             nullptr, nullptr);
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
         std::string expected(static_cast<size_t>(size), '\0');
         WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), expected.data(), size, nullptr,
                             nullptr);
         ASSERT_EQ(narrow(text), expected);
         if (is_valid_utf8(expected)) {
-            const int count = MultiByteToWideChar(CP_UTF8, 0, expected.data(), static_cast<int>(expected.size()),
-                                                  nullptr, 0);
+            const int count =
+                MultiByteToWideChar(CP_UTF8, 0, expected.data(), static_cast<int>(expected.size()), nullptr, 0);
             std::wstring back(static_cast<size_t>(count), L'\0');
             MultiByteToWideChar(CP_UTF8, 0, expected.data(), static_cast<int>(expected.size()), back.data(), count);
             ASSERT_EQ(wide(expected), back);
@@ -71,7 +71,8 @@ TEST(StartupWin, FileArgumentIsMadeAbsolute) {
     EXPECT_EQ(file_argument_from_command_line(L"t.exe \"sub dir\\..\\a b.mkv\" second.mkv"), folder + "a b.mkv");
     EXPECT_EQ(file_argument_from_command_line(L"t.exe https://example.com/a%20b.mp4"),
               std::string("https://example.com/a%20b.mp4"));
-    EXPECT_EQ(file_argument_from_command_line(L"t.exe \\\\?\\C:\\x\\..\\y.mkv"), std::string("\\\\?\\C:\\x\\..\\y.mkv"));
+    EXPECT_EQ(file_argument_from_command_line(L"t.exe \\\\?\\C:\\x\\..\\y.mkv"),
+              std::string("\\\\?\\C:\\x\\..\\y.mkv"));
     EXPECT_FALSE(file_argument_from_command_line(L"t.exe").has_value());
     EXPECT_FALSE(file_argument_from_command_line(L"\"t.exe\"   ").has_value());
     EXPECT_FALSE(file_argument_from_command_line(L"t.exe \"\" clip.mkv").has_value());

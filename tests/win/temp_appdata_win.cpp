@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "main/wide_win.h"
-#include "main/win32_win.h"
+#include "base/wide_win.h"
+#include "base/win32_win.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "win/test_windows_win.h"
 
-#include "main/app_state_win.h"
-#include "main/main_window_win.h"
+#include "app/app_state_win.h"
+#include "ui/main_window_win.h"
 
 void register_test_classes() {
     static bool registered = false;

@@ -2,7 +2,7 @@
 // procedure, and plain windows standing in for the bar, Help and About windows.
 #pragma once
 
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 // Registers "TarnwickLight.Main" with the real main window procedure (once per process) and a plain
 // class for the stand-ins.

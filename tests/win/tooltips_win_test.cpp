@@ -1,9 +1,9 @@
 // The tooltip control: one tool per button, texts read back from the control in both languages.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
-#include "main/bar_text.h"
-#include "main/language.h"
-#include "main/wide_win.h"
+#include "app/language.h"
+#include "base/wide_win.h"
+#include "ui/bar/bar_model.h"
 #include "ui_fixture_win.h"
 
 namespace {

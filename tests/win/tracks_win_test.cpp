@@ -1,4 +1,4 @@
-#include "mpv/tracks_win.h"
+#include "app/tracks_win.h"
 
 #include "playback_fixture_win.h"
 

@@ -3,7 +3,7 @@
 // children at a known client size, the fonts and the tooltips, and a recording player core.
 #pragma once
 
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "main/about_window_win.h"
-#include "main/app_state_win.h"
-#include "main/bar_win.h"
-#include "main/help_window_win.h"
-#include "main/main_window_win.h"
-#include "main/window_modes_win.h"
+#include "app/app_state_win.h"
 #include "support/recording_core.h"
+#include "ui/about_window_win.h"
+#include "ui/bar/bar_win.h"
+#include "ui/help_window_win.h"
+#include "ui/main_window_win.h"
+#include "ui/window_modes_win.h"
 
 inline void register_program_classes() {
     struct Class {

@@ -1,11 +1,11 @@
 // Layout, fullscreen, always on top and the placement capture against Wine's real monitor.
-#include "main/win32_win.h"
+#include "base/win32_win.h"
 
 #include <gtest/gtest.h>
 
-#include "main/bar_layout.h"
-#include "main/window_layout.h"
 #include "support/main_window_harness_win.h"
+#include "ui/bar/bar_layout.h"
+#include "ui/window_modes.h"
 
 namespace {
 

@@ -1,0 +1,76 @@
+#include "app/playback_messages.h"
+
+#include "app/language.h"
+#include "base/number_format.h"
+
+namespace {
+
+constexpr Text kSubtitleRefused{"Cannot load this subtitle file", "Impossible de charger ce fichier de sous-titres"};
+constexpr Text kMuted{"Muted", "Muet"};
+constexpr Text kSoundOn{"Sound on", "Son activ\xC3\xA9"};
+constexpr Text kOnlyOneAudio{"Only one audio track", "Une seule piste audio"};
+constexpr Text kNoSubtitles{"No subtitles (right-click to load a file)",
+                            "Aucun sous-titre (clic droit pour charger un fichier)"};
+constexpr Text kAudioKind{"Audio", "Audio"};
+constexpr Text kSubtitleKind{"Subtitles", "Sous-titres"};
+constexpr Text kCannotLoad{"Cannot load ", "Impossible de charger "};
+constexpr Text kFunctionMissing{"Function missing from libmpv: ", "Fonction absente de libmpv : "};
+constexpr Text kCreateFailed{"mpv_create failed",
+                             "mpv_create a \xC3\xA9"
+                             "chou\xC3\xA9"};
+constexpr Text kInitializeFailed{"mpv_initialize failed (",
+                                 "mpv_initialize a \xC3\xA9"
+                                 "chou\xC3\xA9 ("};
+
+std::string concat(std::string_view a, std::string_view b, std::string_view c = {}) {
+    std::string out;
+    out.reserve(a.size() + b.size() + c.size());
+    out.append(a).append(b).append(c);
+    return out;
+}
+
+// The French texts put a space before the colon; the English ones do not.
+std::string_view colon() { return english_active() ? ": " : " : "; }
+
+}  // namespace
+
+std::string cannot_play_message(std::string_view path) {
+    if (english_active()) return concat("Cannot play \"", path, "\"");
+    return concat("Impossible de lire \xC2\xAB ", path, " \xC2\xBB");
+}
+
+std::string resume_message(double position) {
+    return concat(english_active() ? "Resuming at " : "Reprise \xC3\xA0 ", format_clock(position));
+}
+
+std::string volume_message(double volume) {
+    // A whole number by now; going through an integer also keeps a negative zero from reading "-0".
+    const std::string number = std::to_string(saturate_to_i64(volume));
+    return english_active() ? concat("Volume: ", number, "%") : concat("Volume : ", number, " %");
+}
+
+std::string mute_message(bool muted) { return pick(muted ? kMuted : kSoundOn); }
+
+std::string speed_message(double speed) {
+    return concat(english_active() ? "Speed: \xC3\x97" : "Vitesse : \xC3\x97", format_shortest(speed));
+}
+
+std::string subtitle_added_message(std::string_view path) { return concat(pick(kSubtitleKind), colon(), path); }
+
+std::string subtitle_refused_message() { return pick(kSubtitleRefused); }
+
+std::string track_selected_message(std::string_view kind, std::string_view label) {
+    return concat(pick(kind == "audio" ? kAudioKind : kSubtitleKind), colon(), label);
+}
+
+std::string single_track_message(std::string_view kind) { return pick(kind == "audio" ? kOnlyOneAudio : kNoSubtitles); }
+
+std::string cannot_load_message(std::string_view library_path) { return concat(pick(kCannotLoad), library_path); }
+
+std::string function_missing_message(std::string_view name) { return concat(pick(kFunctionMissing), name); }
+
+std::string create_failed_message() { return pick(kCreateFailed); }
+
+std::string initialize_failed_message(int status) {
+    return concat(pick(kInitializeFailed), std::to_string(status), ")");
+}

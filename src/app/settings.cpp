@@ -1,0 +1,138 @@
+#include "app/settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+#include "app/language.h"
+#include "base/number_format.h"
+#include "base/text.h"
+#include "base/utf.h"
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The whole text must be the number; a leading "+" is accepted as people write it, which from_chars
+// alone would refuse.
+template <typename Number>
+std::optional<Number> parse_whole(std::string_view text) {
+    if (text.size() > 1 && text[0] == '+' && text[1] != '-' && text[1] != '+') text.remove_prefix(1);
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// "nan" and "inf" read as numbers, but neither the player core nor the file can use them, so they
+// count as values that do not parse; so does a value too large for a double.
+std::optional<double> parse_volume(std::string_view text) {
+    const auto value = parse_whole<double>(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return *value;
+}
+
+double clamp_volume(double volume) { return volume < 0 ? 0 : (volume > 100 ? 100 : volume); }
+
+// Pieces that are not integers are skipped, so "10,x,20,800,600" still gives four numbers; the
+// rectangle is only taken when exactly four remain and it is not empty.
+void apply_window(Settings& settings, std::string_view value) {
+    int32_t numbers[4]{};
+    size_t count = 0;
+    for (;;) {
+        const size_t comma = value.find(',');
+        if (const auto n = parse_whole<int32_t>(trim_white(value.substr(0, comma)))) {
+            if (count < 4) numbers[count] = *n;
+            ++count;
+        }
+        if (comma == std::string_view::npos) break;
+        value.remove_prefix(comma + 1);
+    }
+    if (count != 4) return;
+    const WindowRect rect{numbers[0], numbers[1], numbers[2], numbers[3]};
+    if (!(rect.left < rect.right) || !(rect.top < rect.bottom)) return;
+    settings.window_rect = rect;
+    settings.window_valid = true;
+}
+
+void apply_line(Settings& settings, std::string_view line) {
+    const size_t equals = line.find('=');
+    if (equals == std::string_view::npos) return;
+    const std::string_view key = trim_white(line.substr(0, equals));
+    const std::string_view value = trim_white(line.substr(equals + 1));
+
+    const std::pair<std::string_view, bool Settings::*> flags[] = {
+        {"mute", &Settings::mute},
+        {"multi_instance", &Settings::multi_instance},
+        {"wheel_invert", &Settings::wheel_invert},
+        {"hide_about", &Settings::hide_about},
+        {"always_on_top", &Settings::always_on_top},
+        {"maximized", &Settings::maximized},
+    };
+    for (const auto& [name, field] : flags)
+        if (key == name) {
+            settings.*field = value == "1";
+            return;
+        }
+
+    const std::pair<std::string_view, std::string Settings::*> texts[] = {
+        {"compress", &Settings::compress},
+        {"mpv_options", &Settings::mpv_options},
+        {"language", &Settings::language},
+    };
+    for (const auto& [name, field] : texts)
+        if (key == name) {
+            settings.*field = std::string(value);
+            return;
+        }
+
+    if (key == "volume") {
+        if (const auto volume = parse_volume(value)) settings.volume = clamp_volume(*volume);
+    } else if (key == "window") {
+        apply_window(settings, value);
+    }
+}
+
+}  // namespace
+
+Settings parse_settings(std::string_view text) {
+    Settings settings;
+    if (!is_valid_utf8(text)) return settings;
+    // Notepad saves UTF-8 with a byte-order mark; without skipping it the first key would not match.
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
+    for (;;) {
+        const size_t feed = text.find('\n');
+        std::string_view line = text.substr(0, feed);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        apply_line(settings, line);
+        if (feed == std::string_view::npos) break;
+        text.remove_prefix(feed + 1);
+    }
+    return settings;
+}
+
+std::string format_settings(const Settings& settings) {
+    // The App state's volume comes from the player core; a value it should never report (NaN) is
+    // written as the default rather than as text no reader accepts.
+    const double volume = std::isnan(settings.volume) ? Settings{}.volume : clamp_volume(settings.volume);
+    const auto flag = [](bool on) { return on ? "1\n" : "0\n"; };
+    std::string text;
+    text += "volume=" + std::to_string(static_cast<int>(round_half_away(volume))) + "\n";
+    text += std::string("mute=") + flag(settings.mute);
+    text += std::string("multi_instance=") + flag(settings.multi_instance);
+    text += std::string("wheel_invert=") + flag(settings.wheel_invert);
+    text += std::string("hide_about=") + flag(settings.hide_about);
+    text += std::string("always_on_top=") + flag(settings.always_on_top);
+    text += std::string("maximized=") + flag(settings.maximized);
+    text += "compress=" + settings.compress + "\n";
+    text += "mpv_options=" + settings.mpv_options + "\n";
+    text += "language=" + settings.language + "\n";
+    if (settings.window_valid) {
+        const WindowRect& r = settings.window_rect;
+        text += "window=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                std::to_string(r.bottom) + "\n";
+    }
+    return text;
+}

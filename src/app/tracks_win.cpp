@@ -1,0 +1,35 @@
+// Track selection and cycling for the A and S keys, the context menu and the bar's track menus.
+#include "app/tracks_win.h"
+
+#include <string>
+
+#include "app/app_state_win.h"
+#include "app/playback_messages.h"
+#include "player/commands.h"
+#include "player/track_list.h"
+
+std::vector<Track> list_tracks(const App& app, std::string_view kind) {
+    if (!app.core) return {};
+    return read_tracks(*app.core, kind);
+}
+
+void select_track(App& app, std::string_view kind, int64_t id) {
+    if (!app.core) return;
+    run_command(*app.core, {"set", kind == "audio" ? "aid" : "sid", id == 0 ? std::string("no") : std::to_string(id)});
+    // Built from the list whatever the core made of the request: the "sid" report corrects the
+    // bar if it refused.
+    const std::string label = selection_label(read_tracks(*app.core, kind), id);
+    show_text(*app.core, track_selected_message(kind, label), kTrackMs);
+    if (kind == "sub") app.playback.subtitles_on = id != 0;
+    invalidate_bar(app);
+}
+
+void cycle_track(App& app, std::string_view kind) {
+    if (!app.core || !app.playback.file_loaded) return;
+    const auto next = next_track_id(read_tracks(*app.core, kind), kind);
+    if (!next) {
+        show_text(*app.core, single_track_message(kind), kTrackMs);
+        return;
+    }
+    select_track(app, kind, *next);
+}

@@ -1,0 +1,96 @@
+// Owners for the GDI handles the owner-drawn windows use, so that every paint path gives back what it
+// took even when it leaves early. None of them can be copied: a copy would delete or restore twice.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+#include "base/win32_win.h"
+
+// A brush, pen, font or bitmap deleted with its owner.
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using OwnedBrush = GdiObject<HBRUSH>;
+using OwnedFont = GdiObject<HFONT>;
+using OwnedBitmap = GdiObject<HBITMAP>;
+
+// Selects an object into a DC and puts the previous one back, into the same DC, when it goes.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() {
+        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// The double buffer: a memory DC with a compatible bitmap of at least 1 x 1 selected into it. The
+// whole picture is composed here and copied to the window in one BitBlt, so nothing flickers.
+class MemoryCanvas {
+public:
+    MemoryCanvas(HDC reference, int width, int height);
+    MemoryCanvas(const MemoryCanvas&) = delete;
+    MemoryCanvas& operator=(const MemoryCanvas&) = delete;
+    ~MemoryCanvas();
+
+    HDC dc() const { return dc_; }
+    bool ok() const { return dc_ && bitmap_; }
+    // Copies width x height from the canvas's origin to the target's origin.
+    void copy_to(HDC target, int width, int height) const;
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+// BeginPaint and EndPaint around one WM_PAINT.
+class PaintScope {
+public:
+    explicit PaintScope(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(window_, &paint_); }
+    HDC dc() const { return dc_; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_ = nullptr;
+};
+
+// Drawing helpers: each creates its brush, draws with the stock null pen and deletes the brush.
+void fill_solid(HDC dc, const RECT& rect, COLORREF colour);
+void fill_round_rect(HDC dc, const RECT& rect, int corner, COLORREF colour);
+void fill_ellipse(HDC dc, const RECT& rect, COLORREF colour);
+
+// CreateFontW for a size in pixels at 96 DPI (a negative height: the character height).
+HFONT create_ui_font(const wchar_t* face, int32_t size, int weight, uint32_t dpi, bool underline = false);

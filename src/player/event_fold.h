@@ -1,0 +1,40 @@
+// Folding one event of the player core into the playback state. What the user is told about it and
+// the window work (focus, repaint) are the caller's.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "player/core.h"
+#include "player/playback_state.h"
+
+// Reply ids of the observed properties, as the core was configured to report them.
+enum ObservedProperty : uint64_t {
+    kObservedTimePos = 1,
+    kObservedDuration = 2,
+    kObservedPause = 3,
+    kObservedVolume = 4,
+    kObservedMute = 5,
+    kObservedEofReached = 6,
+    kObservedSpeed = 7,
+    kObservedSid = 8,
+};
+
+// Where the bar shows a position: its whole second and its step in 1/2000ths of the duration.
+struct PositionMarks {
+    int64_t second = 0;
+    int32_t bar_pos = 0;
+};
+
+PositionMarks position_marks(double position, double duration);
+
+struct EventOutcome {
+    bool stop = false;                 // the queue is empty or the core is shutting down
+    bool file_loaded = false;          // a file has just loaded: the main window may take the focus
+    bool repaint = false;              // the control bar shows something that changed
+    bool load_failed = false;          // the current file ended with an error
+    std::optional<double> resumed_at;  // the loaded file started at a saved position past its first second
+};
+
+// Reads the start position of a loaded file through core; shows nothing.
+EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event& event);

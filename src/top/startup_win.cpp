@@ -1,0 +1,201 @@
+#include "top/startup_win.h"
+
+#include <variant>
+#include <vector>
+
+#include "app/app_state_win.h"
+#include "app/language_win.h"
+#include "app/playback_messages.h"
+#include "app/playback_win.h"
+#include "app/settings_win.h"
+#include "app/shell_win.h"
+#include "app/single_instance_win.h"
+#include "base/command_line.h"
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+#include "base/wide_win.h"
+#include "player/commands.h"
+#include "player/configure.h"
+#include "player/loader_win.h"
+#include "player/wake_up_win.h"
+#include "ui/about_window_win.h"
+#include "ui/bar/bar_win.h"
+#include "ui/help_window_win.h"
+#include "ui/main_window_win.h"
+#include "ui/window_modes_win.h"
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"Tarnwick Light";
+constexpr Text kDropMessage{"Drop a video here or press Ctrl+O to open \xE2\x80\x94 F1: help",
+                            "Glissez une vid\xC3\xA9o ici ou Ctrl+O pour ouvrir \xE2\x80\x94 F1 : aide"};
+constexpr uint32_t kDropMessageMs = 3600000;
+
+std::string full_path(const std::string& path) {
+    const std::wstring input = wide(path);
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetFullPathNameW(input.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+        if (length == 0) return path;
+        if (length < buffer.size()) return narrow(std::wstring_view(buffer.data(), length));
+        buffer.resize(length);  // the length needed, terminator included
+    }
+}
+
+void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style, HBRUSH background) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.style = style;
+    window_class.lpfnWndProc = procedure;
+    window_class.hInstance = instance;
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.hbrBackground = background;
+    window_class.lpszClassName = name;
+    RegisterClassExW(&window_class);
+}
+
+void register_classes(HINSTANCE instance) {
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    register_class(instance, L"TarnwickLight.Main", main_window_proc, CS_DBLCLKS, black);
+    register_class(instance, L"TarnwickLight.Video", DefWindowProcW, 0, black);
+    register_class(instance, L"TarnwickLight.Bar", bar_window_proc, 0, nullptr);
+    register_class(instance, L"TarnwickLight.Help", help_window_proc, CS_DROPSHADOW, nullptr);
+    register_class(instance, L"TarnwickLight.About", about_window_proc, CS_DROPSHADOW, nullptr);
+}
+
+HWND create_child(HINSTANCE instance, HWND parent, const wchar_t* class_name, DWORD style) {
+    return CreateWindowExW(0, class_name, nullptr, style, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
+}
+
+bool create_windows(App& app, HINSTANCE instance) {
+    const uint32_t system_dpi = GetDpiForSystem();
+    const HWND main_window = CreateWindowExW(0, L"TarnwickLight.Main", kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                             CW_USEDEFAULT, CW_USEDEFAULT, scale_truncated(960, system_dpi),
+                                             scale_truncated(590, system_dpi), nullptr, nullptr, instance, nullptr);
+    if (!main_window) return false;
+
+    const BOOL dark = TRUE;
+    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
+
+    // main_window stays null until both children exist, so the procedure gives default processing
+    // to everything until then.
+    restore_placement(app.settings, main_window);
+
+    app.dpi = GetDpiForWindow(main_window);
+    create_fonts(app);
+
+    app.video_window = create_child(instance, main_window, L"TarnwickLight.Video",
+                                    WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    app.bar_window = create_child(instance, main_window, L"TarnwickLight.Bar",
+                                  WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
+    app.main_window = main_window;
+    return true;
+}
+
+void show_start_up_failure(const App& app, const std::string& text) {
+    MessageBoxW(app.main_window, wide(text).c_str(), kTitle, MB_OK | MB_ICONERROR);
+}
+
+std::string load_failure_message(const LoadFailure& failure) {
+    switch (failure.step) {
+        case LoadStep::load_library:
+            return cannot_load_message(failure.detail);
+        case LoadStep::resolve:
+            return function_missing_message(failure.detail);
+        case LoadStep::create:
+            break;
+    }
+    return create_failed_message();
+}
+
+// Loads and configures the player core; the failure text when it cannot start.
+std::optional<std::string> start_core(App& app) {
+    auto loaded = load_core();
+    if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return load_failure_message(*failure);
+    const Core core = std::get<Core>(loaded);
+
+    const std::string watch_later = settings_folder() + "\\watch_later";
+    SHCreateDirectoryExW(nullptr, wide(watch_later).c_str(), nullptr);
+
+    CoreSetup setup;
+    setup.video_window = static_cast<int64_t>(reinterpret_cast<intptr_t>(app.video_window));
+    setup.watch_later_directory = watch_later;
+    setup.volume = app.playback.current_volume;
+    setup.muted = app.playback.muted;
+    setup.user_options = app.settings.mpv_options;
+    if (const auto status = configure_core(core, setup, wake_up, app.main_window))
+        return initialize_failed_message(*status);
+    app.core = core;
+    return std::nullopt;
+}
+
+int message_loop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::optional<std::string> file_argument_from_command_line(const wchar_t* command_line) {
+    const std::wstring_view line(command_line ? command_line : L"");
+    const auto argument = first_argument(std::u16string(line.begin(), line.end()));
+    // An empty argument ("") names nothing: opening it would only fail, and the hand-off already
+    // treats an empty text as no file.
+    if (!argument || argument->empty()) return std::nullopt;
+    const std::string text = utf16_to_utf8(*argument);
+    if (is_url(text) || is_verbatim_path(text)) return text;
+    return full_path(text);
+}
+
+int run_application() {
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+
+    const Settings settings = load_settings();
+    choose_language(settings);
+    const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
+    if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
+
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    register_classes(instance);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    // Never freed: every window procedure reaches it until the process ends.
+    App* app = new App;
+    app->settings = settings;
+    app->playback.current_volume = settings.volume;
+    app->playback.muted = settings.mute;
+    g_app = app;
+
+    if (!create_windows(*app, instance)) return 0;
+    shell_start(*app);
+    create_tooltips(*app);
+    DragAcceptFiles(app->main_window, TRUE);
+    layout_children(*app);
+    if (app->settings.always_on_top) {
+        SetWindowPos(app->main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        invalidate_bar(*app);
+    }
+    ShowWindow(app->main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(app->main_window);
+
+    if (auto error = start_core(*app)) {
+        show_start_up_failure(*app, *error);
+        return 0;
+    }
+    SetTimer(app->main_window, kTimerResumeSave, kResumeSaveMs, nullptr);
+
+    if (file)
+        open_file(*app, *file);
+    else if (app->core)
+        show_text(*app->core, pick(kDropMessage), kDropMessageMs);
+
+    if (!app->settings.hide_about) show_about(*app);
+    return message_loop();
+}

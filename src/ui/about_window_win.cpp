@@ -1,0 +1,374 @@
+// The About window: a borderless card with the logo, the version, two links and the choice not to
+// see it again. It never destroys itself: it marks itself to be closed and asks the main window,
+// which owns its state, to do it.
+#include "ui/about_window_win.h"
+
+#include <string>
+
+#include "app/app_state_win.h"
+#include "app/language.h"
+#include "app/settings_win.h"
+#include "app/version.h"
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+#include "base/wide_win.h"
+#include "ui/bar/bar_model.h"
+#include "ui/card_window_win.h"
+
+namespace {
+
+constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "\xC3\x80 propos de " TARNWICK_PRODUCT_NAME};
+constexpr Text kDescription{"A lightweight video player built on libmpv.",
+                            "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."};
+constexpr Text kLinkMpv{"libmpv \xE2\x80\x94 mpv.io", "libmpv \xE2\x80\x94 mpv.io"};
+constexpr Text kLinkLicence{"License: GPL 2.0 or later", "Licence : GPL 2.0 ou ult\xC3\xA9rieure"};
+constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au d\xC3\xA9marrage"};
+constexpr Text kClose{"Close", "Fermer"};
+
+constexpr COLORREF kBand = 0x00262424;       // a shade above the background: the part that drags
+constexpr COLORREF kAccentHot = 0x00F5A866;  // the accent, lighter under the pointer
+constexpr COLORREF kBorder = bar_colour::track;
+constexpr COLORREF kOnAccent = 0x00FFFFFF;
+
+RECT scaled(uint32_t dpi, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    return RECT{scale_px(left, dpi), scale_px(top, dpi), scale_px(right, dpi), scale_px(bottom, dpi)};
+}
+
+bool inside(const RECT& rect, POINT point) {
+    return point.x >= rect.left && point.x < rect.right && point.y >= rect.top && point.y < rect.bottom;
+}
+
+void draw_text(HDC dc, HFONT font, COLORREF colour, const char* text, RECT rect, UINT format) {
+    const SelectGuard select(dc, font);
+    SetTextColor(dc, colour);
+    const std::wstring units = wide(text);
+    DrawTextW(dc, units.c_str(), static_cast<int>(units.size()), &rect,
+              format | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+}
+
+void draw_check_mark(HDC dc, uint32_t dpi, const RECT& box, COLORREF colour) {
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, scale_px(2, dpi), colour));
+    const SelectGuard select(dc, pen.get());
+    const POINT points[] = {{box.left + scale_px(3, dpi), box.top + scale_px(8, dpi)},
+                            {box.left + scale_px(6, dpi), box.top + scale_px(11, dpi)},
+                            {box.left + scale_px(12, dpi), box.top + scale_px(4, dpi)}};
+    Polyline(dc, points, 3);
+}
+
+void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout& layout, HDC dc) {
+    const RECT& box = layout.check_box;
+    const bool hot = about.hot == AboutItem::dont_show;
+    const int corner = scale_px(4, app.dpi);
+    if (app.settings.hide_about) {
+        fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
+                        hot ? kAccentHot : bar_colour::accent);
+        draw_check_mark(dc, app.dpi, box, kOnAccent);
+    } else {
+        // An outline: the border colour, then the background inset by one pixel.
+        const int32_t one = scale_px(1, app.dpi) > 1 ? scale_px(1, app.dpi) : 1;
+        fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
+                        hot ? bar_colour::normal : bar_colour::dimmed);
+        fill_round_rect(dc, RECT{box.left + one, box.top + one, box.right + 1 - one, box.bottom + 1 - one}, corner,
+                        bar_colour::background);
+    }
+    RECT label = layout.dont_show;
+    label.left = box.right + scale_px(10, app.dpi);
+    draw_text(dc, app.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
+}
+
+void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
+    const bool hot = about.hot == item;
+    // Underlined only under the pointer, as links in Windows' own dialogs.
+    const HFONT font = hot && about.link_font ? about.link_font.get() : app.fonts.body;
+    draw_text(dc, font, hot ? kAccentHot : bar_colour::accent, pick(text), rect, DT_CENTER);
+}
+
+AboutWindow* about_of(App* app, HWND window) {
+    if (!app || !app->about || app->about->window != window) return nullptr;
+    return app->about.get();
+}
+
+void request_close(App& app, AboutWindow& about) {
+    if (about.to_close) return;
+    about.to_close = true;
+    PostMessageW(app.main_window, kMsgCloseAbout, 0, 0);
+}
+
+void toggle_dont_show(App& app, HWND window) {
+    app.settings.hide_about = !app.settings.hide_about;
+    save_settings(app.settings);
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void activate(App& app, AboutWindow& about, AboutItem item) {
+    switch (item) {
+        case AboutItem::close_cross:
+        case AboutItem::close_button:
+            request_close(app, about);
+            break;
+        case AboutItem::link_mpv:
+        case AboutItem::link_licence:
+            ShellExecuteW(about.window, L"open", about_link_target(item), nullptr, nullptr, SW_SHOWNORMAL);
+            break;
+        case AboutItem::dont_show:
+            toggle_dont_show(app, about.window);
+            break;
+        case AboutItem::none:
+            break;
+    }
+}
+
+void set_hot(AboutWindow& about, AboutItem item) {
+    if (about.hot == item) return;
+    about.hot = item;
+    InvalidateRect(about.window, nullptr, FALSE);
+}
+
+void on_mouse_move(App& app, AboutWindow& about, POINT point) {
+    if (!about.tracking) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = about.window;
+        TrackMouseEvent(&track);
+        about.tracking = true;
+    }
+    set_hot(about, about_item_at(about_layout(app.dpi), point));
+}
+
+LRESULT on_hit_test(App& app, HWND window, LPARAM lparam) {
+    POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    ScreenToClient(window, &point);
+    const AboutLayout layout = about_layout(app.dpi);
+    // The top band moves the window, except where the close cross sits in it.
+    if (inside(layout.band, point) && !inside(layout.close_cross, point)) return HTCAPTION;
+    return HTCLIENT;
+}
+
+void paint_buffered(const App& app, const AboutWindow& about, HWND window, HDC target) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const MemoryCanvas canvas(target, client.right, client.bottom);
+    if (!canvas.ok()) return;
+    paint_about(app, about, canvas.dc(), client.right, client.bottom);
+    canvas.copy_to(target, client.right, client.bottom);
+}
+
+LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            const PaintScope paint(window);
+            paint_buffered(app, about, window, paint.dc());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            paint_buffered(app, about, window, reinterpret_cast<HDC>(wparam));
+            return 0;
+        case WM_NCHITTEST:
+            return on_hit_test(app, window, lparam);
+        case WM_NCLBUTTONDBLCLK:
+            return 0;  // a double click on the band must not try to maximize the card
+        case WM_SETCURSOR:
+            if (LOWORD(lparam) == HTCLIENT &&
+                (about.hot == AboutItem::link_mpv || about.hot == AboutItem::link_licence)) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_MOUSEMOVE:
+            on_mouse_move(app, about, point);
+            return 0;
+        case WM_MOUSELEAVE:
+            about.tracking = false;
+            set_hot(about, AboutItem::none);
+            return 0;
+        case WM_LBUTTONDOWN:
+            about.pressed = about_item_at(about_layout(app.dpi), point);
+            if (about.pressed != AboutItem::none) SetCapture(window);
+            return 0;
+        case WM_LBUTTONUP: {
+            const AboutItem pressed = about.pressed;
+            about.pressed = AboutItem::none;
+            if (GetCapture() == window) ReleaseCapture();
+            // Like a push button: only a release over the item that was pressed acts.
+            if (pressed != AboutItem::none && about_item_at(about_layout(app.dpi), point) == pressed)
+                activate(app, about, pressed);
+            return 0;
+        }
+        case WM_KEYDOWN:
+            if (wparam == VK_ESCAPE || wparam == VK_RETURN) request_close(app, about);
+            if (wparam == VK_SPACE) toggle_dont_show(app, window);
+            return 0;
+        case WM_CLOSE:
+            request_close(app, about);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// The body font underlined, for the link under the pointer.
+HFONT create_link_font(uint32_t dpi) { return create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi, true); }
+
+}  // namespace
+
+void AboutWindowDelete::operator()(AboutWindow* about) const { delete about; }
+
+AboutLayout about_layout(uint32_t dpi) {
+    constexpr int32_t width = 440;
+    constexpr int32_t height = 300;
+    AboutLayout l;
+    l.size = SIZE{scale_px(width, dpi), scale_px(height, dpi)};
+    l.band = scaled(dpi, 0, 0, width, 44);
+    l.close_cross = scaled(dpi, width - 44, 0, width, 44);
+    l.logo = scaled(dpi, (width - 300) / 2, 60, (width - 300) / 2 + 300, 60 + 66);
+    l.title = scaled(dpi, 20, 134, width - 20, 164);
+    l.description = scaled(dpi, 20, 164, width - 20, 186);
+    l.link_mpv = scaled(dpi, 28, 196, width / 2 - 6, 220);
+    l.link_licence = scaled(dpi, width / 2 + 6, 196, width - 28, 220);
+    l.separator = scaled(dpi, 20, 236, width - 20, 237);
+    l.dont_show = scaled(dpi, 20, 250, 280, 282);
+    l.check_box = scaled(dpi, 22, 258, 38, 274);
+    l.close_button = scaled(dpi, width - 20 - 100, 250, width - 20, 282);
+    return l;
+}
+
+AboutItem about_item_at(const AboutLayout& layout, POINT point) {
+    if (inside(layout.close_cross, point)) return AboutItem::close_cross;
+    if (inside(layout.link_mpv, point)) return AboutItem::link_mpv;
+    if (inside(layout.link_licence, point)) return AboutItem::link_licence;
+    if (inside(layout.dont_show, point)) return AboutItem::dont_show;
+    if (inside(layout.close_button, point)) return AboutItem::close_button;
+    return AboutItem::none;
+}
+
+const wchar_t* about_link_target(AboutItem item) {
+    if (item == AboutItem::link_mpv) return L"https://mpv.io";
+    if (item == AboutItem::link_licence) return L"https://www.gnu.org/licenses/old-licenses/gpl-2.0.html";
+    return L"";
+}
+
+HBITMAP load_logo(HINSTANCE module) {
+    return static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(2), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
+    BITMAP info{};
+    if (!logo || !GetObjectW(logo, sizeof info, &info)) return;
+    const HDC source = CreateCompatibleDC(dc);
+    if (!source) return;
+    {
+        const SelectGuard select(source, logo);
+        // HALFTONE averages the pixels it drops, so the half-size logo stays smooth.
+        const int previous_mode = SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
+        StretchBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0, 0, info.bmWidth,
+                   info.bmHeight, SRCCOPY);
+        SetStretchBltMode(dc, previous_mode);
+    }
+    DeleteDC(source);
+}
+
+void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, int height) {
+    const AboutLayout layout = about_layout(app.dpi);
+    const uint32_t dpi = app.dpi;
+    fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
+    fill_solid(dc, layout.band, kBand);
+    fill_solid(dc,
+               RECT{0, layout.band.bottom, width, layout.band.bottom + (scale_px(1, dpi) > 1 ? scale_px(1, dpi) : 1)},
+               bar_colour::top_line);
+    SetBkMode(dc, TRANSPARENT);
+
+    RECT caption = layout.band;
+    caption.left += scale_px(18, dpi);
+    caption.right = layout.close_cross.left;
+    draw_text(dc, app.fonts.text, bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
+    if (about.hot == AboutItem::close_cross) fill_solid(dc, layout.close_cross, 0x002B2BC4);  // the usual red
+    {
+        const SelectGuard select(dc, app.fonts.icon);
+        SetTextColor(dc, bar_colour::normal);
+        wchar_t cross = 0xE711;
+        RECT rect = layout.close_cross;
+        DrawTextW(dc, &cross, 1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+    }
+
+    if (about.logo)
+        draw_logo(dc, about.logo.get(), layout.logo);
+    else
+        draw_text(dc, app.fonts.title, bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
+
+    const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
+    draw_text(dc, app.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
+    draw_text(dc, app.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
+    paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
+    paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
+    fill_solid(dc, layout.separator, bar_colour::top_line);
+
+    paint_check_box(app, about, layout, dc);
+    const RECT& button = layout.close_button;
+    fill_round_rect(dc, RECT{button.left, button.top, button.right + 1, button.bottom + 1}, scale_px(6, dpi),
+                    about.hot == AboutItem::close_button ? kAccentHot : bar_colour::accent);
+    draw_text(dc, app.fonts.body, kOnAccent, pick(kClose), button, DT_CENTER);
+
+    const OwnedBrush border(CreateSolidBrush(kBorder));
+    const RECT all{0, 0, width, height};
+    FrameRect(dc, &all, border.get());
+}
+
+LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    App* app = g_app;
+    AboutWindow* about = about_of(app, window);
+    if (!about) {
+        if (message == WM_ERASEBKGND) return 1;
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return handle(*app, *about, window, message, wparam, lparam);
+}
+
+void show_about(App& app) {
+    if (!app.main_window) return;
+    if (app.about) {
+        if (app.about->window) SetForegroundWindow(app.about->window);
+        return;
+    }
+    std::unique_ptr<AboutWindow, AboutWindowDelete> about(new AboutWindow);
+    about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
+    about->link_font.reset(create_link_font(app.dpi));
+
+    const AboutLayout layout = about_layout(app.dpi);
+    const RECT place = centred_over(app.main_window, layout.size);
+
+    AboutWindow& state = *about;
+    app.about = std::move(about);
+    const std::wstring caption = wide(pick(kCaption));
+    state.window =
+        CreateWindowExW(0, L"TarnwickLight.About", caption.c_str(), WS_POPUP, place.left, place.top, layout.size.cx,
+                        layout.size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!state.window) {
+        app.about.reset();
+        return;
+    }
+    ShowWindow(state.window, SW_SHOW);
+    SetForegroundWindow(state.window);
+    SetFocus(state.window);
+}
+
+void about_follow_dpi(App& app) {
+    if (!app.about || !app.about->window) return;
+    app.about->link_font.reset(create_link_font(app.dpi));
+    const SIZE size = about_layout(app.dpi).size;
+    const RECT place = centred_over(app.main_window, size);
+    SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(app.about->window, nullptr, FALSE);
+}
+
+void destroy_about(App& app) {
+    if (!app.about) return;
+    // Taken out first: the messages of the destruction then find no About state to act on.
+    const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.about);
+    if (about->window) DestroyWindow(about->window);
+}

@@ -1,0 +1,47 @@
+#include "ui/bar/bar_layout.h"
+
+#include <algorithm>
+
+#include "base/dpi_scale.h"
+#include "base/number_format.h"
+
+const BarButton& BarLayout::button(uint8_t id) const {
+    for (const auto& b : buttons)
+        if (b.id == id) return b;
+    return buttons[0];
+}
+
+// Buttons hug both ends; the volume slider sits left of the right group, the mute button left of it,
+// and the seek bar takes whatever is left in the middle. The time text only appears when it would
+// take less than half of that middle space, so a narrow window keeps a usable seek bar.
+BarLayout compute_bar_layout(uint32_t dpi, int32_t width, int32_t height) {
+    const int32_t m = scale_px(6, dpi);
+    const int32_t b = scale_px(40, dpi);
+    const auto full_height = [height](int32_t left, int32_t right) { return BarRect{left, 0, right, height}; };
+
+    BarLayout layout;
+    for (int32_t k = 0; k < 4; ++k)
+        layout.buttons[static_cast<size_t>(k)] =
+            BarButton{static_cast<uint8_t>(k), full_height(m + k * b, m + (k + 1) * b)};
+    const int32_t left_end = m + 4 * b;
+
+    // Ids 9, 8, 7, 6, 5 from the right edge inwards.
+    for (int32_t k = 0; k < 5; ++k) {
+        const int32_t right = width - m - k * b;
+        layout.buttons[static_cast<size_t>(4 + k)] =
+            BarButton{static_cast<uint8_t>(9 - k), full_height(right - b, right)};
+    }
+    const int32_t right_group = width - m - 5 * b;
+
+    layout.volume_rect = full_height(right_group - scale_px(92, dpi), right_group - scale_px(8, dpi));
+    const int32_t mute_left = layout.volume_rect.left - b;
+    layout.buttons[9] = BarButton{kButtonVolume, full_height(mute_left, layout.volume_rect.left)};
+
+    const int32_t time_width = (mute_left - left_end) > 2 * scale_px(150, dpi) ? scale_px(150, dpi) : 0;
+    const int32_t gap = scale_px(12, dpi);
+    layout.time_rect = full_height(left_end + gap / 2, left_end + gap / 2 + time_width);
+
+    const int32_t seek_left = left_end + gap + time_width;
+    layout.seek_rect = full_height(seek_left, std::max(mute_left - gap, seek_left + 1));
+    return layout;
+}

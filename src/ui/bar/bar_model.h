@@ -1,0 +1,66 @@
+// What the control bar shows, decided without Windows: the time text, each button's glyph and colour,
+// the slider geometry, the hit codes and the tooltip texts. The Win32 painter and mouse code only
+// carry these out.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "app/language.h"
+#include "player/playback_state.h"
+#include "ui/bar/bar_layout.h"
+
+// COLORREF values (0x00BBGGRR) of the bar, shared by the Help and About windows.
+namespace bar_colour {
+constexpr uint32_t background = 0x001E1C1C;
+constexpr uint32_t top_line = 0x00333030;
+constexpr uint32_t hover = 0x003E3A3A;
+constexpr uint32_t normal = 0x00EAEAEA;
+constexpr uint32_t accent = 0x00F08E3B;
+constexpr uint32_t dimmed = 0x008E8A8A;
+constexpr uint32_t track = 0x004E4A4A;
+}  // namespace bar_colour
+
+// Hit codes kept in hover_button (0..9 are the button ids).
+constexpr uint8_t kBarHitNone = 10;
+constexpr uint8_t kBarHitSeek = 12;
+constexpr uint8_t kBarHitVolume = 13;
+
+// "1:15 / 59:59", "0:00:30 / 2:00:00", or "—" with nothing to show; the speed suffix "   ×1.5" when
+// the speed is not 1. While the seek bar is dragged the position follows the drag.
+std::string bar_time_text(const PlaybackState& playback, bool seek_dragging, double seek_fraction);
+
+// The Segoe MDL2 Assets code point of a button.
+char16_t bar_button_glyph(uint8_t id, const PlaybackState& playback, bool fullscreen);
+
+enum class GlyphTone : uint8_t { normal, accent, dimmed };
+GlyphTone bar_button_tone(uint8_t id, const PlaybackState& playback, bool always_on_top);
+uint32_t tone_colour(GlyphTone tone);
+
+// Seek bar fill: the drag's fraction while dragging, else position / duration in 0..1 (0 without a
+// duration).
+double seek_bar_fraction(const PlaybackState& playback, bool seek_dragging, double seek_fraction);
+
+// The shapes of one slider, in the coordinates of its rectangle's DC. Every rectangle is in the form
+// GDI's RoundRect/Ellipse take with a null pen (right and bottom one past the filled area).
+struct SliderShapes {
+    BarRect track;
+    bool has_fill = false;
+    BarRect fill;
+    int32_t corner = 0;  // the corner ellipse's size for track and fill
+    bool has_knob = false;
+    BarRect knob;
+    int32_t fill_x = 0;  // where the fill ends and the knob is centred
+};
+SliderShapes slider_shapes(uint32_t dpi, const BarRect& rect, double fraction, bool active);
+
+// (x - left) / width clamped to 0..1; a slider narrower than 2 pixels counts as 1 wide.
+double slider_fraction(int32_t x, const BarRect& rect);
+
+// The hit code of a point in bar coordinates: a button id, the seek bar, the volume slider or none.
+// The time text is not a target.
+uint8_t bar_hit_code(const BarLayout& layout, int32_t x, int32_t y);
+
+// Tooltip text of each button, index = button id.
+extern const std::array<Text, 10> kBarTooltips;

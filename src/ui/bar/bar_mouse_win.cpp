@@ -1,0 +1,199 @@
+// The control bar's mouse handling. The bar window is disabled, so the main window receives every
+// mouse message over the bar and the video and hands them here; hover, press and drag state live in
+// the App state.
+#include "app/app_state_win.h"
+#include "app/playback_win.h"
+#include "base/number_format.h"
+#include "player/commands.h"
+#include "ui/bar/bar_model.h"
+#include "ui/bar/bar_win.h"
+#include "ui/context_menu_win.h"
+#include "ui/help_window_win.h"
+#include "ui/input_win.h"
+#include "ui/window_modes_win.h"
+
+static_assert(kHitNone == kBarHitNone && kHitSeekBar == kBarHitSeek && kHitVolume == kBarHitVolume);
+
+const BarActions& bar_actions() {
+    static constexpr BarActions actions{
+        open_video_with_dialog, toggle_pause,      seek_relative,  toggle_mute, set_volume,
+        show_track_menu,        set_always_on_top, set_fullscreen, toggle_help};
+    return actions;
+}
+
+namespace {
+
+struct BarArea {
+    int client_width = 0;
+    int bar_top = 0;
+    int bar_height = 0;
+    bool visible = false;  // windowed, or fullscreen with the bar woken up
+};
+
+BarArea bar_area(const App& app) {
+    RECT client{};
+    GetClientRect(app.main_window, &client);
+    BarArea area;
+    area.client_width = client.right;
+    area.bar_height = bar_height(app);
+    area.bar_top = client.bottom - area.bar_height;
+    area.visible = !app.fullscreen || app.bar_shown;
+    return area;
+}
+
+bool in_visible_bar(const BarArea& area, int x, int y) {
+    return area.visible && x >= 0 && x < area.client_width && y >= area.bar_top && y < area.bar_top + area.bar_height;
+}
+
+bool is_menu_button(uint8_t hit) { return hit == kButtonAudio || hit == kButtonSubtitles; }
+
+// The press itself, with the hit code taken before the wake-up could bring a hidden bar back: a click
+// at the bottom of the screen while the bar is hidden belongs to the video.
+void press(App& app, int x, int y, const BarActions& actions) {
+    const BarArea area = bar_area(app);
+    const uint8_t hit = bar_hit_test(app, x, y);
+    const bool in_bar = in_visible_bar(area, x, y);
+
+    if (app.fullscreen) auto_hide_wake_up(app);
+    SetFocus(app.main_window);
+    app.last_press_on_video = hit == kHitNone && !in_bar;
+
+    if (hit <= kButtonHelp) {
+        if (is_menu_button(hit))
+            app.pressed = hit;  // the menu opens on release over the same button
+        else
+            activate_button(app, hit, actions);
+        return;
+    }
+    if (hit == kHitSeekBar || hit == kHitVolume) {
+        app.drag = hit == kHitSeekBar ? Drag::seek : Drag::volume;
+        SetCapture(app.main_window);
+        invalidate_bar(app);  // the dragged slider is drawn thick with its knob
+        drag_update(app, x, false, actions);
+        return;
+    }
+    if (!in_bar) actions.toggle_pause(app);
+}
+
+}  // namespace
+
+uint8_t bar_hit_test(const App& app, int x, int y) {
+    const BarArea area = bar_area(app);
+    if (!in_visible_bar(area, x, y)) return kHitNone;
+    const BarLayout layout = compute_bar_layout(app.dpi, area.client_width, area.bar_height);
+    return bar_hit_code(layout, x, y - area.bar_top);
+}
+
+void activate_button(App& app, uint8_t id, const BarActions& actions) {
+    switch (id) {
+        case kButtonOpen:
+            actions.open_video(app);
+            break;
+        case kButtonPlayPause:
+            actions.toggle_pause(app);
+            break;
+        case kButtonBack:
+            actions.seek_relative(app, -10);
+            break;
+        case kButtonForward:
+            actions.seek_relative(app, 10);
+            break;
+        case kButtonVolume:
+            actions.toggle_mute(app);
+            break;
+        case kButtonAudio:
+            actions.show_track_menu(app, "audio");
+            break;
+        case kButtonSubtitles:
+            actions.show_track_menu(app, "sub");
+            break;
+        case kButtonOnTop:
+            actions.set_always_on_top(app, !app.settings.always_on_top);
+            break;
+        case kButtonFullscreen:
+            actions.set_fullscreen(app, !app.fullscreen);
+            break;
+        case kButtonHelp:
+            actions.toggle_help(app);
+            break;
+        default:
+            break;
+    }
+}
+
+void drag_update(App& app, int x, bool final, const BarActions& actions) {
+    RECT client{};
+    GetClientRect(app.main_window, &client);
+    const BarLayout layout = compute_bar_layout(app.dpi, client.right, bar_height(app));
+    if (app.drag == Drag::seek) {
+        const double duration = app.playback.duration;
+        if (!(duration > 0)) return;
+        app.seek_fraction = slider_fraction(x, layout.seek_rect);
+        // While moving, key-frame seeks keep up with the pointer; the release lands exactly.
+        if (app.core && app.playback.file_loaded)
+            post_command(*app.core, {"seek", format_fixed3(duration * app.seek_fraction),
+                                     final ? "absolute+exact" : "absolute+keyframes"});
+        invalidate_bar(app);
+    } else if (app.drag == Drag::volume) {
+        actions.set_volume(app, slider_fraction(x, layout.volume_rect) * 100, false);
+    }
+}
+
+void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions) {
+    if (x != app.last_mouse.x || y != app.last_mouse.y) {
+        app.last_mouse = POINT{x, y};
+        if (app.fullscreen) auto_hide_wake_up(app);
+    }
+    if (!app.mouse_tracked) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = app.main_window;
+        track.dwHoverTime = 0;
+        TrackMouseEvent(&track);
+        app.mouse_tracked = true;
+    }
+    if (app.drag != Drag::none) {
+        drag_update(app, x, false, actions);
+        return;
+    }
+    const uint8_t hit = bar_hit_test(app, x, y);
+    if (hit != app.hover_button) {
+        app.hover_button = hit;
+        invalidate_bar(app);
+    }
+}
+
+void bar_on_button_down(App& app, int x, int y, const BarActions& actions) { press(app, x, y, actions); }
+
+void bar_on_button_up(App& app, int x, int y, const BarActions& actions) {
+    const uint8_t pressed = app.pressed;
+    app.pressed = kPressedNone;
+    if (pressed <= kButtonHelp && bar_hit_test(app, x, y) == pressed) activate_button(app, pressed, actions);
+
+    if (app.drag == Drag::none) return;
+    if (app.drag == Drag::seek) drag_update(app, x, true, actions);
+    app.drag = Drag::none;
+    ReleaseCapture();
+    invalidate_bar(app);
+}
+
+// The pair goes where its first click went. That click may have woken a hidden bar (a click at the
+// bottom of a fullscreen video) or changed the mode so that the bar is no longer under the pointer
+// (the fullscreen button); judging by the bar as it is now would run a button the user never aimed
+// at, or undo a play/pause toggle that never happened.
+void bar_on_double_click(App& app, int x, int y, const BarActions& actions) {
+    if (app.last_press_on_video) {
+        // The first click of the pair toggled play/pause; toggling again undoes it.
+        actions.toggle_pause(app);
+        actions.set_fullscreen(app, !app.fullscreen);
+        return;
+    }
+    // A double click on a menu button would open its menu a second time.
+    if (in_visible_bar(bar_area(app), x, y) && !is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, actions);
+}
+
+void bar_on_mouse_move(App& app, int x, int y) { bar_on_mouse_move(app, x, y, bar_actions()); }
+void bar_on_button_down(App& app, int x, int y) { bar_on_button_down(app, x, y, bar_actions()); }
+void bar_on_button_up(App& app, int x, int y) { bar_on_button_up(app, x, y, bar_actions()); }
+void bar_on_double_click(App& app, int x, int y) { bar_on_double_click(app, x, y, bar_actions()); }

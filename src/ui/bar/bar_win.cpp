@@ -1,0 +1,55 @@
+#include "ui/bar/bar_win.h"
+
+#include "app/app_state_win.h"
+#include "base/gdi_win.h"
+
+namespace {
+
+// WM_PAINT and WM_PRINTCLIENT both compose in memory and copy once.
+void paint_buffered(const App& app, HWND window, HDC target) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const MemoryCanvas canvas(target, client.right, client.bottom);
+    if (!canvas.ok()) return;
+    paint_bar(app, canvas.dc(), client.right, client.bottom);
+    canvas.copy_to(target, client.right, client.bottom);
+}
+
+}  // namespace
+
+// The bar never takes input (it is disabled; the main window gets its mouse messages), so painting
+// is all it does.
+LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    const App* app = g_app;
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            if (!app) break;
+            {
+                const PaintScope paint(window);
+                paint_buffered(*app, window, paint.dc());
+            }
+            return 0;
+        case WM_PRINTCLIENT:
+            if (!app) break;
+            paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+void create_fonts(App& app) {
+    Fonts& fonts = app.fonts;
+    for (HFONT* font : {&fonts.icon, &fonts.text, &fonts.title, &fonts.body, &fonts.large_icon}) {
+        if (*font) DeleteObject(*font);
+        *font = nullptr;
+    }
+    fonts.icon = create_ui_font(L"Segoe MDL2 Assets", 16, FW_NORMAL, app.dpi);
+    fonts.text = create_ui_font(L"Segoe UI", 13, FW_NORMAL, app.dpi);
+    fonts.title = create_ui_font(L"Segoe UI", 20, FW_SEMIBOLD, app.dpi);
+    fonts.body = create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi);
+    fonts.large_icon = create_ui_font(L"Segoe MDL2 Assets", 18, FW_NORMAL, app.dpi);
+}

@@ -1,0 +1,116 @@
+#include "ui/context_menu.h"
+
+#include "app/language.h"
+
+namespace {
+
+constexpr Text kOpen{"Open\xE2\x80\xA6\tCtrl+O", "Ouvrir\xE2\x80\xA6\tCtrl+O"};
+constexpr Text kPlayPause{"Play / Pause\tSpace", "Lecture / Pause\tEspace"};
+constexpr Text kFullscreen{"Full screen\tF",
+                           "Plein \xC3\xA9"
+                           "cran\tF"};
+constexpr Text kAudioTrack{"Audio track\tA", "Piste audio\tA"};
+constexpr Text kSubtitles{"Subtitles\tS", "Sous-titres\tS"};
+constexpr Text kMultiInstance{"Multi-instance\tI", "Multi-instance\tI"};
+constexpr Text kAlwaysOnTop{"Always on top\tT", "Toujours au premier plan\tT"};
+constexpr Text kWheelInvert{"Inverted wheel (up = quieter)",
+                            "Molette invers\xC3\xA9"
+                            "e (haut = moins fort)"};
+constexpr Text kLanguage{"Langue / Language", "Langue / Language"};
+constexpr Text kHelp{"Help\tF1", "Aide\tF1"};
+constexpr Text kAboutPrefix{"About ", "\xC3\x80 propos de "};
+constexpr char kTitle[] = "Tarnwick Light";
+constexpr char kEllipsis[] = "\xE2\x80\xA6";
+constexpr Text kQuit{"Quit\tAlt+F4", "Quitter\tAlt+F4"};
+constexpr Text kSubtitlesOff{"Off", "D\xC3\xA9sactiv\xC3\xA9s"};
+constexpr Text kNoAudioTrack{"No audio track", "Aucune piste audio"};
+constexpr Text kLoadSubtitles{"Load a subtitle file\xE2\x80\xA6", "Charger un fichier de sous-titres\xE2\x80\xA6"};
+
+MenuEntry item(uint32_t id, const Text& text, bool checked = false, bool grayed = false) {
+    return {MenuEntry::Kind::item, id, pick(text), checked, grayed};
+}
+
+MenuEntry separator() { return {MenuEntry::Kind::separator, 0, {}, false, false}; }
+
+}  // namespace
+
+std::vector<MenuEntry> context_menu_entries(const MenuState& state) {
+    const bool idle = !state.file_loaded;
+    return {
+        item(kMenuOpen, kOpen),
+        item(kMenuPlayPause, kPlayPause, false, idle),
+        item(kMenuFullscreen, kFullscreen, state.fullscreen),
+        separator(),
+        {MenuEntry::Kind::audio_menu, 0, pick(kAudioTrack), false, idle},
+        {MenuEntry::Kind::subtitle_menu, 0, pick(kSubtitles), false, idle},
+        separator(),
+        item(kMenuMultiInstance, kMultiInstance, state.multi_instance),
+        item(kMenuAlwaysOnTop, kAlwaysOnTop, state.always_on_top),
+        item(kMenuWheelInvert, kWheelInvert, state.wheel_invert),
+        separator(),
+        {MenuEntry::Kind::language_menu, 0, pick(kLanguage), false, false},
+        separator(),
+        item(kMenuHelp, kHelp),
+        {MenuEntry::Kind::item, kMenuAbout, std::string(pick(kAboutPrefix)) + kTitle + kEllipsis, false, false},
+        item(kMenuQuit, kQuit),
+    };
+}
+
+std::vector<MenuEntry> language_menu_entries() {
+    return {
+        {MenuEntry::Kind::item, kMenuFrench,
+         "Fran\xC3\xA7"
+         "ais",
+         !english_active(), false},
+        {MenuEntry::Kind::item, kMenuEnglish, "English", english_active(), false},
+    };
+}
+
+std::vector<MenuEntry> track_menu_entries(std::string_view kind, bool core_present, bool file_loaded,
+                                          const std::vector<Track>& tracks) {
+    std::vector<MenuEntry> entries;
+    if (!core_present) return entries;
+    const bool subtitles = kind == "sub";
+    const uint32_t base = subtitles ? kMenuSubtitleBase : kMenuAudioBase;
+    // Identifiers must stay inside the kind's range, or a track would dispatch as another command.
+    const int64_t last_id = subtitles ? kMenuLoadSubtitles - 1 - base : 999;
+    const std::vector<Track> none;
+    const std::vector<Track>& listed = file_loaded ? tracks : none;
+
+    if (subtitles) {
+        bool any_selected = false;
+        for (const Track& track : listed) any_selected = any_selected || track.selected;
+        entries.push_back(item(kMenuSubtitleBase, kSubtitlesOff, !any_selected, !file_loaded));
+    }
+    size_t track_entries = 0;
+    for (const Track& track : listed) {
+        if (track.id < 1 || track.id > last_id) continue;
+        ++track_entries;
+        entries.push_back({MenuEntry::Kind::item, base + static_cast<uint32_t>(track.id),
+                           escape_ampersands(track_label(track)), track.selected, false});
+    }
+    if (!subtitles && track_entries == 0) entries.push_back(item(0, kNoAudioTrack, false, true));
+    if (subtitles) {
+        entries.push_back(separator());
+        entries.push_back(item(kMenuLoadSubtitles, kLoadSubtitles, false, !file_loaded));
+    }
+    return entries;
+}
+
+std::string escape_ampersands(std::string_view label) {
+    std::string out;
+    out.reserve(label.size());
+    for (const char c : label) {
+        out += c;
+        if (c == '&') out += '&';
+    }
+    return out;
+}
+
+TrackCommand track_command(uint32_t id) {
+    if (id == kMenuLoadSubtitles) return {TrackCommand::Kind::load_subtitles, 0};
+    if (id > kMenuAudioBase && id < kMenuSubtitleBase) return {TrackCommand::Kind::audio, id - kMenuAudioBase};
+    if (id >= kMenuSubtitleBase && id < kMenuLoadSubtitles)
+        return {TrackCommand::Kind::subtitle, id - kMenuSubtitleBase};
+    return {};
+}

@@ -1,0 +1,63 @@
+// The right-click menu and the track menus as data: identifiers, labels in the active language and
+// their check and grey states. The Win32 side turns these entries into HMENUs; keeping them here lets
+// the whole menu be checked without Windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/track_labels.h"
+
+// Command identifiers (8 is not used).
+constexpr uint32_t kMenuOpen = 1;
+constexpr uint32_t kMenuPlayPause = 2;
+constexpr uint32_t kMenuFullscreen = 3;
+constexpr uint32_t kMenuMultiInstance = 4;
+constexpr uint32_t kMenuHelp = 5;
+constexpr uint32_t kMenuQuit = 6;
+constexpr uint32_t kMenuWheelInvert = 7;
+constexpr uint32_t kMenuAbout = 9;
+constexpr uint32_t kMenuAlwaysOnTop = 10;
+constexpr uint32_t kMenuAudioBase = 1000;     // 1001..1999: audio track id + 1000
+constexpr uint32_t kMenuSubtitleBase = 2000;  // 2000: off; 2001..2998: subtitle track id + 2000
+constexpr uint32_t kMenuLoadSubtitles = 2999;
+constexpr uint32_t kMenuFrench = 3001;
+constexpr uint32_t kMenuEnglish = 3002;
+
+struct MenuEntry {
+    enum class Kind : uint8_t { item, separator, audio_menu, subtitle_menu, language_menu };
+    Kind kind = Kind::item;
+    uint32_t id = 0;
+    std::string label;
+    bool checked = false;
+    bool grayed = false;
+};
+
+struct MenuState {
+    bool file_loaded = false;
+    bool fullscreen = false;
+    bool multi_instance = false;
+    bool always_on_top = false;
+    bool wheel_invert = false;
+};
+
+// The main menu; the three submenus appear as single entries of their kind.
+std::vector<MenuEntry> context_menu_entries(const MenuState& state);
+std::vector<MenuEntry> language_menu_entries();
+
+// kind "audio" or "sub". Without a player core the submenu is empty; without a loaded file it has no
+// tracks. Tracks whose identifier would leave the kind's range are left out.
+std::vector<MenuEntry> track_menu_entries(std::string_view kind, bool core_present, bool file_loaded,
+                                          const std::vector<Track>& tracks);
+
+// "&" doubled so that a title like "Tom & Jerry" is not read as a mnemonic.
+std::string escape_ampersands(std::string_view label);
+
+struct TrackCommand {
+    enum class Kind : uint8_t { none, load_subtitles, audio, subtitle };
+    Kind kind = Kind::none;
+    int64_t id = 0;  // for subtitle, 0 means off
+};
+TrackCommand track_command(uint32_t id);

@@ -1,0 +1,243 @@
+// The menus are built afresh each time from the App state and the active language, shown with
+// TPM_RETURNCMD so the choice comes back here instead of as WM_COMMAND, and destroyed at once.
+#include "ui/context_menu_win.h"
+
+#include "app/app_state_win.h"
+#include "app/file_types.h"
+#include "app/language.h"
+#include "app/language_win.h"
+#include "app/playback_win.h"
+#include "app/settings_win.h"
+#include "app/shell_win.h"
+#include "app/tracks_win.h"
+#include "base/wide_win.h"
+#include "player/commands.h"
+#include "ui/about_window_win.h"
+#include "ui/bar/bar_layout.h"
+#include "ui/bar/bar_win.h"
+#include "ui/context_menu.h"
+#include "ui/help_window_win.h"
+#include "ui/input_win.h"
+#include "ui/window_modes.h"
+#include "ui/window_modes_win.h"
+
+namespace {
+
+constexpr Text kLanguageMessage{"Language: English",
+                                "Langue : fran\xC3\xA7"
+                                "ais"};
+constexpr uint32_t kLanguageMessageMs = 1500;
+
+constexpr Text kVideos{"Videos", "Vid\xC3\xA9os"};
+constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};
+constexpr Text kAllFiles{"All files", "Tous les fichiers"};
+constexpr DWORD kFileBufferUnits = 32768;
+static_assert(sizeof(OPENFILENAMEW) == 152);
+
+void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries);
+
+void append_submenu(HMENU menu, OwnedMenu submenu, const MenuEntry& entry) {
+    const UINT flags = MF_POPUP | MF_STRING | (entry.grayed ? MF_GRAYED : 0u);
+    if (AppendMenuW(menu, flags, reinterpret_cast<UINT_PTR>(submenu.get()), wide(entry.label).c_str()))
+        submenu.release();  // the main menu owns it now
+}
+
+void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        switch (entry.kind) {
+            case MenuEntry::Kind::separator:
+                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+                break;
+            case MenuEntry::Kind::item: {
+                const UINT flags = MF_STRING | (entry.checked ? MF_CHECKED : 0u) | (entry.grayed ? MF_GRAYED : 0u);
+                AppendMenuW(menu, flags, entry.id, wide(entry.label).c_str());
+                break;
+            }
+            case MenuEntry::Kind::audio_menu:
+            case MenuEntry::Kind::subtitle_menu: {
+                OwnedMenu submenu(CreatePopupMenu());
+                build_track_menu(app, submenu.get(), entry.kind == MenuEntry::Kind::audio_menu ? "audio" : "sub");
+                append_submenu(menu, std::move(submenu), entry);
+                break;
+            }
+            case MenuEntry::Kind::language_menu: {
+                OwnedMenu submenu(CreatePopupMenu());
+                append_entries(app, submenu.get(), language_menu_entries());
+                append_submenu(menu, std::move(submenu), entry);
+                break;
+            }
+        }
+    }
+}
+
+void load_subtitles_with_dialog(App& app) {
+    if (const auto path = open_file_dialog(app, pick(kSubtitleFiles), kSubtitlePatterns))
+        load_subtitle_file(app, *path);
+}
+
+}  // namespace
+
+OwnedMenu build_context_menu(App& app) {
+    OwnedMenu menu(CreatePopupMenu());
+    MenuState state;
+    state.file_loaded = app.playback.file_loaded;
+    state.fullscreen = app.fullscreen;
+    state.multi_instance = app.settings.multi_instance;
+    state.always_on_top = app.settings.always_on_top;
+    state.wheel_invert = app.settings.wheel_invert;
+    append_entries(app, menu.get(), context_menu_entries(state));
+    return menu;
+}
+
+void build_track_menu(App& app, HMENU menu, std::string_view kind) {
+    std::vector<Track> tracks;
+    if (app.core && app.playback.file_loaded) tracks = list_tracks(app, kind);
+    append_entries(app, menu, track_menu_entries(kind, app.core.has_value(), app.playback.file_loaded, tracks));
+}
+
+bool dispatch_track_command(App& app, UINT id) {
+    const TrackCommand command = track_command(id);
+    switch (command.kind) {
+        case TrackCommand::Kind::none:
+            return false;
+        case TrackCommand::Kind::load_subtitles:
+            load_subtitles_with_dialog(app);
+            return true;
+        case TrackCommand::Kind::audio:
+            select_track(app, "audio", command.id);
+            return true;
+        case TrackCommand::Kind::subtitle:
+            select_track(app, "sub", command.id);
+            return true;
+    }
+    return false;
+}
+
+void run_menu_command(App& app, UINT id) {
+    if (dispatch_track_command(app, id)) return;
+    switch (id) {
+        case kMenuOpen:
+            open_video_with_dialog(app);
+            break;
+        case kMenuPlayPause:
+            toggle_pause(app);
+            break;
+        case kMenuFullscreen:
+            set_fullscreen(app, !app.fullscreen);
+            break;
+        case kMenuMultiInstance:
+            toggle_multi_instance(app);
+            break;
+        case kMenuHelp:
+            toggle_help(app);
+            break;
+        // Posted, so that the menu's modal loop has ended before the window goes.
+        case kMenuQuit:
+            PostMessageW(app.main_window, WM_CLOSE, 0, 0);
+            break;
+        case kMenuWheelInvert:
+            app.settings.wheel_invert = !app.settings.wheel_invert;
+            save_settings(app.settings);
+            break;
+        case kMenuAbout:
+            show_about(app);
+            break;
+        case kMenuAlwaysOnTop:
+            set_always_on_top(app, !app.settings.always_on_top);
+            break;
+        case kMenuFrench:
+            switch_language(app, Language::french);
+            break;
+        case kMenuEnglish:
+            switch_language(app, Language::english);
+            break;
+        default:
+            break;
+    }
+}
+
+// Always at the mouse pointer, also when Shift+F10 or the menu key produced WM_CONTEXTMENU.
+void show_context_menu(App& app) {
+    OwnedMenu menu = build_context_menu(app);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const UINT id = static_cast<UINT>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, app.main_window, nullptr));
+    menu.reset();
+    run_menu_command(app, id);
+}
+
+POINT track_menu_anchor(const App& app, std::string_view kind) {
+    RECT client{};
+    GetClientRect(app.main_window, &client);
+    const int32_t bar = bar_height_for(app.dpi);
+    const BarLayout layout = compute_bar_layout(app.dpi, client.right, bar);
+    const BarButton& button = layout.button(kind == "audio" ? kButtonAudio : kButtonSubtitles);
+    POINT anchor{button.rect.left, client.bottom - bar};
+    ClientToScreen(app.main_window, &anchor);
+    return anchor;
+}
+
+void show_track_menu(App& app, std::string_view kind) {
+    const POINT anchor = track_menu_anchor(app, kind);
+    OwnedMenu menu(CreatePopupMenu());
+    build_track_menu(app, menu.get(), kind);
+    const UINT id = static_cast<UINT>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_BOTTOMALIGN, anchor.x, anchor.y, 0, app.main_window, nullptr));
+    menu.reset();
+    dispatch_track_command(app, id);
+}
+
+void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
+                              std::string_view pattern) {
+    dialog.filter = wide(dialog_filter(filter_name, pattern, pick(kAllFiles)));
+    dialog.file.assign(kFileBufferUnits, L'\0');
+    dialog.request = OPENFILENAMEW{};
+    dialog.request.lStructSize = sizeof dialog.request;
+    dialog.request.hwndOwner = owner;
+    dialog.request.lpstrFilter = dialog.filter.c_str();
+    dialog.request.nFilterIndex = 0;
+    dialog.request.lpstrFile = dialog.file.data();
+    dialog.request.nMaxFile = kFileBufferUnits;  // characters, not bytes
+    dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+}
+
+std::string chosen_path(const OpenFileDialog& dialog) {
+    const std::wstring_view buffer(dialog.file.data(), dialog.file.size());
+    return narrow(buffer.substr(0, buffer.find(L'\0')));
+}
+
+std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
+    OpenFileDialog dialog;
+    prepare_open_file_dialog(dialog, app.main_window, filter_name, pattern);
+    if (!GetOpenFileNameW(&dialog.request)) return std::nullopt;
+    std::string path = chosen_path(dialog);
+    if (path.empty()) return std::nullopt;
+    return path;
+}
+
+void open_video_with_dialog(App& app) {
+    if (const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns)) open_file(app, *path);
+}
+
+void switch_language(App& app, Language language) {
+    set_active_language(language);
+    app.settings.language = language == Language::english ? "en" : "fr";
+    save_settings(app.settings);
+
+    // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
+    if (app.tooltip_window) {
+        DestroyWindow(app.tooltip_window);
+        app.tooltip_window = nullptr;
+    }
+    if (app.bar_window) create_tooltips(app);
+    layout_children(app);
+
+    // Every text is picked when it is drawn, so a repaint is all the open windows need.
+    invalidate_bar(app);
+    shell_follow(app);  // the thumbnail buttons' tooltips
+    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
+    if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
+
+    if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
+}

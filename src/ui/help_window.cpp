@@ -1,0 +1,170 @@
+#include "ui/help_window.h"
+
+#include "app/language.h"
+#include "app/version.h"
+
+namespace {
+
+struct LineText {
+    Text keys;
+    Text action;
+};
+
+struct GroupText {
+    Text heading;
+    char16_t icon;
+    std::vector<LineText> lines;
+};
+
+HelpGroup picked(const GroupText& group) {
+    HelpGroup out;
+    out.heading = pick(group.heading);
+    out.icon = group.icon;
+    for (const auto& line : group.lines) out.lines.push_back({pick(line.keys), pick(line.action)});
+    return out;
+}
+
+// Arrows: U+2190 ←, U+2192 →, U+2191 ↑, U+2193 ↓; U+2212 is the minus sign.
+const GroupText kPlayback{{"Playback", "Lecture"},
+                          0xE768,
+                          {
+                              {{"Space, K", "Espace, K"}, {"Play / Pause", "Lecture / Pause"}},
+                              {{"\xE2\x86\x90 / \xE2\x86\x92", "\xE2\x86\x90 / \xE2\x86\x92"},
+                               {"Back / forward 5 s", "Reculer / avancer de 5 s"}},
+                              {{"Shift+\xE2\x86\x90 / \xE2\x86\x92", "Maj+\xE2\x86\x90 / \xE2\x86\x92"},
+                               {"Back / forward 1 s", "Reculer / avancer de 1 s"}},
+                              {{"Ctrl+\xE2\x86\x90 / \xE2\x86\x92", "Ctrl+\xE2\x86\x90 / \xE2\x86\x92"},
+                               {"Back / forward 60 s", "Reculer / avancer de 60 s"}},
+                              {{"Home",
+                                "D\xC3\xA9"
+                                "but"},
+                               {"Back to the start",
+                                "Retour au d\xC3\xA9"
+                                "but"}},
+                              {{". / ,", ". / ,"},
+                               {"Next / previous frame",
+                                "Image suivante / pr\xC3\xA9"
+                                "c\xC3\xA9"
+                                "dente"}},
+                              {{"+ / -", "+ / -"}, {"Faster / slower", "Plus rapide / plus lent"}},
+                              {{"=", "="}, {"Normal speed", "Vitesse normale"}},
+                          }};
+
+const GroupText kSound{{"Sound", "Son"},
+                       0xE995,
+                       {
+                           {{"\xE2\x86\x91 / \xE2\x86\x93", "\xE2\x86\x91 / \xE2\x86\x93"},
+                            {"Volume +5 / \xE2\x88\x92"
+                             "5",
+                             "Volume +5 / \xE2\x88\x92"
+                             "5"}},
+                           {{"Wheel", "Molette"}, {"Volume (direction in the menu)", "Volume (sens dans le menu)"}},
+                           {{"M", "M"}, {"Mute", "Muet"}},
+                       }};
+
+// The keyboard's media keys, also the taskbar thumbnail's buttons and Windows' media overlay.
+const GroupText kMediaKeys{{"Media keys",
+                            "Touches multim\xC3\xA9"
+                            "dia"},
+                           0xE765,
+                           {
+                               {{"Play/Pause key", "Touche Lecture/Pause"}, {"Play / Pause", "Lecture / Pause"}},
+                               {{"Stop key",
+                                 "Touche Arr\xC3\xAA"
+                                 "t"},
+                                {"Pause", "Pause"}},
+                               {{"Fast forward / Rewind keys", "Touches Avance / Retour rapides"},
+                                {"Forward / back 10 s", "Avancer / reculer de 10 s"}},
+                           }};
+
+const GroupText kTracks{{"Tracks", "Pistes"},
+                        0xE8D6,
+                        {
+                            {{"A", "A"}, {"Next audio track", "Piste audio suivante"}},
+                            {{"S", "S"}, {"Next subtitles, then off", "Sous-titres suivants, puis aucun"}},
+                        }};
+
+const GroupText kWindow{{"Window", "Fen\xC3\xAAtre"},
+                        0xE740,
+                        {
+                            {{"F, Enter, F11",
+                              "F, Entr\xC3\xA9"
+                              "e, F11"},
+                             {"Full screen on / off",
+                              "Plein \xC3\xA9"
+                              "cran oui / non"}},
+                            {{"Alt+Enter",
+                              "Alt+Entr\xC3\xA9"
+                              "e"},
+                             {"Full screen on / off",
+                              "Plein \xC3\xA9"
+                              "cran oui / non"}},
+                            {{"Esc",
+                              "\xC3\x89"
+                              "chap"},
+                             {"Leave full screen",
+                              "Quitter le plein \xC3\xA9"
+                              "cran"}},
+                            {{"T", "T"}, {"Always on top", "Toujours au premier plan"}},
+                        }};
+
+const GroupText kFiles{
+    {"Files and menu", "Fichiers et menu"},
+    0xE8E5,
+    {
+        {{"Ctrl+O", "Ctrl+O"}, {"Open a video", "Ouvrir une vid\xC3\xA9o"}},
+        {{"Drag and drop", "Glisser-d\xC3\xA9poser"},
+         {"Open a video or add subtitles", "Ouvrir une vid\xC3\xA9o ou des sous-titres"}},
+        {{"Right-click", "Clic droit"}, {"Menu: tracks, language\xE2\x80\xA6", "Menu : pistes, langue\xE2\x80\xA6"}},
+        {{"Shift+F10, Menu key", "Maj+F10, touche Menu"}, {"Menu", "Menu"}},
+    }};
+
+const GroupText kMouse{
+    {"Mouse", "Souris"},
+    0xE962,
+    {
+        {{"Click on the video", "Clic sur la vid\xC3\xA9o"}, {"Play / Pause", "Lecture / Pause"}},
+        {{"Double-click", "Double-clic"},
+         {"Full screen on / off",
+          "Plein \xC3\xA9"
+          "cran oui / non"}},
+        {{"Seek bar", "Barre de lecture"}, {"Click or drag to seek", "Cliquer ou glisser pour se d\xC3\xA9placer"}},
+        {{"Volume slider", "Curseur de volume"}, {"Click or drag", "Cliquer ou glisser"}},
+    }};
+
+constexpr Text kProgramHeading{"Program", "Programme"};
+constexpr Text kMultiInstance{"Multi-instance", "Multi-instance"};
+constexpr Text kCurrently{"(currently: ", "(actuellement : "};
+constexpr Text kOn{"on", "activ\xC3\xA9"};
+constexpr Text kOff{"off", "d\xC3\xA9sactiv\xC3\xA9"};
+constexpr Text kHelpLine{"Open / close this help", "Ouvrir / fermer cette aide"};
+constexpr Text kQuit{"Quit", "Quitter"};
+constexpr Text kTitle{"Help \xE2\x80\x94 ", "Aide \xE2\x80\x94 "};
+constexpr Text kRemembered{"Each video's playback position and the volume are remembered automatically.",
+                           "La position de lecture de chaque vid\xC3\xA9o et le volume sont m\xC3\xA9moris\xC3\xA9s "
+                           "automatiquement."};
+constexpr Text kHowToClose{"Esc, F1 or click to close",
+                           "\xC3\x89"
+                           "chap, F1 ou clic pour fermer"};
+
+}  // namespace
+
+std::string multi_instance_state(bool on) { return pick(on ? kOn : kOff); }
+
+HelpPage help_page(bool multi_instance) {
+    HelpPage page;
+    page.title = std::string(pick(kTitle)) + TARNWICK_VERSION_STRING;
+
+    HelpGroup program;
+    program.heading = pick(kProgramHeading);
+    program.icon = 0xE897;
+    program.lines.push_back({"I", std::string(pick(kMultiInstance)) + "  " + pick(kCurrently) +
+                                      multi_instance_state(multi_instance) + ")"});
+    program.lines.push_back({"F1", pick(kHelpLine)});
+    program.lines.push_back({"Alt+F4", pick(kQuit)});
+    page.columns[0] = {picked(kPlayback), picked(kSound), picked(kMediaKeys), program};
+    page.columns[1] = {picked(kWindow), picked(kTracks), picked(kFiles), picked(kMouse)};
+
+    page.notes = {pick(kRemembered), pick(kHowToClose)};
+    return page;
+}

@@ -1,0 +1,26 @@
+// Keyboard, wheel and timer input of the main window.
+#pragma once
+
+#include "base/win32_win.h"
+#include "ui/input.h"
+
+struct App;
+
+// The binding of a key with the modifiers as GetKeyState reports them now.
+KeyBinding current_key_binding(WPARAM key);
+
+// WM_KEYDOWN: true when the key is bound (the window procedure then returns 0).
+bool on_key_down(App& app, WPARAM key);
+// WM_CHAR.
+void on_char(App& app, WPARAM character);
+// WM_MOUSEWHEEL: the auto-hide wake-up, then one volume step.
+void on_mouse_wheel(App& app, WPARAM wparam);
+// The I key, the menu item and the Help window's I.
+void toggle_multi_instance(App& app);
+
+// In fullscreen: show the cursor and the bar again and restart the auto-hide count.
+void auto_hide_wake_up(App& app);
+// Timer 1.
+void on_auto_hide_timer(App& app);
+// Timer 2, WM_ENDSESSION and close: the resume point while a file is loaded.
+void save_resume_point(App& app);

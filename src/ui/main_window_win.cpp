@@ -1,0 +1,266 @@
+// The main window procedure. Both children are disabled, so every mouse message over the video and
+// the bar arrives here, and the window keeps the keyboard focus; the procedure routes each message
+// to the module that acts on it.
+#include "ui/main_window_win.h"
+
+#include <vector>
+
+#include "app/app_state_win.h"
+#include "app/event_pump_win.h"
+#include "app/file_types.h"
+#include "app/playback_win.h"
+#include "app/shell_win.h"
+#include "app/single_instance_win.h"
+#include "base/wide_win.h"
+#include "player/wake_up_win.h"
+#include "ui/about_window_win.h"
+#include "ui/bar/bar_win.h"
+#include "ui/context_menu_win.h"
+#include "ui/help_window_win.h"
+#include "ui/input_win.h"
+#include "ui/window_modes.h"
+#include "ui/window_modes_win.h"
+
+// Caption button, Alt+F4 and the menu's Quit all end here. The settings are written before the
+// window is hidden and the core destroyed, so that a slow core shutdown cannot lose them.
+void close_sequence(App& app) {
+    if (app.closing) return;
+    app.closing = true;
+    destroy_about(app);
+    if (app.help_window) {
+        const HWND help = app.help_window;
+        app.help_window = nullptr;
+        DestroyWindow(help);
+    }
+    save_resume_point(app);
+    capture_placement(app);
+    ShowWindow(app.main_window, SW_HIDE);
+    shell_close(app);
+    if (app.core) {
+        const Core core = *app.core;
+        app.core.reset();
+        core.api.mpv_terminate_destroy(core.handle);
+    }
+    DestroyWindow(app.main_window);
+}
+
+namespace {
+
+constexpr UINT kDropBufferUnits = 32768;
+
+LRESULT on_erase_background(HWND window, HDC dc) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
+    FillRect(dc, &client, black);
+    DeleteObject(black);
+    return 1;
+}
+
+// Only the first file of a drop counts; its extension decides between subtitle track and video. A
+// name too long for the buffer would come back cut short, naming some other file: it is ignored.
+void on_drop_files(App& app, HDROP drop) {
+    std::vector<wchar_t> buffer(kDropBufferUnits, L'\0');
+    const UINT needed = DragQueryFileW(drop, 0, nullptr, 0);
+    const UINT length = needed < kDropBufferUnits ? DragQueryFileW(drop, 0, buffer.data(), kDropBufferUnits) : 0;
+    DragFinish(drop);
+    if (length == 0 || length >= kDropBufferUnits) return;
+    const std::string path = narrow(std::wstring_view(buffer.data(), length));
+    if (is_subtitle_file(path))
+        load_subtitle_file(app, path);
+    else
+        open_file(app, path);
+    SetForegroundWindow(app.main_window);
+}
+
+// A DPI of 0 or a suggested rectangle with no area cannot be meant; the window keeps what it has and
+// is only laid out again.
+void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
+    const uint32_t dpi = HIWORD(wparam);
+    if (dpi != 0) {
+        app.dpi = dpi;
+        create_fonts(app);
+    }
+    if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
+        SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_children(app);
+    shell_follow(app);
+    about_follow_dpi(app);
+    help_follow_dpi(app);
+}
+
+void on_min_max_info(const App& app, MINMAXINFO* info) {
+    if (!info) return;
+    const MinTrackSize size = min_track_size(app.dpi);
+    info->ptMinTrackSize.x = size.width;
+    info->ptMinTrackSize.y = size.height;
+}
+
+bool on_set_cursor(const App& app, LPARAM lparam) {
+    if (LOWORD(lparam) != HTCLIENT) return false;
+    SetCursor(app.cursor_hidden ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
+    return true;
+}
+
+void on_mouse_leave(App& app) {
+    app.mouse_tracked = false;
+    if (app.hover_button != kHitNone) {
+        app.hover_button = kHitNone;
+        invalidate_bar(app);
+    }
+}
+
+// Another window took the capture: the drag ends where it is, without a final seek.
+void on_capture_changed(App& app) {
+    if (app.drag == Drag::none) return;
+    app.drag = Drag::none;
+    invalidate_bar(app);
+}
+
+void on_end_session(App& app, WPARAM ending) {
+    if (!ending) return;
+    save_resume_point(app);
+    capture_placement(app);
+}
+
+bool on_timer(App& app, WPARAM id) {
+    if (id == kTimerAutoHide) {
+        on_auto_hide_timer(app);
+        return true;
+    }
+    if (id == kTimerResumeSave) {
+        if (app.playback.file_loaded && !app.playback.paused) save_resume_point(app);
+        return true;
+    }
+    if (id == kTimerTaskbarError) {
+        on_taskbar_error_timer(app);
+        return true;
+    }
+    return false;
+}
+
+void on_close_about(App& app, HWND window) {
+    if (!app.about || !app.about->to_close) return;
+    destroy_about(app);
+    SetFocus(window);
+}
+
+LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    // Signed 16-bit halves: positions left of or above the client area are negative.
+    const int x = GET_X_LPARAM(lparam);
+    const int y = GET_Y_LPARAM(lparam);
+    switch (message) {
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        case WM_SIZE:
+            layout_children(app);
+            return 0;
+        case WM_ACTIVATE:
+            // While the Help window is open it keeps the focus it was given.
+            if (LOWORD(wparam) != WA_INACTIVE && !app.help_window) SetFocus(window);
+            return 0;
+        case WM_CLOSE:
+            close_sequence(app);
+            return 0;
+        case WM_ERASEBKGND:
+            return on_erase_background(window, reinterpret_cast<HDC>(wparam));
+        case WM_ENDSESSION:
+            on_end_session(app, wparam);
+            return 0;
+        case WM_SETCURSOR:
+            if (on_set_cursor(app, lparam)) return 1;
+            break;
+        case WM_GETMINMAXINFO:
+            on_min_max_info(app, reinterpret_cast<MINMAXINFO*>(lparam));
+            return 0;
+        case WM_COPYDATA:
+            // A copy starting while this one closes must open its own window.
+            if (app.closing) return 0;
+            return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        case WM_COMMAND:
+            if (on_thumb_button(app, wparam)) return 0;
+            break;
+        case WM_CONTEXTMENU:
+            show_context_menu(app);
+            return 0;
+        case WM_KEYDOWN:
+            if (on_key_down(app, wparam)) return 0;
+            break;
+        case WM_CHAR:
+            on_char(app, wparam);
+            return 0;
+        case WM_SYSKEYDOWN:
+            // Alt+Enter; every other Alt combination (Alt+F4, Alt+Space) keeps its default meaning.
+            if (wparam != VK_RETURN) break;
+            set_fullscreen(app, !app.fullscreen);
+            return 0;
+        case WM_SYSCHAR:
+            // The carriage return that follows Alt+Enter would otherwise beep.
+            if (wparam == '\r') return 0;
+            break;
+        case WM_TIMER:
+            if (on_timer(app, wparam)) return 0;
+            break;
+        case WM_MOUSEMOVE:
+            bar_on_mouse_move(app, x, y);
+            return 0;
+        case WM_LBUTTONDOWN:
+            bar_on_button_down(app, x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            bar_on_button_up(app, x, y);
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            bar_on_double_click(app, x, y);
+            return 0;
+        case WM_MOUSEWHEEL:
+            on_mouse_wheel(app, wparam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            on_capture_changed(app);
+            return 0;
+        case WM_DROPFILES:
+            on_drop_files(app, reinterpret_cast<HDROP>(wparam));
+            return 0;
+        case WM_MOUSELEAVE:
+            on_mouse_leave(app);
+            return 0;
+        case WM_APPCOMMAND:
+            // Volume, browser and track keys go on to default processing, which hands them to the
+            // shell: the system volume keys keep working.
+            if (on_app_command(app, lparam)) return TRUE;
+            break;
+        case WM_DPICHANGED:
+            on_dpi_changed(app, wparam, reinterpret_cast<const RECT*>(lparam));
+            return 0;
+        case kMsgCoreWakeUp:
+            pump_events(app);
+            return 0;
+        case kMsgCloseAbout:
+            on_close_about(app, window);
+            return 0;
+        case kMsgOverlayButton:
+            on_overlay_button(app, wparam);
+            return 0;
+        default:
+            // "TaskbarButtonCreated" has a number only known at run time.
+            if (is_taskbar_created(app, message)) {
+                on_taskbar_created(app);
+                return 0;
+            }
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    // Messages of window creation arrive before start-up has published the App state and set
+    // main_window; they all get default processing.
+    App* app = g_app;
+    if (!app || !app->main_window || app->main_window != window) return DefWindowProcW(window, message, wparam, lparam);
+    return dispatch(*app, window, message, wparam, lparam);
+}

@@ -1,0 +1,146 @@
+// The two window modes and the always-on-top switch. Fullscreen is a borderless window the size of
+// the monitor (taskbar included); the placement it replaces is kept so that leaving, and closing while
+// fullscreen, both use the window as the user last arranged it.
+#include "ui/window_modes_win.h"
+
+#include "app/app_state_win.h"
+#include "app/language.h"
+#include "app/settings_win.h"
+#include "player/commands.h"
+#include "ui/bar/bar_layout.h"
+#include "ui/window_modes.h"
+
+namespace {
+
+// WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX.
+constexpr LONG_PTR kFrameStyles = 0x00CF0000;
+static_assert(kFrameStyles == (WS_OVERLAPPEDWINDOW & ~WS_OVERLAPPED));
+
+constexpr Text kOnTopOn{"Always on top: on", "Toujours au premier plan : activ\xC3\xA9"};
+constexpr Text kOnTopOff{"Always on top: off", "Toujours au premier plan : d\xC3\xA9sactiv\xC3\xA9"};
+constexpr uint32_t kOnTopMessageMs = 1500;
+
+// The tooltip control's tool rectangles follow the buttons; a hidden bar gets empty ones so that no
+// tooltip can pop up over the video.
+void move_tooltip_rects(const App& app, int32_t width, const ChildLayout& layout) {
+    if (!app.tooltip_window) return;
+    static_assert(sizeof(TOOLINFOW) == 72);
+    const BarLayout bar = compute_bar_layout(app.dpi, width, layout.bar_height);
+    for (const BarButton& button : bar.buttons) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = app.main_window;
+        tool.uId = static_cast<UINT_PTR>(button.id) + 1;
+        if (layout.bar_visible)
+            tool.rect = RECT{button.rect.left, button.rect.top + layout.bar_top, button.rect.right,
+                             button.rect.bottom + layout.bar_top};
+        SendMessageW(app.tooltip_window, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void enter_fullscreen(App& app) {
+    const HWND window = app.main_window;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    app.saved_placement = WINDOWPLACEMENT{};
+    app.saved_placement.length = sizeof app.saved_placement;
+    GetWindowPlacement(window, &app.saved_placement);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+
+    app.fullscreen = true;
+    app.bar_shown = false;
+    SetWindowLongPtrW(window, GWL_STYLE, style & ~kFrameStyles);
+    const RECT& screen = monitor.rcMonitor;
+    SetWindowPos(window, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+                 SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
+    SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
+    layout_children(app);
+    invalidate_bar(app);
+}
+
+void leave_fullscreen(App& app) {
+    const HWND window = app.main_window;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    app.fullscreen = false;
+    app.bar_shown = true;
+    app.cursor_hidden = false;
+    KillTimer(window, kTimerAutoHide);
+    SetWindowLongPtrW(window, GWL_STYLE, style | kFrameStyles);
+    SetWindowPlacement(window, &app.saved_placement);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    layout_children(app);
+    invalidate_bar(app);
+}
+
+}  // namespace
+
+int bar_height(const App& app) { return bar_height_for(app.dpi); }
+
+void layout_children(App& app) {
+    if (!app.video_window) return;
+    RECT client{};
+    GetClientRect(app.main_window, &client);
+    const int32_t width = client.right;
+    const int32_t height = client.bottom;
+    const ChildLayout layout = compute_child_layout(app.dpi, height, app.fullscreen, app.bar_shown);
+    SetWindowPos(app.video_window, nullptr, 0, 0, width, layout.video_height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (layout.bar_visible) {
+        SetWindowPos(app.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        invalidate_bar(app);
+    } else {
+        ShowWindow(app.bar_window, SW_HIDE);
+    }
+    move_tooltip_rects(app, width, layout);
+}
+
+void set_fullscreen(App& app, bool on) {
+    if (on == app.fullscreen || !app.main_window) return;
+    if (on)
+        enter_fullscreen(app);
+    else
+        leave_fullscreen(app);
+}
+
+void set_always_on_top(App& app, bool on) {
+    app.settings.always_on_top = on;
+    SetWindowPos(app.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    save_settings(app.settings);
+    if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
+    invalidate_bar(app);
+}
+
+void capture_placement(App& app) {
+    WINDOWPLACEMENT placement{};
+    if (app.fullscreen) {
+        placement = app.saved_placement;
+    } else {
+        placement.length = sizeof placement;
+        if (!GetWindowPlacement(app.main_window, &placement)) placement = WINDOWPLACEMENT{};
+    }
+    const RECT& normal = placement.rcNormalPosition;
+    if (normal.right > normal.left && normal.bottom > normal.top) {
+        app.settings.window_valid = true;
+        app.settings.window_rect = WindowRect{normal.left, normal.top, normal.right, normal.bottom};
+        app.settings.maximized = placement.showCmd == SW_SHOWMAXIMIZED;
+    }
+    app.settings.volume = app.playback.current_volume;
+    app.settings.mute = app.playback.muted;
+    save_settings(app.settings);
+}
+
+void restore_placement(const Settings& settings, HWND main_window) {
+    if (!settings.window_valid) return;
+    const RECT rect{settings.window_rect.left, settings.window_rect.top, settings.window_rect.right,
+                    settings.window_rect.bottom};
+    if (!MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) return;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    placement.rcNormalPosition = rect;
+    SetWindowPlacement(main_window, &placement);
+}

@@ -1,0 +1,24 @@
+// Windowed and fullscreen layouts, always on top, and the window placement kept in the settings.
+#pragma once
+
+#include "base/win32_win.h"
+
+struct App;
+struct Settings;
+
+// Bar height for the DPI: 44 pixels at 96 DPI.
+int bar_height(const App& app);
+
+// Places the video window and the control bar for the current mode and client size, and moves the
+// bar's tooltip rectangles with them.
+void layout_children(App& app);
+
+// Requests that do not change the mode do nothing at all.
+void set_fullscreen(App& app, bool on);
+void set_always_on_top(App& app, bool on);
+
+// The normal-position rectangle, maximized state, volume and mute into the settings, then the file.
+void capture_placement(App& app);
+
+// At start: the saved rectangle when it still lies on a monitor.
+void restore_placement(const Settings& settings, HWND main_window);
