@@ -39,6 +39,10 @@ struct Accessibility;  // the screen readers' view of the windows, made when one
 struct AccessibilityDelete {
     void operator()(Accessibility* accessibility) const;
 };
+struct Shell;  // the taskbar button and the media overlay, defined in shell_win.h
+struct ShellDelete {
+    void operator()(Shell* shell) const;
+};
 
 struct Fonts {
     HFONT icon = nullptr;
@@ -57,6 +61,7 @@ struct App {
     HWND tooltip_window = nullptr;
     HWND help_window = nullptr;
     std::unique_ptr<AboutWindow, AboutWindowDelete> about;
+    std::unique_ptr<Shell, ShellDelete> shell;  // absent until start-up makes it
     Fonts fonts;
     uint32_t dpi = 96;
     Palette palette = choose_palette(false, {});  // the system's when high contrast is on

@@ -2,6 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/event_pump.h"
+#include "app/shell_win.h"
 #include "player/wake_up_win.h"
 
 namespace {
@@ -38,11 +39,17 @@ void pump_events(App& app) {
         if (!event) break;
         const EventOutcome outcome = take_core_event(app.playback, *app.core, *event);
         if (outcome.stop) break;
-        if (outcome.file_loaded) take_focus_after_load(app);
+        if (outcome.file_loaded) {
+            take_focus_after_load(app);
+            shell_file_loaded(app);
+        }
+        if (outcome.load_failed) shell_file_failed(app);
         repaint = repaint || outcome.repaint;
     }
     // The bar paints only once the queue is empty anyway, so one invalidation per drain is enough;
     // under Wine each InvalidateRect is a trip to the server, and one per event made a burst of
     // property changes thousands of times slower to drain.
     if (repaint) invalidate_bar(app);
+    // Once per drain: the taskbar and the overlay follow what the bar now shows.
+    shell_follow(app);
 }

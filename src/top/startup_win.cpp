@@ -9,6 +9,7 @@
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
 #include "app/settings_win.h"
+#include "app/shell_win.h"
 #include "app/single_instance_win.h"
 #include "base/command_line.h"
 #include "base/dpi_scale.h"
@@ -175,6 +176,7 @@ int run_application() {
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
+    shell_start(*app);
     create_tooltips(*app);
     DragAcceptFiles(app->main_window, TRUE);
     layout_children(*app);

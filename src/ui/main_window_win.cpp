@@ -10,6 +10,7 @@
 #include "app/event_pump_win.h"
 #include "app/file_types.h"
 #include "app/playback_win.h"
+#include "app/shell_win.h"
 #include "app/single_instance_win.h"
 #include "base/wide_win.h"
 #include "player/wake_up_win.h"
@@ -36,6 +37,7 @@ void close_sequence(App& app) {
     save_resume_point(app);
     capture_placement(app);
     ShowWindow(app.main_window, SW_HIDE);
+    shell_close(app);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
@@ -85,6 +87,7 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
+    shell_follow(app);
     about_follow_dpi(app);
     help_follow_dpi(app);
 }
@@ -141,6 +144,10 @@ bool on_timer(App& app, WPARAM id) {
         if (app.playback.file_loaded && !app.playback.paused) save_resume_point(app);
         return true;
     }
+    if (id == kTimerTaskbarError) {
+        on_taskbar_error_timer(app);
+        return true;
+    }
     return false;
 }
 
@@ -183,6 +190,9 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             // A copy starting while this one closes must open its own window.
             if (app.closing) return 0;
             return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        case WM_COMMAND:
+            if (on_thumb_button(app, wparam)) return 0;
+            break;
         case WM_CONTEXTMENU:
             show_context_menu(app);
             return 0;
@@ -228,6 +238,11 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_MOUSELEAVE:
             on_mouse_leave(app);
             return 0;
+        case WM_APPCOMMAND:
+            // Volume, browser and track keys go on to default processing, which hands them to the
+            // shell: the system volume keys keep working.
+            if (on_app_command(app, lparam)) return TRUE;
+            break;
         case WM_DPICHANGED:
             on_dpi_changed(app, wparam, reinterpret_cast<const RECT*>(lparam));
             return 0;
@@ -244,7 +259,15 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_SYSCOLORCHANGE:
             on_colours_changed(app);
             break;
+        case kMsgOverlayButton:
+            on_overlay_button(app, wparam);
+            return 0;
         default:
+            // "TaskbarButtonCreated" has a number only known at run time.
+            if (is_taskbar_created(app, message)) {
+                on_taskbar_created(app);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(window, message, wparam, lparam);
