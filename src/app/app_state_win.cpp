@@ -6,4 +6,5 @@ App::~App() = default;
 
 void invalidate_bar(const App& app) {
     if (app.bar_window) InvalidateRect(app.bar_window, nullptr, FALSE);
+    if (app.bar_changed) app.bar_changed(app);
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "app/colour_scheme.h"
 #include "app/settings.h"
 #include "base/win32_win.h"
 #include "player/core.h"
@@ -34,6 +35,14 @@ struct AboutWindow;  // the About window's own state, defined with the window
 struct AboutWindowDelete {
     void operator()(AboutWindow* about) const;
 };
+struct Accessibility;  // the screen readers' view of the windows, made when one first asks
+struct AccessibilityDelete {
+    void operator()(Accessibility* accessibility) const;
+};
+struct Shell;  // the taskbar button and the media overlay, defined in shell_win.h
+struct ShellDelete {
+    void operator()(Shell* shell) const;
+};
 struct CardStyle;  // a card window's own DPI and fonts, defined with the cards
 struct CardStyleDelete {
     void operator()(CardStyle* style) const;
@@ -58,8 +67,14 @@ struct App {
     HWND help_window = nullptr;
     std::unique_ptr<CardStyle, CardStyleDelete> help_style;  // while Help is open
     std::unique_ptr<AboutWindow, AboutWindowDelete> about;
+    std::unique_ptr<Shell, ShellDelete> shell;  // absent until start-up makes it
     Fonts fonts;
     uint32_t dpi = 96;
+    Palette palette = choose_palette(false, {});  // the system's when high contrast is on
+    std::unique_ptr<Accessibility, AccessibilityDelete> accessibility;
+    // Set with accessibility's bar tree: invalidate_bar calls it so that the tree follows the bar
+    // even while the bar is hidden and does not paint.
+    void (*bar_changed)(const App& app) = nullptr;
 
     std::optional<Core> core;
     PlaybackState playback;

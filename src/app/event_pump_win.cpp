@@ -2,9 +2,15 @@
 
 #include "app/app_state_win.h"
 #include "app/event_pump.h"
+#include "app/shell_win.h"
 #include "player/wake_up_win.h"
 
 namespace {
+
+// A core that reports events as fast as we fold them (a flood of property changes, a broken build)
+// would keep the loop below, and with it the window, busy for ever; after this many the rest waits
+// behind the messages already queued.
+constexpr int kEventsPerWakeUp = 256;
 
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
@@ -21,13 +27,29 @@ void pump_events(App& app) {
     g_wake_up_pending.exchange(false);
     // SetFocus sends messages whose handlers may end the core, so it is looked at again after
     // every event.
-    while (app.core) {
+    bool repaint = false;
+    for (int folded = 0; app.core; ++folded) {
+        if (folded == kEventsPerWakeUp) {
+            // The rest waits for the next turn of the message loop, so input and painting go on.
+            wake_up(app.main_window);
+            break;
+        }
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);
         // The record lives only until the next wait; take_core_event takes what it needs from it now.
-        if (!event) return;
+        if (!event) break;
         const EventOutcome outcome = take_core_event(app.playback, *app.core, *event);
-        if (outcome.stop) return;
-        if (outcome.file_loaded) take_focus_after_load(app);
-        if (outcome.repaint) invalidate_bar(app);
+        if (outcome.stop) break;
+        if (outcome.file_loaded) {
+            take_focus_after_load(app);
+            shell_file_loaded(app);
+        }
+        if (outcome.load_failed) shell_file_failed(app);
+        repaint = repaint || outcome.repaint;
     }
+    // The bar paints only once the queue is empty anyway, so one invalidation per drain is enough;
+    // under Wine each InvalidateRect is a trip to the server, and one per event made a burst of
+    // property changes thousands of times slower to drain.
+    if (repaint) invalidate_bar(app);
+    // Once per drain: the taskbar and the overlay follow what the bar now shows.
+    shell_follow(app);
 }

@@ -7,6 +7,7 @@
 #include "app/app_state_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_rules.h"
+#include "app/shell_win.h"
 #include "app/speed_ladder.h"
 #include "base/long_path.h"
 #include "base/number_format.h"
@@ -39,6 +40,7 @@ void open_file(App& app, const std::string& path_or_url) {
 
     if (app.main_window) SetWindowTextW(app.main_window, wide(path_or_url + " \xE2\x80\x94 Tarnwick Light").c_str());
     invalidate_bar(app);
+    shell_follow(app);
 }
 
 void load_subtitle_file(App& app, const std::string& path) {
@@ -69,6 +71,7 @@ void toggle_pause(App& app) {
     post_property_flag(*app.core, "pause", pausing);
     if (pausing) run_command(*app.core, {resume_command(state)});
     invalidate_bar(app);
+    shell_follow(app);
 }
 
 void seek_relative(App& app, int32_t seconds) {

@@ -136,3 +136,18 @@ std::string format_settings(const Settings& settings) {
     }
     return text;
 }
+
+std::string settings_temporary_name(uint32_t process_id) {
+    return "settings.ini." + std::to_string(process_id) + ".tmp";
+}
+
+std::optional<uint32_t> settings_temporary_owner(std::string_view file_name) {
+    constexpr std::string_view prefix = "settings.ini.";
+    constexpr std::string_view suffix = ".tmp";
+    if (file_name.size() <= prefix.size() + suffix.size() || file_name.substr(0, prefix.size()) != prefix ||
+        file_name.substr(file_name.size() - suffix.size()) != suffix)
+        return std::nullopt;
+    const std::string_view digits = file_name.substr(prefix.size(), file_name.size() - prefix.size() - suffix.size());
+    if (digits[0] < '1' || digits[0] > '9') return std::nullopt;
+    return parse_whole<uint32_t>(digits);
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,3 +36,8 @@ struct Settings {
 Settings parse_settings(std::string_view text);
 // Ten lines ended by LF, plus "window=" when the rectangle is valid; the volume as a whole number.
 std::string format_settings(const Settings& settings);
+
+// "settings.ini.<pid>.tmp": the file a save writes before renaming it over settings.ini.
+std::string settings_temporary_name(uint32_t process_id);
+// The process id in such a name (decimal, no sign or leading zero); absent for any other name.
+std::optional<uint32_t> settings_temporary_owner(std::string_view file_name);

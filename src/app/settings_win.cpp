@@ -46,6 +46,48 @@ bool write_whole_file(HANDLE file, const std::string& text) {
     return true;
 }
 
+struct FindHandle {
+    HANDLE handle;
+    explicit FindHandle(HANDLE h) : handle(h) {}
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    ~FindHandle() {
+        if (handle != INVALID_HANDLE_VALUE) FindClose(handle);
+    }
+};
+
+struct ProcessHandle {
+    HANDLE handle;
+    explicit ProcessHandle(HANDLE h) : handle(h) {}
+    ProcessHandle(const ProcessHandle&) = delete;
+    ProcessHandle& operator=(const ProcessHandle&) = delete;
+    ~ProcessHandle() {
+        if (handle) CloseHandle(handle);
+    }
+};
+
+// A process we may not open (another user's) is taken as running: its file is not ours to remove.
+bool process_running(DWORD id) {
+    const ProcessHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    if (!process.handle) return GetLastError() == ERROR_ACCESS_DENIED;
+    DWORD code = 0;
+    return GetExitCodeProcess(process.handle, &code) && code == STILL_ACTIVE;
+}
+
+// A copy killed between creating its temporary file and the rename leaves that file behind, and
+// nothing else would ever remove it. A copy that is still running may be in the middle of its own
+// save, so only the files of ended processes go.
+void remove_stale_temporaries(const std::string& folder) {
+    WIN32_FIND_DATAW found{};
+    const FindHandle search(FindFirstFileW(wide(folder + "\\settings.ini.*.tmp").c_str(), &found));
+    if (search.handle == INVALID_HANDLE_VALUE) return;
+    do {
+        const auto owner = settings_temporary_owner(narrow(found.cFileName));
+        if (!owner || *owner == GetCurrentProcessId() || process_running(*owner)) continue;
+        DeleteFileW(wide(folder + "\\" + narrow(found.cFileName)).c_str());
+    } while (FindNextFileW(search.handle, &found));
+}
+
 }  // namespace
 
 std::string settings_folder() {
@@ -99,14 +141,16 @@ bool write_settings_file(const std::string& text) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
 
     // One name per process, so two copies saving at once never write into each other's file.
-    const std::wstring temporary = wide(folder + "\\settings.ini." + std::to_string(GetCurrentProcessId()) + ".tmp");
+    const std::wstring temporary = wide(folder + "\\" + settings_temporary_name(GetCurrentProcessId()));
     FileHandle file(
         CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
     const bool written = write_whole_file(file.handle, text) && FlushFileBuffers(file.handle);
     file.close();
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        remove_stale_temporaries(folder);
         return true;
+    }
     DeleteFileW(temporary.c_str());
     return false;
 }

@@ -3,12 +3,18 @@
 #include <cstring>
 
 #include "app/app_state_win.h"
+#include "app/hand_off.h"
 #include "app/playback_win.h"
 #include "base/wide_win.h"
 
 namespace {
 
 constexpr UINT kHandOffTimeoutMs = 5000;
+
+bool is_folder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 }  // namespace
 
@@ -39,8 +45,9 @@ bool hand_off_to_running_copy(const std::optional<std::string>& file) {
     return answered != 0 && result == 1;
 }
 
-// The data comes from another process and is trusted for nothing: only cbData bytes are read, an
-// odd last byte is ignored, and the text ends at the first NUL or at the end of the buffer.
+// The data comes from another process and is trusted for nothing: hand_off_text reads only cbData
+// bytes, and only what a starting copy sends is opened. A folder would play as a list of everything
+// in it, which nobody asked for.
 LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     if (!data || data->dwData != kHandOffTag) return 0;
     if (app.closing) return 0;
@@ -48,18 +55,10 @@ LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
     // a file accepted now would be lost, so the new start keeps it and opens its own window.
     if (!app.core) return 0;
 
-    std::u16string text;
-    const auto* bytes = static_cast<const unsigned char*>(data->lpData);
-    const size_t units = bytes ? data->cbData / 2 : 0;
-    for (size_t i = 0; i < units; ++i) {
-        char16_t unit;
-        std::memcpy(&unit, bytes + 2 * i, sizeof unit);  // lpData need not be aligned
-        if (unit == 0) break;
-        text += unit;
-    }
+    const std::string text = hand_off_text(data->lpData, data->cbData);
 
     if (IsIconic(app.main_window)) ShowWindow(app.main_window, SW_RESTORE);
     SetForegroundWindow(app.main_window);
-    if (!text.empty()) open_file(app, utf16_to_utf8(text));
+    if (!text.empty() && is_hand_off_target(text) && !is_folder(text)) open_file(app, text);
     return 1;
 }

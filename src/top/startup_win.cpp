@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/colour_scheme_win.h"
 #include "app/language_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
 #include "app/settings_win.h"
+#include "app/shell_win.h"
 #include "app/single_instance_win.h"
 #include "base/command_line.h"
 #include "base/dpi_scale.h"
@@ -172,9 +174,11 @@ int run_application() {
     app->settings_synced = settings;
     app->playback.current_volume = settings.volume;
     app->playback.muted = settings.mute;
+    app->palette = system_palette();
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
+    shell_start(*app);
     create_tooltips(*app);
     DragAcceptFiles(app->main_window, TRUE);
     layout_children(*app);

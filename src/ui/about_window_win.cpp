@@ -13,6 +13,7 @@
 #include "base/newer_api_win.h"
 #include "base/number_format.h"
 #include "base/wide_win.h"
+#include "ui/accessibility_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/card_window_win.h"
 
@@ -25,11 +26,6 @@ constexpr Text kLinkMpv{"libmpv \xE2\x80\x94 mpv.io", "libmpv \xE2\x80\x94 mpv.i
 constexpr Text kLinkLicence{"License: GPL 2.0 or later", "Licence : GPL 2.0 ou ult\xC3\xA9rieure"};
 constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au d\xC3\xA9marrage"};
 constexpr Text kClose{"Close", "Fermer"};
-
-constexpr COLORREF kBand = 0x00262424;       // a shade above the background: the part that drags
-constexpr COLORREF kAccentHot = 0x00F5A866;  // the accent, lighter under the pointer
-constexpr COLORREF kBorder = bar_colour::track;
-constexpr COLORREF kOnAccent = 0x00FFFFFF;
 
 RECT scaled(uint32_t dpi, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     return RECT{scale_px(left, dpi), scale_px(top, dpi), scale_px(right, dpi), scale_px(bottom, dpi)};
@@ -59,33 +55,34 @@ void draw_check_mark(HDC dc, uint32_t dpi, const RECT& box, COLORREF colour) {
 void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout& layout, HDC dc) {
     const RECT& box = layout.check_box;
     const bool hot = about.hot == AboutItem::dont_show;
+    const Palette& palette = app.palette;
     const int corner = scale_px(4, about.style.dpi);
     if (app.settings.hide_about) {
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
-                        hot ? kAccentHot : bar_colour::accent);
-        draw_check_mark(dc, about.style.dpi, box, kOnAccent);
+                        hot ? palette.accent_hot : palette.accent);
+        draw_check_mark(dc, about.style.dpi, box, palette.on_accent);
     } else {
         // An outline: the border colour, then the background inset by one pixel.
         const int32_t one = scale_px(1, about.style.dpi) > 1 ? scale_px(1, about.style.dpi) : 1;
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
-                        hot ? bar_colour::normal : bar_colour::dimmed);
+                        hot ? palette.normal : palette.dimmed);
         fill_round_rect(dc, RECT{box.left + one, box.top + one, box.right + 1 - one, box.bottom + 1 - one}, corner,
-                        bar_colour::background);
+                        palette.background);
     }
     if (about.check_focused) {
-        const OwnedBrush cue(CreateSolidBrush(bar_colour::accent));
+        const OwnedBrush cue(CreateSolidBrush(app.palette.accent));
         FrameRect(dc, &layout.dont_show, cue.get());
     }
     RECT label = layout.dont_show;
     label.left = box.right + scale_px(10, about.style.dpi);
-    draw_text(dc, about.style.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
+    draw_text(dc, about.style.fonts.body, palette.normal, pick(kDontShow), label, DT_LEFT);
 }
 
-void paint_link(const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
+void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
     const bool hot = about.hot == item;
     // Underlined only under the pointer, as links in Windows' own dialogs.
     const HFONT font = hot && about.link_font ? about.link_font.get() : about.style.fonts.body;
-    draw_text(dc, font, hot ? kAccentHot : bar_colour::accent, pick(text), rect, DT_CENTER);
+    draw_text(dc, font, hot ? app.palette.link_hot : app.palette.link, pick(text), rect, DT_CENTER);
 }
 
 AboutWindow* about_of(App* app, HWND window) {
@@ -200,16 +197,52 @@ void paint_buffered(const App& app, const AboutWindow& about, HWND window, HDC t
     canvas.copy_to(target, client.right, client.bottom);
 }
 
+BarRect bar_rect(const RECT& r) { return BarRect{r.left, r.top, r.right, r.bottom}; }
+
+AccessibleNode about_node(AccessibleRole role, const char* id, std::string name, const RECT& rect,
+                          AboutItem action = AboutItem::none) {
+    AccessibleNode node;
+    node.role = role;
+    node.automation_id = id;
+    node.name = std::move(name);
+    node.rect = bar_rect(rect);
+    node.invokable = role == AccessibleRole::button || role == AccessibleRole::hyperlink;
+    node.action = static_cast<uint32_t>(action);
+    return node;
+}
+
+// A reader's Invoke and Toggle, posted from its thread; the same as a click on the item.
+void on_accessible_action(App& app, AboutWindow& about, WPARAM wparam, LPARAM lparam) {
+    const AccessibleRequest request = decode_accessible_request(wparam, lparam);
+    const auto item = static_cast<AboutItem>(request.action);
+    const bool toggle = request.verb == AccessibleVerb::toggle && item == AboutItem::dont_show;
+    const bool invoke =
+        request.verb == AccessibleVerb::invoke && (item == AboutItem::link_mpv || item == AboutItem::link_licence ||
+                                                   item == AboutItem::close_button || item == AboutItem::close_cross);
+    if (toggle || invoke) activate(app, about, item);
+}
+
 LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            const PaintScope paint(window);
-            paint_buffered(app, about, window, paint.dc());
+            {
+                const PaintScope paint(window);
+                paint_buffered(app, about, window, paint.dc());
+            }
+            refresh_accessible(app, &Accessibility::about, window, about_accessible_tree(app));
             return 0;
         }
+        case WM_GETOBJECT:
+            if (const auto answer = serve_accessible(app, &Accessibility::about, window, window, wparam, lparam,
+                                                     about_accessible_tree(app)))
+                return *answer;
+            break;
+        case kMsgAccessibleAction:
+            on_accessible_action(app, about, wparam, lparam);
+            return 0;
         case WM_PRINTCLIENT:
             paint_buffered(app, about, window, reinterpret_cast<HDC>(wparam));
             return 0;
@@ -260,6 +293,30 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
 }
 
 }  // namespace
+
+AccessibleTree about_accessible_tree(const App& app) {
+    // Laid out at the About window's own DPI, which may differ from the main window's.
+    const AboutLayout layout = about_layout(app.about ? app.about->style.dpi : app.dpi);
+    AccessibleTree tree;
+    tree.language = g_active_language;
+    tree.root.role = AccessibleRole::window;
+    tree.root.automation_id = "about";
+    tree.root.name = pick(kCaption);
+    const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
+    tree.children.push_back(about_node(AccessibleRole::text, "title", title, layout.title));
+    tree.children.push_back(about_node(AccessibleRole::text, "description", pick(kDescription), layout.description));
+    tree.children.push_back(
+        about_node(AccessibleRole::hyperlink, "link_mpv", pick(kLinkMpv), layout.link_mpv, AboutItem::link_mpv));
+    tree.children.push_back(about_node(AccessibleRole::hyperlink, "link_licence", pick(kLinkLicence),
+                                       layout.link_licence, AboutItem::link_licence));
+    AccessibleNode check =
+        about_node(AccessibleRole::check_box, "dont_show", pick(kDontShow), layout.dont_show, AboutItem::dont_show);
+    check.toggled = app.settings.hide_about;
+    tree.children.push_back(std::move(check));
+    tree.children.push_back(
+        about_node(AccessibleRole::button, "close", pick(kClose), layout.close_button, AboutItem::close_button));
+    return tree;
+}
 
 void AboutWindowDelete::operator()(AboutWindow* about) const { delete about; }
 
@@ -321,21 +378,23 @@ void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
 void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, int height) {
     const AboutLayout layout = about_layout(about.style.dpi);
     const uint32_t dpi = about.style.dpi;
-    fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
-    fill_solid(dc, layout.band, kBand);
+    const Palette& palette = app.palette;
+    fill_solid(dc, RECT{0, 0, width, height}, palette.background);
+    fill_solid(dc, layout.band, palette.band);
     fill_solid(dc,
                RECT{0, layout.band.bottom, width, layout.band.bottom + (scale_px(1, dpi) > 1 ? scale_px(1, dpi) : 1)},
-               bar_colour::top_line);
+               palette.top_line);
     SetBkMode(dc, TRANSPARENT);
 
     RECT caption = layout.band;
     caption.left += scale_px(18, dpi);
     caption.right = layout.close_cross.left;
-    draw_text(dc, about.style.fonts.text, bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
-    if (about.hot == AboutItem::close_cross) fill_solid(dc, layout.close_cross, 0x002B2BC4);  // the usual red
+    draw_text(dc, about.style.fonts.text, palette.dimmed, pick(kCaption), caption, DT_LEFT);
+    const bool cross_hot = about.hot == AboutItem::close_cross;
+    if (cross_hot) fill_solid(dc, layout.close_cross, palette.close_hot);
     {
         const SelectGuard select(dc, about.style.fonts.icon);
-        SetTextColor(dc, bar_colour::normal);
+        SetTextColor(dc, cross_hot ? palette.on_close_hot : palette.normal);
         wchar_t cross = 0xE711;
         RECT rect = layout.close_cross;
         DrawTextW(dc, &cross, 1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
@@ -344,22 +403,22 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     if (about.logo)
         draw_logo(dc, about.logo.get(), layout.logo);
     else
-        draw_text(dc, about.style.fonts.title, bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
+        draw_text(dc, about.style.fonts.title, palette.normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
 
     const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
-    draw_text(dc, about.style.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
-    draw_text(dc, about.style.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
-    paint_link(about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
-    paint_link(about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
-    fill_solid(dc, layout.separator, bar_colour::top_line);
+    draw_text(dc, about.style.fonts.title, palette.normal, title.c_str(), layout.title, DT_CENTER);
+    draw_text(dc, about.style.fonts.body, palette.dimmed, pick(kDescription), layout.description, DT_CENTER);
+    paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
+    paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
+    fill_solid(dc, layout.separator, palette.top_line);
 
     paint_check_box(app, about, layout, dc);
     const RECT& button = layout.close_button;
     fill_round_rect(dc, RECT{button.left, button.top, button.right + 1, button.bottom + 1}, scale_px(6, dpi),
-                    about.hot == AboutItem::close_button ? kAccentHot : bar_colour::accent);
-    draw_text(dc, about.style.fonts.body, kOnAccent, pick(kClose), button, DT_CENTER);
+                    about.hot == AboutItem::close_button ? palette.accent_hot : palette.accent);
+    draw_text(dc, about.style.fonts.body, palette.on_accent, pick(kClose), button, DT_CENTER);
 
-    const OwnedBrush border(CreateSolidBrush(kBorder));
+    const OwnedBrush border(CreateSolidBrush(palette.border));
     const RECT all{0, 0, width, height};
     FrameRect(dc, &all, border.get());
 }
@@ -422,5 +481,6 @@ void destroy_about(App& app) {
     if (!app.about) return;
     // Taken out first: the messages of the destruction then find no About state to act on.
     const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.about);
+    retire_accessible(app, &Accessibility::about, about->window);
     if (about->window) DestroyWindow(about->window);
 }

@@ -3,6 +3,7 @@
 
 #include "base/gdi_win.h"
 #include "base/win32_win.h"
+#include "ui/accessible_tree.h"
 #include "ui/card_window_win.h"
 
 struct App;
@@ -50,6 +51,10 @@ void show_about(App& app);
 void about_follow_dpi(App& app);
 // Destroys the About window and releases its state, when it is open.
 void destroy_about(App& app);
+
+// The window as a screen reader reads it: title, description, the two links, the check box and the
+// Close button.
+AccessibleTree about_accessible_tree(const App& app);
 
 // Bitmap resource 2 of a module, or null.
 HBITMAP load_logo(HINSTANCE module);

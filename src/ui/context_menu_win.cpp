@@ -8,6 +8,7 @@
 #include "app/language_win.h"
 #include "app/playback_win.h"
 #include "app/settings_win.h"
+#include "app/shell_win.h"
 #include "app/tracks_win.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
@@ -234,6 +235,7 @@ void switch_language(App& app, Language language) {
 
     // Every text is picked when it is drawn, so a repaint is all the open windows need.
     invalidate_bar(app);
+    shell_follow(app);  // the thumbnail buttons' tooltips
     if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
     if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
 

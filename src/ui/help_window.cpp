@@ -62,6 +62,21 @@ const GroupText kSound{{"Sound", "Son"},
                            {{"M", "M"}, {"Mute", "Muet"}},
                        }};
 
+// The keyboard's media keys, also the taskbar thumbnail's buttons and Windows' media overlay.
+const GroupText kMediaKeys{{"Media keys",
+                            "Touches multim\xC3\xA9"
+                            "dia"},
+                           0xE765,
+                           {
+                               {{"Play/Pause key", "Touche Lecture/Pause"}, {"Play / Pause", "Lecture / Pause"}},
+                               {{"Stop key",
+                                 "Touche Arr\xC3\xAA"
+                                 "t"},
+                                {"Pause", "Pause"}},
+                               {{"Fast forward / Rewind keys", "Touches Avance / Retour rapides"},
+                                {"Forward / back 10 s", "Avancer / reculer de 10 s"}},
+                           }};
+
 const GroupText kTracks{{"Tracks", "Pistes"},
                         0xE8D6,
                         {
@@ -147,7 +162,7 @@ HelpPage help_page(bool multi_instance) {
                                       multi_instance_state(multi_instance) + ")"});
     program.lines.push_back({"F1", pick(kHelpLine)});
     program.lines.push_back({"Alt+F4", pick(kQuit)});
-    page.columns[0] = {picked(kPlayback), picked(kSound), program};
+    page.columns[0] = {picked(kPlayback), picked(kSound), picked(kMediaKeys), program};
     page.columns[1] = {picked(kWindow), picked(kTracks), picked(kFiles), picked(kMouse)};
 
     page.notes = {pick(kRemembered), pick(kHowToClose)};

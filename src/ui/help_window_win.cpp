@@ -12,6 +12,7 @@
 #include "base/newer_api_win.h"
 #include "base/number_format.h"
 #include "base/wide_win.h"
+#include "ui/accessibility_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/card_window_win.h"
 #include "ui/help_window.h"
@@ -41,8 +42,6 @@ constexpr int32_t kIconGap = 10;
 constexpr int32_t kNotesGap = 14;
 constexpr int32_t kNoteHeight = 22;
 constexpr int32_t kBottomPad = 18;
-constexpr COLORREF kKeyCap = bar_colour::hover;
-constexpr COLORREF kBorder = bar_colour::track;
 
 int32_t px(const CardStyle& style, int32_t n) { return scale_px(n, style.dpi); }
 
@@ -120,32 +119,63 @@ void draw_glyph(HDC dc, HFONT font, COLORREF colour, char16_t glyph, RECT rect) 
     DrawTextW(dc, &unit, 1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
 }
 
-void paint_column(const CardStyle& style, HDC dc, const std::vector<HelpGroup>& groups, int32_t left,
-                  const HelpGeometry& g) {
+// Where each heading (line null) and each row of a column goes, shared by painting and by the
+// screen readers' view.
+struct HelpRowPlace {
+    const HelpGroup* group = nullptr;
+    const HelpLine* line = nullptr;
+    RECT rect{};
+};
+
+std::vector<HelpRowPlace> column_rows(const CardStyle& style, const std::vector<HelpGroup>& groups, int32_t left,
+                                      const HelpGeometry& g) {
+    std::vector<HelpRowPlace> rows;
     int32_t y = px(style, kColumnsTop);
-    const int32_t icon = px(style, 18);
+    const int32_t right = left + g.column_width;
     for (size_t i = 0; i < groups.size(); ++i) {
-        const HelpGroup& group = groups[i];
         if (i > 0) y += px(style, kGroupGap);
         const int32_t heading_bottom = y + px(style, kHeadingHeight);
-        draw_glyph(dc, style.fonts.large_icon, bar_colour::accent, group.icon,
-                   RECT{left, y, left + icon, heading_bottom});
-        draw_text(dc, style.fonts.body, bar_colour::accent, group.heading,
-                  RECT{left + icon + px(style, kIconGap), y, left + g.column_width, heading_bottom}, DT_LEFT);
+        rows.push_back(HelpRowPlace{&groups[i], nullptr, RECT{left, y, right, heading_bottom}});
         y = heading_bottom;
-        for (const HelpLine& line : group.lines) {
-            const int32_t bottom = y + px(style, kRowHeight);
-            // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
-            const int32_t cap_width = text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad);
-            const RECT cap{left, y + px(style, 2), left + cap_width, bottom - px(style, 2)};
-            fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), kKeyCap);
-            draw_text(dc, style.fonts.body, bar_colour::normal, line.keys, cap, DT_CENTER);
-            const int32_t action_left = left + g.key_width + px(style, kKeyGap);
-            draw_text(dc, style.fonts.body, bar_colour::normal, line.action,
-                      RECT{action_left, y, left + g.column_width, bottom}, DT_LEFT);
-            y = bottom;
+        for (const HelpLine& line : groups[i].lines) {
+            rows.push_back(HelpRowPlace{&groups[i], &line, RECT{left, y, right, y + px(style, kRowHeight)}});
+            y += px(style, kRowHeight);
         }
     }
+    return rows;
+}
+
+void paint_column(const App& app, const CardStyle& style, HDC dc, const std::vector<HelpGroup>& groups, int32_t left,
+                  const HelpGeometry& g) {
+    const int32_t icon = px(style, 18);
+    for (const HelpRowPlace& row : column_rows(style, groups, left, g)) {
+        const RECT& r = row.rect;
+        if (!row.line) {
+            draw_glyph(dc, style.fonts.large_icon, app.palette.accent, row.group->icon,
+                       RECT{left, r.top, left + icon, r.bottom});
+            draw_text(dc, style.fonts.body, app.palette.accent, row.group->heading,
+                      RECT{left + icon + px(style, kIconGap), r.top, r.right, r.bottom}, DT_LEFT);
+            continue;
+        }
+        const HelpLine& line = *row.line;
+        // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
+        const int32_t cap_width = text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad);
+        const RECT cap{left, r.top + px(style, 2), left + cap_width, r.bottom - px(style, 2)};
+        fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), app.palette.key_cap);
+        draw_text(dc, style.fonts.body, app.palette.normal, line.keys, cap, DT_CENTER);
+        const int32_t action_left = left + g.key_width + px(style, kKeyGap);
+        draw_text(dc, style.fonts.body, app.palette.normal, line.action, RECT{action_left, r.top, r.right, r.bottom},
+                  DT_LEFT);
+    }
+}
+
+AccessibleNode text_node(std::string id, std::string name, const RECT& rect) {
+    AccessibleNode node;
+    node.role = AccessibleRole::text;
+    node.automation_id = std::move(id);
+    node.name = std::move(name);
+    node.rect = BarRect{rect.left, rect.top, rect.right, rect.bottom};
+    return node;
 }
 
 // The main window's DPI, or the one a test gave the App, until the Help window has its own.
@@ -237,6 +267,46 @@ LRESULT on_key_down(App& app, HWND window, WPARAM key) {
 
 }  // namespace
 
+AccessibleTree help_accessible_tree(const App& app) {
+    static constexpr Text kKeySeparator{": ", " : "};
+    const HelpPage page = help_page(app.settings.multi_instance);
+    CardStyle fallback;
+    const CardStyle& style = style_of(app, fallback);
+    const HelpGeometry g = measure_now(style, page);
+    AccessibleTree tree;
+    tree.language = g_active_language;
+    tree.root.role = AccessibleRole::window;
+    tree.root.automation_id = "help";
+    tree.root.name = page.title;
+    const int32_t pad = px(style, kPad);
+    tree.children.push_back(text_node(
+        "title", page.title, RECT{pad, px(style, kTitleTop), g.size.cx - pad, px(style, kTitleTop + kTitleHeight)}));
+    for (int column = 0; column < 2; ++column) {
+        const int32_t left = pad + column * (g.column_width + px(style, kColumnGap));
+        int group = -1;
+        int row = 0;
+        for (const HelpRowPlace& place : column_rows(style, page.columns[column], left, g)) {
+            const std::string prefix = "column" + std::to_string(column + 1) + ".group";
+            if (!place.line) {
+                ++group;
+                row = 0;
+                tree.children.push_back(
+                    text_node(prefix + std::to_string(group + 1), place.group->heading, place.rect));
+                continue;
+            }
+            tree.children.push_back(text_node(prefix + std::to_string(group + 1) + ".row" + std::to_string(++row),
+                                              place.line->keys + pick(kKeySeparator) + place.line->action, place.rect));
+        }
+    }
+    int32_t y = px(style, kColumnsTop) + g.columns_height + 2 * px(style, kNotesGap);
+    for (size_t i = 0; i < page.notes.size(); ++i) {
+        tree.children.push_back(text_node("note" + std::to_string(i + 1), page.notes[i],
+                                          RECT{pad, y, g.size.cx - pad, y + px(style, kNoteHeight)}));
+        y += px(style, kNoteHeight);
+    }
+    return tree;
+}
+
 SIZE help_window_size(const App& app) {
     CardStyle fallback;
     return size_for(style_of(app, fallback), app);
@@ -247,9 +317,10 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     const CardStyle& style = style_of(app, fallback);
     const HelpPage page = help_page(app.settings.multi_instance);
     const HelpGeometry g = measure(style, page, dc);
-    fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
+    const Palette& palette = app.palette;
+    fill_solid(dc, RECT{0, 0, width, height}, palette.background);
     {
-        const OwnedBrush border(CreateSolidBrush(kBorder));
+        const OwnedBrush border(CreateSolidBrush(palette.border));
         const RECT all{0, 0, width, height};
         FrameRect(dc, &all, border.get());
     }
@@ -258,22 +329,21 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     const int32_t pad = px(style, kPad);
     const int32_t title_top = px(style, kTitleTop);
     const int32_t title_bottom = title_top + px(style, kTitleHeight);
-    draw_glyph(dc, style.fonts.large_icon, bar_colour::accent, 0xE897,
-               RECT{pad, title_top, pad + px(style, 18), title_bottom});
-    draw_text(dc, style.fonts.title, bar_colour::normal, page.title,
+    draw_glyph(dc, style.fonts.large_icon, palette.accent, 0xE897, RECT{pad, title_top, pad + px(style, 18), title_bottom});
+    draw_text(dc, style.fonts.title, palette.normal, page.title,
               RECT{pad + px(style, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
     fill_solid(dc, RECT{pad, px(style, kColumnsTop) - px(style, 8), width - pad, px(style, kColumnsTop) - px(style, 7)},
-               bar_colour::top_line);
+               palette.top_line);
 
-    paint_column(style, dc, page.columns[0], pad, g);
-    paint_column(style, dc, page.columns[1], pad + g.column_width + px(style, kColumnGap), g);
+    paint_column(app, style, dc, page.columns[0], pad, g);
+    paint_column(app, style, dc, page.columns[1], pad + g.column_width + px(style, kColumnGap), g);
 
     int32_t y = px(style, kColumnsTop) + g.columns_height + px(style, kNotesGap);
-    fill_solid(dc, RECT{pad, y, width - pad, y + std::max(px(style, 1), 1)}, bar_colour::top_line);
+    fill_solid(dc, RECT{pad, y, width - pad, y + std::max(px(style, 1), 1)}, palette.top_line);
     y += px(style, kNotesGap);
     for (size_t i = 0; i < page.notes.size(); ++i) {
         // The first note is information, the second only says how to leave.
-        const COLORREF colour = i == 0 ? bar_colour::normal : bar_colour::dimmed;
+        const COLORREF colour = i == 0 ? palette.normal : palette.dimmed;
         draw_text(dc, style.fonts.body, colour, page.notes[i], RECT{pad, y, width - pad, y + px(style, kNoteHeight)},
                   DT_LEFT);
         y += px(style, kNoteHeight);
@@ -284,6 +354,7 @@ void close_help(App& app) {
     const HWND window = app.help_window;
     if (!window) return;
     app.help_window = nullptr;  // first, so the messages of the destruction find it closed
+    retire_accessible(app, &Accessibility::help, window);
     DestroyWindow(window);
     app.help_style.reset();
     if (app.main_window) SetFocus(app.main_window);
@@ -315,6 +386,7 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             RECT client{};
             GetClientRect(window, &client);
             if (client.right != size.cx || client.bottom != size.cy) PostMessageW(window, kMsgRelayout, 0, 0);
+            refresh_accessible(*app, &Accessibility::help, window, help_accessible_tree(*app));
             return 0;
         }
         case WM_PRINTCLIENT:
@@ -340,10 +412,16 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
         case WM_DPICHANGED:
             on_dpi_changed(*app, window, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
             return 0;
+        case WM_GETOBJECT:
+            if (const auto answer = serve_accessible(*app, &Accessibility::help, window, window, wparam, lparam,
+                                                     help_accessible_tree(*app)))
+                return *answer;
+            break;
         case WM_DESTROY:
             // Destroyed with its owner rather than closed.
             app->help_window = nullptr;
             app->help_style.reset();
+            retire_accessible(*app, &Accessibility::help, window);
             return 0;
         default:
             break;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/win32_win.h"
+#include "ui/accessible_tree.h"
 
 struct App;
 
@@ -14,6 +15,9 @@ void close_help(App& app);
 
 // After the main window's DPI changed: the open Help window measures and paints itself again.
 void help_follow_dpi(App& app);
+
+// The window's texts as a screen reader reads them: the title, each heading and row, the notes.
+AccessibleTree help_accessible_tree(const App& app);
 
 // Size the window needs for the current language and DPI, measured with the App's fonts.
 SIZE help_window_size(const App& app);

@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/colour_scheme_win.h"
 #include "app/event_pump_win.h"
 #include "app/file_types.h"
 #include "app/playback_win.h"
+#include "app/shell_win.h"
 #include "app/single_instance_win.h"
 #include "base/wide_win.h"
 #include "player/wake_up_win.h"
 #include "ui/about_window_win.h"
+#include "ui/accessibility_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
@@ -34,6 +37,7 @@ void close_sequence(App& app) {
     save_resume_point(app);
     capture_placement(app);
     ShowWindow(app.main_window, SW_HIDE);
+    shell_close(app);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
@@ -86,6 +90,7 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
+    shell_follow(app);
     about_follow_dpi(app);
     help_follow_dpi(app);
 }
@@ -139,6 +144,15 @@ void on_capture_changed(App& app) {
     invalidate_bar(app);
 }
 
+// High contrast switched, or the system colours changed: every owner-drawn window repaints with the
+// palette read again.
+void on_colours_changed(App& app) {
+    app.palette = system_palette();
+    invalidate_bar(app);
+    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
+    if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
+}
+
 void on_end_session(App& app, WPARAM ending) {
     if (!ending) return;
     save_resume_point(app);
@@ -152,6 +166,10 @@ bool on_timer(App& app, WPARAM id) {
     }
     if (id == kTimerResumeSave) {
         if (app.playback.file_loaded && !app.playback.paused) save_resume_point(app);
+        return true;
+    }
+    if (id == kTimerTaskbarError) {
+        on_taskbar_error_timer(app);
         return true;
     }
     return false;
@@ -196,6 +214,9 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             // A copy starting while this one closes must open its own window.
             if (app.closing) return 0;
             return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+        case WM_COMMAND:
+            if (on_thumb_button(app, wparam)) return 0;
+            break;
         case WM_CONTEXTMENU:
             if (on_context_menu(app, window, lparam)) return 0;
             break;
@@ -245,6 +266,11 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_MOUSELEAVE:
             on_mouse_leave(app);
             return 0;
+        case WM_APPCOMMAND:
+            // Volume, browser and track keys go on to default processing, which hands them to the
+            // shell: the system volume keys keep working.
+            if (on_app_command(app, lparam)) return TRUE;
+            break;
         case WM_DPICHANGED:
             on_dpi_changed(app, wparam, reinterpret_cast<const RECT*>(lparam));
             return 0;
@@ -254,7 +280,22 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case kMsgCloseAbout:
             on_close_about(app, window);
             return 0;
+        case kMsgAccessibleAction:
+            on_bar_accessible_action(app, wparam, lparam);
+            return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            on_colours_changed(app);
+            break;
+        case kMsgOverlayButton:
+            on_overlay_button(app, wparam);
+            return 0;
         default:
+            // "TaskbarButtonCreated" has a number only known at run time.
+            if (is_taskbar_created(app, message)) {
+                on_taskbar_created(app);
+                return 0;
+            }
             break;
     }
     return DefWindowProcW(window, message, wparam, lparam);

@@ -77,6 +77,15 @@
 // MPV_EVENT_NONE record. A returned record and its data stay valid until the next
 // mpv_wait_event call on that handle.
 //
+// faults.txt — the fault mode (see FaultPlan in fake_protocol.h), read once by
+// mpv_create. A failing call is logged as usual with "fault" TAB the function
+// TAB what it did, and then fails in one of the ways libmpv can: a negative
+// status, a string that is NULL or not UTF-8, a double that is NaN, infinite or
+// huge, an int64 at its limits, a format error; a failing mpv_wait_event returns
+// an event the player never asked for (an unknown id, end of file before any
+// start, a property change for an unknown reply id or in another format, a
+// shutdown in the middle of playback, events without their data).
+//
 // Build variants (one DLL each): FAKE_MPV_NO_MPV_FREE leaves mpv_free out of
 // the exports, FAKE_MPV_CREATE_NULL makes mpv_create return NULL and
 // FAKE_MPV_INIT_FAILS makes mpv_initialize return -5.
@@ -84,6 +93,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -124,6 +134,8 @@ struct ModuleState {
     std::mutex log_mutex;
     std::mutex strings_mutex;
     std::unordered_set<void*> strings;
+    FaultPlan faults;  // written by mpv_create before any other call can run
+    std::atomic<uint64_t> calls{0};
 };
 
 ModuleState& module_state() {
@@ -348,6 +360,121 @@ void pin_module() {
                        reinterpret_cast<LPCWSTR>(&poll_inbox), &self);
 }
 
+void load_faults() {
+    std::optional<std::wstring> dir = fake_dir();
+    std::optional<std::string> content = dir ? read_file(path_in(*dir, L"faults.txt")) : std::nullopt;
+    module_state().faults = content ? parse_fault_file(*content) : FaultPlan{};
+}
+
+// Counts the call; when it is one that must fail, returns the roll that picks how.
+std::optional<uint64_t> fault(const char* function) {
+    ModuleState& state = module_state();
+    const uint64_t n = ++state.calls;
+    if (!state.faults.fail_after || n <= *state.faults.fail_after) return std::nullopt;
+    const uint64_t roll = fault_roll(state.faults.seed, n);
+    write_log(std::string("fault\t") + function + "\t" + std::to_string(roll % 1000));
+    return roll;
+}
+
+int fault_status(uint64_t roll) { return -1 - static_cast<int>(roll % 20); }
+
+char* hand_out(const std::string& text) {
+    char* copy = static_cast<char*>(std::malloc(text.size() + 1));
+    if (!copy) return nullptr;
+    std::memcpy(copy, text.c_str(), text.size() + 1);
+    ModuleState& state = module_state();
+    std::lock_guard<std::mutex> lock(state.strings_mutex);
+    state.strings.insert(copy);
+    return copy;
+}
+
+// A failing property read: an error, or "success" with a value no real property has.
+int faulty_property(uint64_t roll, mpv_format format, void* data) {
+    static const double kDoubles[] = {NAN, INFINITY, -INFINITY, 1e308, -1e308, -0.0, 5e-324};
+    static const int64_t kInts[] = {INT64_MIN, INT64_MAX, -1, 1LL << 40};
+    const uint64_t pick = roll >> 8;
+    if (roll % 4 == 0 || !data) return roll % 8 == 0 ? MPV_ERROR_PROPERTY_FORMAT : fault_status(roll);
+    switch (format) {
+        case MPV_FORMAT_STRING:
+        case MPV_FORMAT_OSD_STRING:
+            *static_cast<char**>(data) = pick % 2 ? nullptr : hand_out("\xFF\xC0\xED\xA0\x80x\xE2\x82");
+            return 0;
+        case MPV_FORMAT_FLAG:
+            *static_cast<int*>(data) = pick % 2 ? -1 : 2;
+            return 0;
+        case MPV_FORMAT_INT64:
+            *static_cast<int64_t*>(data) = kInts[pick % 4];
+            return 0;
+        case MPV_FORMAT_DOUBLE:
+            *static_cast<double*>(data) = kDoubles[pick % 7];
+            return 0;
+        default:
+            return MPV_ERROR_PROPERTY_FORMAT;
+    }
+}
+
+// An event the player did not ask for, built in the handle's record like a real one.
+mpv_event* faulty_event(mpv_handle* handle, uint64_t roll) {
+    static const double kDoubles[] = {NAN, INFINITY, -1, 1e308, 0, 3.5};
+    static const int kIds[] = {MPV_EVENT_FILE_LOADED,
+                               MPV_EVENT_END_FILE,
+                               MPV_EVENT_PROPERTY_CHANGE,
+                               MPV_EVENT_PROPERTY_CHANGE,
+                               MPV_EVENT_SHUTDOWN,
+                               MPV_EVENT_START_FILE,
+                               2,
+                               999};
+    const uint64_t pick = roll >> 8;
+    handle->current = QueuedEvent{};
+    handle->current_event = {};
+    // A flood is a core that never stops reporting, so it never shuts down either.
+    int id = kIds[pick % 8];
+    if (id == MPV_EVENT_SHUTDOWN && module_state().faults.flood) id = MPV_EVENT_PROPERTY_CHANGE;
+    std::memcpy(&handle->current_event.event_id, &id, sizeof id);
+    handle->current_event.reply_userdata = (pick >> 3) % 12;
+    const bool with_data = (pick >> 7) % 5 != 0;
+    if (id == MPV_EVENT_END_FILE && with_data) {
+        handle->current_end_file = {};
+        const int reason = static_cast<int>((pick >> 10) % 7);
+        std::memcpy(&handle->current_end_file.reason, &reason, sizeof reason);
+        handle->current_event.data = &handle->current_end_file;
+    } else if (id == MPV_EVENT_PROPERTY_CHANGE && with_data) {
+        mpv_event_property& property = handle->current_property;
+        Value& value = handle->current.value;
+        property.name = "";
+        property.data = nullptr;
+        switch ((pick >> 10) % 5) {
+            case 0:
+                value.format = MPV_FORMAT_DOUBLE;
+                value.number = kDoubles[(pick >> 13) % 6];
+                property.data = &value.number;
+                break;
+            case 1:
+                value.format = MPV_FORMAT_FLAG;
+                value.flag = static_cast<int>((pick >> 13) % 3) - 1;
+                property.data = &value.flag;
+                break;
+            case 2:
+                value.format = MPV_FORMAT_INT64;
+                value.int64 = INT64_MIN;
+                property.data = &value.int64;
+                break;
+            case 3:
+                value.format = MPV_FORMAT_STRING;
+                value.text = "\xFFno\xC3";
+                handle->current_text = value.text.data();
+                property.data = &handle->current_text;
+                break;
+            default:
+                value.format = MPV_FORMAT_NONE;
+        }
+        property.format = value.format;
+        handle->current_event.data = &property;
+    }
+    write_log("fault-event\t" + std::to_string(id) + "\t" + std::to_string(handle->current_event.reply_userdata));
+    return &handle->current_event;
+}
+
 }  // namespace
 
 unsigned long mpv_client_api_version(void) { return MPV_CLIENT_API_VERSION; }
@@ -385,6 +512,8 @@ void mpv_free_node_contents(mpv_node*) {}
 
 mpv_handle* mpv_create(void) {
     write_log("create");
+    load_faults();
+    if (fault("create")) return nullptr;
 #ifdef FAKE_MPV_CREATE_NULL
     return nullptr;
 #else
@@ -394,6 +523,7 @@ mpv_handle* mpv_create(void) {
 
 int mpv_initialize(mpv_handle*) {
     write_log("initialize");
+    if (const auto roll = fault("initialize")) return fault_status(*roll);
 #ifdef FAKE_MPV_INIT_FAILS
     return MPV_ERROR_OPTION_NOT_FOUND;
 #else
@@ -403,11 +533,13 @@ int mpv_initialize(mpv_handle*) {
 
 int mpv_set_option_string(mpv_handle*, const char* name, const char* data) {
     write_log("set_option_string\t" + text_or_null(name) + "\t" + text_or_null(data));
+    if (const auto roll = fault("set_option_string")) return fault_status(*roll);
     return 0;
 }
 
 int mpv_command(mpv_handle*, const char** args) {
     write_log(join_args("command", args));
+    if (const auto roll = fault("command")) return fault_status(*roll);
     if (!args || !args[0]) return 0;
     PropertyFile properties = load_properties();
     auto status = properties.command_statuses.find(std::string_view(args[0]));
@@ -416,22 +548,26 @@ int mpv_command(mpv_handle*, const char** args) {
 
 int mpv_command_async(mpv_handle*, uint64_t reply_userdata, const char** args) {
     write_log(join_args("command_async\t" + std::to_string(reply_userdata), args));
+    if (const auto roll = fault("command_async")) return fault_status(*roll);
     return 0;
 }
 
 int mpv_command_string(mpv_handle*, const char* args) {
     write_log("command_string\t" + text_or_null(args));
+    if (const auto roll = fault("command_string")) return fault_status(*roll);
     return 0;
 }
 
 int mpv_set_property_async(mpv_handle*, uint64_t reply_userdata, const char* name, mpv_format format, void* data) {
     write_log("set_property_async\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
               std::to_string(static_cast<int>(format)) + "\t" + format_raw_value(format, data));
+    if (const auto roll = fault("set_property_async")) return fault_status(*roll);
     return 0;
 }
 
 int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* data) {
     write_log("get_property\t" + text_or_null(name) + "\t" + std::to_string(static_cast<int>(format)));
+    if (const auto roll = fault("get_property")) return faulty_property(*roll, format, data);
     if (!name) return MPV_ERROR_INVALID_PARAMETER;
     PropertyFile properties = load_properties();
     auto found = properties.values.find(std::string_view(name));
@@ -464,6 +600,7 @@ int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* dat
 int mpv_observe_property(mpv_handle*, uint64_t reply_userdata, const char* name, mpv_format format) {
     write_log("observe_property\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
               std::to_string(static_cast<int>(format)));
+    if (const auto roll = fault("observe_property")) return fault_status(*roll);
     return 0;
 }
 
@@ -488,6 +625,14 @@ mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
         none = {};
         return &none;
     }
+    if (const auto roll = fault("wait_event")) {
+        // Half the failing waits report an empty queue, so the player's pump ends, unless the
+        // plan floods it.
+        if (module_state().faults.flood || *roll % 2) {
+            std::lock_guard<std::mutex> lock(handle->mutex);
+            return faulty_event(handle, *roll);
+        }
+    }
     std::unique_lock<std::mutex> lock(handle->mutex);
     auto ready = [handle] { return !handle->queue.empty() || handle->stopping; };
     if (timeout > 0) {
@@ -507,6 +652,25 @@ mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
 
 void mpv_terminate_destroy(mpv_handle* handle) {
     bool poller_is_caller = false;
+    const int64_t late_wake_ups = module_state().faults.wake_after_destroy;
+    if (handle && late_wake_ups > 0) {
+        void (*callback)(void*) = nullptr;
+        void* data = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(handle->mutex);
+            callback = handle->wakeup;
+            data = handle->wakeup_data;
+        }
+        // libmpv may still be finishing a wake-up on one of its threads when destroy returns.
+        if (callback) {
+            std::thread([callback, data, late_wake_ups] {
+                for (int64_t i = 0; i < late_wake_ups; ++i) {
+                    callback(data);
+                    Sleep(1);
+                }
+            }).detach();
+        }
+    }
     if (handle) {
         {
             std::lock_guard<std::mutex> lock(handle->mutex);

@@ -246,4 +246,30 @@ std::string event_log_line(const QueuedEvent& event) {
     return line;
 }
 
+FaultPlan parse_fault_file(std::string_view content) {
+    FaultPlan plan;
+    while (!content.empty()) {
+        const size_t newline = content.find('\n');
+        std::string_view line = content.substr(0, newline);
+        content.remove_prefix(newline == std::string_view::npos ? content.size() : newline + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::vector<std::string_view> fields = split_tabs(line, 2);
+        const std::optional<int64_t> number = fields.size() == 2 ? parse_int64(fields[1]) : std::nullopt;
+        if (fields[0] == "flood") plan.flood = true;
+        if (!number || *number < 0) continue;
+        if (fields[0] == "fail-after") plan.fail_after = static_cast<uint64_t>(*number);
+        if (fields[0] == "seed") plan.seed = static_cast<uint64_t>(*number);
+        if (fields[0] == "wake-after-destroy") plan.wake_after_destroy = *number;
+    }
+    return plan;
+}
+
+// SplitMix64's finaliser.
+uint64_t fault_roll(uint64_t seed, uint64_t n) {
+    uint64_t z = seed + (n + 1) * 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
 }  // namespace fake_mpv

@@ -61,6 +61,23 @@ std::string format_value(const Value& value);
 std::string format_raw_value(mpv_format format, const void* data);
 std::string format_double(double number);
 
+// faults.txt, read once by mpv_create: without "fail-after" the fake behaves normally.
+//   fail-after  N          every call after the Nth (mpv_free not counted) fails
+//   seed  S                chooses how each failing call fails (the same seed, the same failures)
+//   flood                  a failing mpv_wait_event never reports an empty queue
+//   wake-after-destroy  N  mpv_terminate_destroy leaves a thread that calls the wake-up callback
+//                          N more times, a millisecond apart
+struct FaultPlan {
+    std::optional<uint64_t> fail_after;
+    uint64_t seed = 0;
+    bool flood = false;
+    int64_t wake_after_destroy = 0;
+};
+FaultPlan parse_fault_file(std::string_view content);
+
+// A well-mixed 64-bit value of (seed, n): the fault chosen for the nth call.
+uint64_t fault_roll(uint64_t seed, uint64_t n);
+
 std::optional<InboxLine> parse_inbox_line(std::string_view line);
 std::string event_log_line(const QueuedEvent& event);
 

@@ -248,6 +248,7 @@ TEST_F(Fold, EndFileReportsOnlyErrors) {
         EXPECT_FALSE(o.file_loaded);
         EXPECT_FALSE(state.file_loaded);
         EXPECT_TRUE(state.eof_reached);  // only the property moves it
+        EXPECT_EQ(o.load_failed, c.message) << c.reason;
         if (c.message)
             EXPECT_EQ(recorder.calls,
                       (std::vector<std::string>{"async 0 [show-text] [Cannot play \"C:\\clips\\broken.mkv\"] [5000]"}));
@@ -266,11 +267,13 @@ TEST_F(Fold, EndFileFailureInFrench) {
 }
 
 TEST_F(Fold, EndFileWithoutAFileOrWithoutData) {
-    fold(events.end_file(MPV_END_FILE_REASON_ERROR));  // nothing was opened by us
+    EXPECT_FALSE(fold(events.end_file(MPV_END_FILE_REASON_ERROR)).load_failed);  // nothing was opened by us
     mpv_event bare = MpvEvents::plain(MPV_EVENT_END_FILE);
     state.current_file = "x.mkv";
     state.file_loaded = true;
-    EXPECT_TRUE(fold(bare).repaint);
+    const EventOutcome o = fold(bare);
+    EXPECT_TRUE(o.repaint);
+    EXPECT_FALSE(o.load_failed);
     EXPECT_FALSE(state.file_loaded);
     EXPECT_TRUE(recorder.calls.empty());
 }

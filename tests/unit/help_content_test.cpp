@@ -64,10 +64,15 @@ TEST_P(HelpContent, ListsEveryBinding) {
         ",", "Ctrl+\xE2\x86\x90"};
     for (const auto& token : common) EXPECT_TRUE(some_keys_contain(page, token)) << token;
     const std::vector<std::string> worded =
-        english() ? std::vector<std::string>{"Space",         "Home",      "Enter",         "Esc",
-                                             "Shift+",        "Wheel",     "Double-click",  "Right-click",
-                                             "Drag and drop", "Seek bar",  "Volume slider", "Click on the video",
-                                             "Alt+Enter",     "Shift+F10", "Menu key"}
+        english() ? std::vector<std::string>{"Space",         "Home",
+                                             "Enter",         "Esc",
+                                             "Shift+",        "Wheel",
+                                             "Double-click",  "Right-click",
+                                             "Drag and drop", "Seek bar",
+                                             "Volume slider", "Click on the video",
+                                             "Alt+Enter",     "Shift+F10",
+                                             "Menu key",      "Play/Pause key",
+                                             "Stop key",      "Fast forward / Rewind keys"}
                   : std::vector<std::string>{"Espace",
                                              "D\xC3\xA9"
                                              "but",
@@ -86,7 +91,10 @@ TEST_P(HelpContent, ListsEveryBinding) {
                                              "Alt+Entr\xC3\xA9"
                                              "e",
                                              "Maj+F10",
-                                             "touche Menu"};
+                                             "touche Menu",
+                                             "Touche Lecture/Pause",
+                                             "Touche Arr\xC3\xAAt",
+                                             "Touches Avance / Retour rapides"};
     for (const auto& token : worded) EXPECT_TRUE(some_keys_contain(page, token)) << token;
 }
 

@@ -325,4 +325,23 @@ TEST(Settings, ArbitraryFilesGiveUsableSettings) {
     }
 }
 
+TEST(Settings, TemporaryFileNamesNameTheirProcess) {
+    EXPECT_EQ(settings_temporary_name(4242), "settings.ini.4242.tmp");
+    const std::pair<const char*, std::optional<uint32_t>> cases[] = {
+        {"settings.ini.4242.tmp", 4242u},
+        {"settings.ini.4294967295.tmp", 4294967295u},
+        {"settings.ini.4294967296.tmp", std::nullopt},
+        {"settings.ini.0.tmp", std::nullopt},
+        {"settings.ini.042.tmp", std::nullopt},
+        {"settings.ini.+42.tmp", std::nullopt},
+        {"settings.ini.-42.tmp", std::nullopt},
+        {"settings.ini.42x.tmp", std::nullopt},
+        {"settings.ini..tmp", std::nullopt},
+        {"settings.ini.42.tmp.bak", std::nullopt},
+        {"Settings.ini.42.tmp", std::nullopt},
+        {"settings.ini", std::nullopt},
+    };
+    for (const auto& [name, owner] : cases) EXPECT_EQ(settings_temporary_owner(name), owner) << name;
+}
+
 }  // namespace

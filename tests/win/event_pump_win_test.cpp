@@ -35,6 +35,23 @@ struct Pump : PlaybackWindows {
     }
 };
 
+// A core that reports events without end must not keep the window from its other messages: one
+// wake-up folds a batch, then the rest waits behind what is already queued.
+TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
+    MSG stale;
+    while (PeekMessageW(&stale, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE)) {
+    }
+    constexpr size_t kQueued = 5000;
+    for (size_t i = 0; i < kQueued; ++i) queue(events.number(kObservedTimePos, static_cast<double>(i)));
+    pump_events(app);
+    const size_t folded = kQueued - recorder.events.size();
+    EXPECT_GT(folded, 0u);
+    EXPECT_LT(folded, kQueued);
+    MSG next;
+    EXPECT_TRUE(PeekMessageW(&next, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE));
+    recorder.events.clear();
+}
+
 TEST_F(Pump, ClearsThePendingFlagEvenWithoutACore) {
     app.core.reset();
     g_wake_up_pending = true;

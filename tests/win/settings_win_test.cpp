@@ -101,6 +101,57 @@ TEST(SettingsWin, LockedFileKeepsItsContent) {
     EXPECT_EQ(folder_entries(settings_folder()), std::vector<std::string>{"settings.ini"});
 }
 
+// A folder stands where this copy's temporary file would go, as in a folder we may not write to: the
+// save fails before it touches settings.ini.
+TEST(SettingsWin, TemporaryFileThatCannotBeCreatedKeepsTheOldFile) {
+    const TempAppData appdata;
+    save_settings(changed_settings());
+    const std::string old = *read_file(settings_file());
+    const std::string blocked = settings_folder() + "\\" + settings_temporary_name(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(wide(blocked).c_str(), nullptr));
+    save_settings(Settings{});
+    EXPECT_EQ(read_file(settings_file()), old);
+    RemoveDirectoryW(wide(blocked).c_str());
+}
+
+// Files of ended processes go at the next save; files of running ones and other names stay.
+TEST(SettingsWin, NextSaveRemovesTemporaryFilesOfEndedProcesses) {
+    const TempAppData appdata;
+    save_settings(changed_settings());
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring exe = std::wstring(system) + L"\\cmd.exe";
+    const auto launch = [&](DWORD flags) {
+        std::wstring line = L"cmd.exe /c exit";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        EXPECT_TRUE(CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, flags | CREATE_NO_WINDOW, nullptr,
+                                   nullptr, &startup, &process));
+        return process;
+    };
+    const PROCESS_INFORMATION ended = launch(0);
+    const PROCESS_INFORMATION running = launch(CREATE_SUSPENDED);
+    WaitForSingleObject(ended.hProcess, 20000);
+    const std::string folder = settings_folder() + "\\";
+    const std::string stale = settings_temporary_name(ended.dwProcessId);
+    const std::string busy = settings_temporary_name(running.dwProcessId);
+    ASSERT_TRUE(write_file(folder + stale, "volume=1"));
+    ASSERT_TRUE(write_file(folder + busy, "volume=2"));
+    ASSERT_TRUE(write_file(folder + "settings.ini.notes.tmp", "mine"));
+    save_settings(changed_settings());
+    TerminateProcess(running.hProcess, 0);
+    for (const auto& p : {ended, running}) {
+        CloseHandle(p.hThread);
+        CloseHandle(p.hProcess);
+    }
+    const auto entries = folder_entries(settings_folder());
+    const auto has = [&](const std::string& name) { return std::count(entries.begin(), entries.end(), name) == 1; };
+    EXPECT_FALSE(has(stale));
+    EXPECT_TRUE(has(busy));
+    EXPECT_TRUE(has("settings.ini.notes.tmp"));
+}
+
 TEST(SettingsWin, FolderThatCannotBeCreatedIsSilent) {
     const TempAppData appdata;
     // A file stands where the folder should be.

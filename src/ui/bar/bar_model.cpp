@@ -93,6 +93,18 @@ uint32_t tone_colour(GlyphTone tone) {
     }
 }
 
+uint32_t glyph_colour(const Palette& palette, GlyphTone tone, bool hovered) {
+    if (hovered && palette.high_contrast) return palette.on_hover;
+    switch (tone) {
+        case GlyphTone::accent:
+            return palette.accent;
+        case GlyphTone::dimmed:
+            return palette.dimmed;
+        default:
+            return palette.normal;
+    }
+}
+
 double seek_bar_fraction(const PlaybackState& playback, bool seek_dragging, double seek_fraction) {
     if (seek_dragging) return seek_fraction;
     if (!(playback.duration > 0)) return 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/colour_scheme.h"
 #include "app/language.h"
 #include "player/playback_state.h"
 #include "ui/bar/bar_layout.h"
@@ -37,6 +38,9 @@ char16_t bar_button_glyph(uint8_t id, const PlaybackState& playback, bool fullsc
 enum class GlyphTone : uint8_t { normal, accent, dimmed };
 GlyphTone bar_button_tone(uint8_t id, const PlaybackState& playback, bool always_on_top);
 uint32_t tone_colour(GlyphTone tone);
+// The colour of a glyph in a palette: its tone, except on the hover background in high contrast,
+// where only the highlight text colour is sure to read.
+uint32_t glyph_colour(const Palette& palette, GlyphTone tone, bool hovered);
 
 // Seek bar fill: the drag's fraction while dragging, else position / duration in 0..1 (0 without a
 // duration).

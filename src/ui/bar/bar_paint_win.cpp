@@ -10,11 +10,16 @@
 #include "ui/bar/bar_model.h"
 #include "ui/bar/bar_win.h"
 
-void paint_slider(HDC dc, uint32_t dpi, const BarRect& rect, double fraction, bool active, COLORREF fill) {
+void paint_slider(HDC dc, uint32_t dpi, const Palette& palette, const BarRect& rect, double fraction, bool active,
+                  COLORREF fill) {
     const SliderShapes shapes = slider_shapes(dpi, rect, fraction, active);
-    fill_round_rect(dc, to_rect(shapes.track), shapes.corner, bar_colour::track);
+    const RECT track = to_rect(shapes.track);
+    fill_round_rect(dc, track, shapes.corner, palette.track_edge);
+    if (palette.track_edge != palette.track)  // an outline one pixel wide
+        fill_round_rect(dc, RECT{track.left + 1, track.top + 1, track.right - 1, track.bottom - 1}, shapes.corner,
+                        palette.track);
     if (shapes.has_fill) fill_round_rect(dc, to_rect(shapes.fill), shapes.corner, fill);
-    if (shapes.has_knob) fill_ellipse(dc, to_rect(shapes.knob), bar_colour::normal);
+    if (shapes.has_knob) fill_ellipse(dc, to_rect(shapes.knob), palette.normal);
 }
 
 namespace {
@@ -27,10 +32,12 @@ void paint_buttons(const App& app, HDC dc, const BarLayout& layout) {
     for (const BarButton& button : layout.buttons) {
         RECT inset{button.rect.left + inset_x, button.rect.top + inset_y, button.rect.right - inset_x,
                    button.rect.bottom - inset_y};
-        if (button.id == app.hover_button)
+        const bool hovered = button.id == app.hover_button;
+        if (hovered)
             fill_round_rect(dc, RECT{inset.left, inset.top, inset.right + 1, inset.bottom + 1}, corner,
-                            bar_colour::hover);
-        SetTextColor(dc, tone_colour(bar_button_tone(button.id, app.playback, app.settings.always_on_top)));
+                            app.palette.hover);
+        const GlyphTone tone = bar_button_tone(button.id, app.playback, app.settings.always_on_top);
+        SetTextColor(dc, glyph_colour(app.palette, tone, hovered));
         wchar_t glyph = static_cast<wchar_t>(bar_button_glyph(button.id, app.playback, app.fullscreen));
         DrawTextW(dc, &glyph, 1, &inset, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
     }
@@ -41,16 +48,17 @@ void paint_time(const App& app, HDC dc, const BarLayout& layout) {
     const SelectGuard font(dc, app.fonts.text);
     const std::wstring text = wide(bar_time_text(app.playback, app.drag == Drag::seek, app.seek_fraction));
     RECT rect = to_rect(layout.time_rect);
-    SetTextColor(dc, bar_colour::normal);
+    SetTextColor(dc, app.palette.normal);
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER);
 }
 
 }  // namespace
 
 void paint_bar(const App& app, HDC dc, int width, int height) {
-    fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
+    const Palette& palette = app.palette;
+    fill_solid(dc, RECT{0, 0, width, height}, palette.background);
     const int32_t line = scale_px(1, app.dpi);
-    fill_solid(dc, RECT{0, 0, width, line > 1 ? line : 1}, bar_colour::top_line);
+    fill_solid(dc, RECT{0, 0, width, line > 1 ? line : 1}, palette.top_line);
     SetBkMode(dc, TRANSPARENT);
 
     const BarLayout layout = compute_bar_layout(app.dpi, width, height);
@@ -58,9 +66,10 @@ void paint_bar(const App& app, HDC dc, int width, int height) {
     paint_time(app, dc, layout);
 
     const bool seek_dragging = app.drag == Drag::seek;
-    paint_slider(dc, app.dpi, layout.seek_rect, seek_bar_fraction(app.playback, seek_dragging, app.seek_fraction),
-                 app.hover_button == kHitSeekBar || seek_dragging, bar_colour::accent);
-    paint_slider(dc, app.dpi, layout.volume_rect, app.playback.current_volume / 100,
+    paint_slider(dc, app.dpi, palette, layout.seek_rect,
+                 seek_bar_fraction(app.playback, seek_dragging, app.seek_fraction),
+                 app.hover_button == kHitSeekBar || seek_dragging, palette.accent);
+    paint_slider(dc, app.dpi, palette, layout.volume_rect, app.playback.current_volume / 100,
                  app.hover_button == kHitVolume || app.drag == Drag::volume,
-                 app.playback.muted ? bar_colour::dimmed : bar_colour::accent);
+                 app.playback.muted ? palette.dimmed : palette.accent);
 }

@@ -2,6 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_win.h"
+#include "ui/accessibility_win.h"
 
 namespace {
 
@@ -30,11 +31,19 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
                 const PaintScope paint(window);
                 paint_buffered(*app, window, paint.dc());
             }
+            refresh_bar_access(*app);
             return 0;
         case WM_PRINTCLIENT:
             if (!app) break;
             paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
             return 0;
+        case WM_GETOBJECT:
+            if (!g_app || g_app->bar_window != window) break;
+            if (const auto answer = bar_on_get_object(*g_app, wparam, lparam)) return *answer;
+            break;
+        case WM_DESTROY:
+            if (g_app) retire_accessible(*g_app, &Accessibility::bar, window);
+            break;
         default:
             break;
     }

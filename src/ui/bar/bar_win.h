@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/colour_scheme.h"
 #include "base/win32_win.h"
 #include "ui/bar/bar_layout.h"
 
@@ -25,7 +26,8 @@ void create_tooltips(App& app);
 
 // Composes the whole bar, w x h, into dc at its origin.
 void paint_bar(const App& app, HDC dc, int width, int height);
-void paint_slider(HDC dc, uint32_t dpi, const BarRect& rect, double fraction, bool active, COLORREF fill);
+void paint_slider(HDC dc, uint32_t dpi, const Palette& palette, const BarRect& rect, double fraction, bool active,
+                  COLORREF fill);
 
 // What the bar's buttons and drags set off. The mouse handlers take them as a parameter so that tests
 // can watch them; the main window's handlers use bar_actions().

@@ -1,0 +1,49 @@
+// The Windows shell's surfaces for the main window: the taskbar button (progress and thumbnail
+// buttons), the keyboard's media keys, the media overlay and the recent documents. Everything here
+// degrades silently: a shell without one of them (Wine, a stripped-down Windows) changes nothing else.
+#pragma once
+
+#include <memory>
+
+#include "app/media_overlay_win.h"
+#include "app/taskbar_win.h"
+#include "base/win32_win.h"
+
+struct App;
+
+// A button of the media overlay, in wParam; posted from the overlay's worker thread.
+constexpr UINT kMsgOverlayButton = WM_APP + 16;
+// The taskbar's red "failed" state, ended by this timer of the main window.
+constexpr UINT_PTR kTimerTaskbarError = 16;
+constexpr UINT kTaskbarErrorMs = 3000;
+
+struct Shell {
+    UINT taskbar_created = 0;  // "TaskbarButtonCreated", registered at start
+    Taskbar taskbar;
+    MediaOverlay overlay;
+    bool failed = false;  // a file has just failed to play
+};
+
+// At start, before the main window is shown: registers the taskbar's message and attaches the
+// overlay.
+void shell_start(App& app);
+// After anything the shell's surfaces show may have changed: passes on what did.
+void shell_follow(App& app);
+// The file being opened could not be played.
+void shell_file_failed(App& app);
+// A file has loaded: it joins the recent documents.
+void shell_file_loaded(App& app);
+// At close: the taskbar's progress cleared, the overlay let go.
+void shell_close(App& app);
+
+// The main window's messages.
+bool is_taskbar_created(const App& app, UINT message);
+void on_taskbar_created(App& app);
+// WM_COMMAND: true for a click on a thumbnail button.
+bool on_thumb_button(App& app, WPARAM wparam);
+// WM_APPCOMMAND: true when the command is the program's.
+bool on_app_command(App& app, LPARAM lparam);
+void on_overlay_button(App& app, WPARAM button);
+void on_taskbar_error_timer(App& app);
+
+void run_media_action(App& app, MediaAction action);

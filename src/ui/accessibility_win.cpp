@@ -1,0 +1,98 @@
+#include "ui/accessibility_win.h"
+
+#include <utility>
+
+#include "player/commands.h"
+#include "app/app_state_win.h"
+#include "ui/bar/bar_access.h"
+#include "base/number_format.h"
+
+void AccessibilityDelete::operator()(Accessibility* accessibility) const { delete accessibility; }
+
+Accessibility& accessibility(App& app) {
+    if (!app.accessibility) {
+        app.accessibility.reset(new Accessibility);
+        app.accessibility->api = load_uia_api();
+    }
+    return *app.accessibility;
+}
+
+std::optional<LRESULT> serve_accessible(App& app, AccessibleSlot slot, HWND host, HWND action_window, WPARAM wparam,
+                                        LPARAM lparam, AccessibleTree tree) {
+    if (static_cast<LONG>(lparam) != kUiaRootObjectId) return std::nullopt;
+    Accessibility& access = accessibility(app);
+    std::shared_ptr<AccessibleStore>& store = access.*slot;
+    if (store && store->host() != host) {  // a window of the same kind that is gone
+        store->disconnect();
+        store.reset();
+    }
+    if (!store) store = make_accessible_store(host, action_window, access.api);
+    store->publish(std::move(tree));
+    return answer_get_object(store, wparam, lparam);
+}
+
+void refresh_accessible(const App& app, AccessibleSlot slot, HWND host, AccessibleTree tree) {
+    if (!app.accessibility) return;
+    const std::shared_ptr<AccessibleStore>& store = (*app.accessibility).*slot;
+    if (store && store->host() == host) store->publish(std::move(tree));
+}
+
+void retire_accessible(App& app, AccessibleSlot slot, HWND host) {
+    if (!app.accessibility) return;
+    std::shared_ptr<AccessibleStore>& store = (*app.accessibility).*slot;
+    if (!store || store->host() != host) return;
+    store->disconnect();
+    store.reset();
+}
+
+AccessibleTree bar_tree(const App& app) {
+    RECT client{};
+    if (app.bar_window) GetClientRect(app.bar_window, &client);
+    BarView view;
+    view.always_on_top = app.settings.always_on_top;
+    view.fullscreen = app.fullscreen;
+    view.visible = !app.fullscreen || app.bar_shown;
+    view.seek_dragging = app.drag == Drag::seek;
+    view.seek_fraction = app.seek_fraction;
+    view.core_present = app.core.has_value();
+    return bar_accessible_tree(compute_bar_layout(app.dpi, client.right, client.bottom), app.playback, view);
+}
+
+std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam) {
+    if (!app.bar_window || !app.main_window) return std::nullopt;
+    app.bar_changed = refresh_bar_access;
+    return serve_accessible(app, &Accessibility::bar, app.bar_window, app.main_window, wparam, lparam, bar_tree(app));
+}
+
+void refresh_bar_access(const App& app) {
+    if (app.accessibility && app.accessibility->bar)
+        refresh_accessible(app, &Accessibility::bar, app.bar_window, bar_tree(app));
+}
+
+// What a click or a drag's last step would do, decided again from the App state: the tree the
+// reader acted on may be a moment old.
+void run_bar_request(App& app, const AccessibleRequest& request, const BarActions& actions) {
+    switch (request.verb) {
+        case AccessibleVerb::invoke:
+        case AccessibleVerb::toggle:
+            if (request.action <= kButtonHelp) activate_button(app, static_cast<uint8_t>(request.action), actions);
+            return;
+        case AccessibleVerb::set_value:
+            break;
+        default:
+            return;
+    }
+    const double value = request.value;
+    if (!(value >= 0)) return;  // also NaN
+    if (request.action == kBarActionVolume) {
+        actions.set_volume(app, value, false);
+    } else if (request.action == kBarActionSeek) {
+        const double duration = app.playback.duration;
+        if (!app.core || !app.playback.file_loaded || !(duration > 0)) return;
+        post_command(*app.core, {"seek", format_fixed3(value < duration ? value : duration), "absolute+exact"});
+    }
+}
+
+void on_bar_accessible_action(App& app, WPARAM wparam, LPARAM lparam) {
+    run_bar_request(app, decode_accessible_request(wparam, lparam), bar_actions());
+}

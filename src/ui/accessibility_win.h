@@ -1,0 +1,42 @@
+// The program's windows as UI Automation serves them to screen readers: the control bar, the Help
+// window and the About window each answer WM_GETOBJECT with a provider over a tree they publish.
+// Nothing is set up until a reader first asks.
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "ui/accessible_provider_win.h"
+#include "ui/bar/bar_win.h"
+#include "base/win32_win.h"
+
+struct App;
+
+struct Accessibility {
+    UiaApi api;
+    std::shared_ptr<AccessibleStore> bar;
+    std::shared_ptr<AccessibleStore> help;
+    std::shared_ptr<AccessibleStore> about;
+};
+
+// Made on first use, with uiautomationcore.dll's functions.
+Accessibility& accessibility(App& app);
+
+using AccessibleSlot = std::shared_ptr<AccessibleStore> Accessibility::*;
+
+// WM_GETOBJECT of `host`: publishes `tree` (making the store on the first request) and hands out the
+// root provider; actions go to `action_window`. Nothing when the request is not UI Automation's.
+std::optional<LRESULT> serve_accessible(App& app, AccessibleSlot slot, HWND host, HWND action_window, WPARAM wparam,
+                                        LPARAM lparam, AccessibleTree tree);
+// Publishes a new picture of `host` when a reader has asked for one.
+void refresh_accessible(const App& app, AccessibleSlot slot, HWND host, AccessibleTree tree);
+// The host window is being destroyed.
+void retire_accessible(App& app, AccessibleSlot slot, HWND host);
+
+// The control bar.
+AccessibleTree bar_tree(const App& app);
+std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam);
+void refresh_bar_access(const App& app);
+// kMsgAccessibleAction on the main window: Invoke, Toggle and SetValue on the bar's elements.
+void on_bar_accessible_action(App& app, WPARAM wparam, LPARAM lparam);
+void run_bar_request(App& app, const AccessibleRequest& request, const BarActions& actions);

@@ -1,0 +1,481 @@
+#include "ui/accessible_provider_win.h"
+
+#include <atomic>
+#include <cstring>
+#include <utility>
+
+#include "base/wide_win.h"
+
+static_assert(sizeof(LPARAM) >= sizeof(double), "the value travels in lparam");
+
+namespace {
+
+// Shared and exclusive holds of the store's lock.
+class ReadLock {
+public:
+    explicit ReadLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockShared(&lock_); }
+    ReadLock(const ReadLock&) = delete;
+    ReadLock& operator=(const ReadLock&) = delete;
+    ~ReadLock() { ReleaseSRWLockShared(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
+class WriteLock {
+public:
+    explicit WriteLock(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+    ~WriteLock() { ReleaseSRWLockExclusive(&lock_); }
+
+private:
+    SRWLOCK& lock_;
+};
+
+CONTROLTYPEID control_type(AccessibleRole role) {
+    switch (role) {
+        case AccessibleRole::tool_bar:
+            return kUiaToolBar;
+        case AccessibleRole::window:
+            return kUiaWindow;
+        case AccessibleRole::button:
+            return kUiaButton;
+        case AccessibleRole::slider:
+            return kUiaSlider;
+        case AccessibleRole::check_box:
+            return kUiaCheckBox;
+        case AccessibleRole::hyperlink:
+            return kUiaHyperlink;
+        default:
+            return kUiaText;
+    }
+}
+
+VARIANT bstr_variant(const std::string& text) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = SysAllocString(wide(text).c_str());
+    return v;
+}
+
+VARIANT bool_variant(bool value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+VARIANT int_variant(int32_t value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+VARIANT double_variant(double value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_R8;
+    v.dblVal = value;
+    return v;
+}
+
+// One element of one window. Every method may run on any thread; all it reads is the store.
+class Element final : public IRawElementProviderSimple,
+                      public IRawElementProviderFragment,
+                      public IRawElementProviderFragmentRoot,
+                      public IInvokeProvider_,
+                      public IRangeValueProvider_,
+                      public IToggleProvider_ {
+public:
+    Element(std::shared_ptr<AccessibleStore> store, int index) : store_(std::move(store)), index_(index) {}
+    Element(const Element&) = delete;
+    Element& operator=(const Element&) = delete;
+
+    // IUnknown: one identity, the IRawElementProviderSimple pointer.
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (iid == IID_IUnknown || iid == IID_IRawElementProviderSimple)
+            *out = static_cast<IRawElementProviderSimple*>(this);
+        else if (iid == IID_IRawElementProviderFragment)
+            *out = static_cast<IRawElementProviderFragment*>(this);
+        else if (iid == IID_IRawElementProviderFragmentRoot && index_ < 0)
+            *out = static_cast<IRawElementProviderFragmentRoot*>(this);
+        else if (iid == kIidInvokeProvider && n && n->invokable)
+            *out = static_cast<IInvokeProvider_*>(this);
+        else if (iid == kIidToggleProvider && n && n->toggled)
+            *out = static_cast<IToggleProvider_*>(this);
+        else if (iid == kIidRangeValueProvider && n && n->range)
+            *out = static_cast<IRangeValueProvider_*>(this);
+        else
+            return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    // IRawElementProviderSimple
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(enum ProviderOptions* options) override {
+        if (!options) return E_POINTER;
+        *options = ProviderOptions_ServerSideProvider;  // and no COM threading: see the header
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID pattern, IUnknown** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n) return kUiaElementNotAvailable;
+        if ((pattern == UIA_InvokePatternId && n->invokable) || (pattern == UIA_TogglePatternId && n->toggled) ||
+            (pattern == UIA_RangeValuePatternId && n->range)) {
+            *out = static_cast<IRawElementProviderSimple*>(this);
+            AddRef();
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* out) override {
+        if (!out) return E_POINTER;
+        VariantInit(out);
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n) return kUiaElementNotAvailable;
+        switch (property) {
+            case UIA_NamePropertyId:
+                *out = bstr_variant(n->name);
+                break;
+            case UIA_ControlTypePropertyId:
+                *out = int_variant(control_type(n->role));
+                break;
+            case UIA_AutomationIdPropertyId:
+                *out = bstr_variant(n->automation_id);
+                break;
+            case UIA_IsEnabledPropertyId:
+                // The host windows are disabled so that the main window gets their mouse input;
+                // that says nothing about what the elements can do.
+                *out = bool_variant(n->enabled);
+                break;
+            case UIA_IsOffscreenPropertyId:
+                *out = bool_variant(n->offscreen);
+                break;
+            case UIA_IsKeyboardFocusablePropertyId:
+            case UIA_HasKeyboardFocusPropertyId:
+                *out = bool_variant(false);  // the keys go to the main window, not to elements
+                break;
+            case UIA_IsControlElementPropertyId:
+            case UIA_IsContentElementPropertyId:
+                *out = bool_variant(true);
+                break;
+            default:
+                break;  // empty: UI Automation asks the window's own provider
+        }
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (index_ >= 0 || !store_->alive()) return S_OK;
+        const UiaApi& api = store_->api();
+        return api.host_provider_from_hwnd ? api.host_provider_from_hwnd(store_->host(), out) : S_OK;
+    }
+
+    // IRawElementProviderFragment
+    HRESULT STDMETHODCALLTYPE Navigate(enum NavigateDirection direction, IRawElementProviderFragment** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (!store_->alive()) return kUiaElementNotAvailable;
+        const int count = store_->child_count();
+        int to = -2;
+        if (index_ < 0) {
+            if (direction == NavigateDirection_FirstChild && count > 0) to = 0;
+            if (direction == NavigateDirection_LastChild && count > 0) to = count - 1;
+        } else if (direction == NavigateDirection_Parent) {
+            to = -1;
+        } else if (direction == NavigateDirection_NextSibling && index_ + 1 < count) {
+            to = index_ + 1;
+        } else if (direction == NavigateDirection_PreviousSibling && index_ > 0) {
+            to = index_ - 1;
+        }
+        if (to >= -1) *out = static_cast<IRawElementProviderFragment*>(new Element(store_, to));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (index_ < 0) return S_OK;  // the root's id comes from its window
+        SAFEARRAY* ids = SafeArrayCreateVector(VT_I4, 0, 2);
+        if (!ids) return E_OUTOFMEMORY;
+        LONG values[2] = {kUiaAppendRuntimeId, index_ + 1};
+        for (LONG i = 0; i < 2; ++i) SafeArrayPutElement(ids, &i, &values[i]);
+        *out = ids;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_BoundingRectangle(struct UiaRect* out) override {
+        if (!out) return E_POINTER;
+        *out = UiaRect{};
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n) return kUiaElementNotAvailable;
+        // Read when asked: the window may have moved since the tree was published.
+        POINT origin{0, 0};
+        ClientToScreen(store_->host(), &origin);
+        BarRect r = n->rect;
+        if (index_ < 0) {
+            RECT client{};
+            GetClientRect(store_->host(), &client);
+            r = BarRect{0, 0, client.right, client.bottom};
+        }
+        if (r.right <= r.left || r.bottom <= r.top) return S_OK;
+        *out = UiaRect{static_cast<double>(origin.x + r.left), static_cast<double>(origin.y + r.top),
+                       static_cast<double>(r.right - r.left), static_cast<double>(r.bottom - r.top)};
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetEmbeddedFragmentRoots(SAFEARRAY** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetFocus() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE get_FragmentRoot(IRawElementProviderFragmentRoot** out) override {
+        if (!out) return E_POINTER;
+        *out = static_cast<IRawElementProviderFragmentRoot*>(new Element(store_, -1));
+        return S_OK;
+    }
+
+    // IRawElementProviderFragmentRoot
+    HRESULT STDMETHODCALLTYPE ElementProviderFromPoint(double x, double y, IRawElementProviderFragment** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (!store_->alive()) return kUiaElementNotAvailable;
+        POINT point{static_cast<LONG>(x), static_cast<LONG>(y)};
+        ScreenToClient(store_->host(), &point);
+        const int child = store_->child_at(point.x, point.y);
+        if (child >= 0) *out = static_cast<IRawElementProviderFragment*>(new Element(store_, child));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetFocus(IRawElementProviderFragment** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        return S_OK;
+    }
+
+    // IInvokeProvider: must not wait for the action, so it is posted.
+    HRESULT STDMETHODCALLTYPE Invoke() override {
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n) return kUiaElementNotAvailable;
+        if (!n->enabled) return kUiaElementNotEnabled;
+        if (!store_->post(AccessibleVerb::invoke, n->action, 0)) return kUiaElementNotAvailable;
+        if (store_->api().listening() && store_->api().raise_event)
+            store_->api().raise_event(static_cast<IRawElementProviderSimple*>(this), kUiaInvokedEvent);
+        return S_OK;
+    }
+
+    // IToggleProvider
+    HRESULT STDMETHODCALLTYPE Toggle() override {
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n) return kUiaElementNotAvailable;
+        if (!n->enabled) return kUiaElementNotEnabled;
+        return store_->post(AccessibleVerb::toggle, n->action, 0) ? S_OK : kUiaElementNotAvailable;
+    }
+    HRESULT STDMETHODCALLTYPE get_ToggleState(int* state) override {
+        if (!state) return E_POINTER;
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n || !n->toggled) return kUiaElementNotAvailable;
+        *state = *n->toggled ? kToggleOn : kToggleOff;
+        return S_OK;
+    }
+
+    // IRangeValueProvider
+    HRESULT STDMETHODCALLTYPE SetValue(double value) override {
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n || !n->range) return kUiaElementNotAvailable;
+        if (!n->enabled || n->range->read_only) return kUiaElementNotEnabled;
+        if (!(value >= n->range->minimum && value <= n->range->maximum)) return E_INVALIDARG;  // NaN too
+        return store_->post(AccessibleVerb::set_value, n->action, value) ? S_OK : kUiaElementNotAvailable;
+    }
+    HRESULT STDMETHODCALLTYPE get_Value(double* out) override {
+        return range_field(out, [](const AccessibleRange& r) { return r.value; });
+    }
+    HRESULT STDMETHODCALLTYPE get_IsReadOnly(BOOL* out) override {
+        if (!out) return E_POINTER;
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n || !n->range) return kUiaElementNotAvailable;
+        *out = n->range->read_only || !n->enabled;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_Maximum(double* out) override {
+        return range_field(out, [](const AccessibleRange& r) { return r.maximum; });
+    }
+    HRESULT STDMETHODCALLTYPE get_Minimum(double* out) override {
+        return range_field(out, [](const AccessibleRange& r) { return r.minimum; });
+    }
+    HRESULT STDMETHODCALLTYPE get_LargeChange(double* out) override {
+        return range_field(out, [](const AccessibleRange& r) { return r.large_change; });
+    }
+    HRESULT STDMETHODCALLTYPE get_SmallChange(double* out) override {
+        return range_field(out, [](const AccessibleRange& r) { return r.small_change; });
+    }
+
+private:
+    ~Element() = default;
+
+    template <typename Field>
+    HRESULT range_field(double* out, Field field) const {
+        if (!out) return E_POINTER;
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        if (!n || !n->range) return kUiaElementNotAvailable;
+        *out = field(*n->range);
+        return S_OK;
+    }
+
+    const std::shared_ptr<AccessibleStore> store_;
+    const int index_;
+    std::atomic<ULONG> references_{1};
+};
+
+}  // namespace
+
+AccessibleRequest decode_accessible_request(WPARAM wparam, LPARAM lparam) {
+    AccessibleRequest request;
+    request.action = LOWORD(wparam);
+    request.verb = static_cast<AccessibleVerb>(HIWORD(wparam));
+    std::memcpy(&request.value, &lparam, sizeof request.value);
+    return request;
+}
+
+AccessibleStore::AccessibleStore(HWND host, HWND action_window, const UiaApi& api)
+    : host_(host), action_window_(action_window), api_(api), owner_thread_(GetCurrentThreadId()) {}
+
+bool AccessibleStore::publish(AccessibleTree tree) {
+    if (GetCurrentThreadId() != owner_thread_) return false;
+    std::vector<AccessibleChange> changes;
+    {
+        WriteLock hold(lock_);
+        if (!alive_) return true;
+        if (published_) changes = accessible_changes(tree_, tree);
+        tree_ = std::move(tree);
+        published_ = true;
+    }
+    // Outside the lock: a reader in this process may call back into the providers.
+    if (!changes.empty() && api_.listening())
+        for (const AccessibleChange& change : changes) raise(change);
+    return true;
+}
+
+void AccessibleStore::raise(const AccessibleChange& change) {
+    IRawElementProviderSimple* element = make_accessible_provider(shared_from_this(), change.index);
+    using Kind = AccessibleChange::Kind;
+    if (change.kind == Kind::structure) {
+        if (api_.raise_structure_changed)
+            api_.raise_structure_changed(element, kStructureChildrenInvalidated, nullptr, 0);
+    } else if (api_.raise_property_changed) {
+        VARIANT before;
+        VARIANT after;
+        PROPERTYID property = 0;
+        switch (change.kind) {
+            case Kind::name:
+                property = UIA_NamePropertyId;
+                before = bstr_variant(change.old_text);
+                after = bstr_variant(change.new_text);
+                break;
+            case Kind::enabled:
+                property = UIA_IsEnabledPropertyId;
+                before = bool_variant(change.old_number != 0);
+                after = bool_variant(change.new_number != 0);
+                break;
+            case Kind::toggle:
+                property = UIA_ToggleToggleStatePropertyId;
+                before = int_variant(change.old_number != 0 ? kToggleOn : kToggleOff);
+                after = int_variant(change.new_number != 0 ? kToggleOn : kToggleOff);
+                break;
+            case Kind::read_only:
+                property = UIA_RangeValueIsReadOnlyPropertyId;
+                before = bool_variant(change.old_number != 0);
+                after = bool_variant(change.new_number != 0);
+                break;
+            case Kind::maximum:
+                property = UIA_RangeValueMaximumPropertyId;
+                before = double_variant(change.old_number);
+                after = double_variant(change.new_number);
+                break;
+            default:
+                property = UIA_RangeValueValuePropertyId;
+                before = double_variant(change.old_number);
+                after = double_variant(change.new_number);
+                break;
+        }
+        api_.raise_property_changed(element, property, before, after);
+        VariantClear(&before);
+        VariantClear(&after);
+    }
+    element->Release();
+}
+
+void AccessibleStore::disconnect() {
+    {
+        WriteLock hold(lock_);
+        if (!alive_) return;
+        alive_ = false;
+    }
+    IRawElementProviderSimple* root = make_accessible_provider(shared_from_this(), -1);
+    if (api_.disconnect_provider) api_.disconnect_provider(root);
+    root->Release();
+    // Tells UI Automation the window no longer serves a tree.
+    if (api_.return_raw_element_provider) api_.return_raw_element_provider(host_, 0, 0, nullptr);
+}
+
+bool AccessibleStore::alive() const {
+    ReadLock hold(lock_);
+    return alive_;
+}
+
+std::optional<AccessibleNode> AccessibleStore::node(int index) const {
+    ReadLock hold(lock_);
+    if (!alive_ || !published_) return std::nullopt;
+    if (index < 0) return tree_.root;
+    if (static_cast<size_t>(index) >= tree_.children.size()) return std::nullopt;
+    return tree_.children[static_cast<size_t>(index)];
+}
+
+int AccessibleStore::child_count() const {
+    ReadLock hold(lock_);
+    return alive_ ? static_cast<int>(tree_.children.size()) : 0;
+}
+
+int AccessibleStore::child_at(int32_t x, int32_t y) const {
+    ReadLock hold(lock_);
+    return alive_ ? accessible_child_at(tree_, x, y) : -1;
+}
+
+bool AccessibleStore::post(AccessibleVerb verb, uint32_t action, double value) const {
+    if (!alive()) return false;
+    LPARAM bits = 0;
+    std::memcpy(&bits, &value, sizeof value);
+    return PostMessageW(action_window_, kMsgAccessibleAction,
+                        MAKEWPARAM(static_cast<WORD>(action), static_cast<WORD>(verb)), bits) != FALSE;
+}
+
+std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_window, const UiaApi& api) {
+    return std::make_shared<AccessibleStore>(host, action_window, api);
+}
+
+IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index) {
+    return static_cast<IRawElementProviderSimple*>(new Element(store, index));
+}
+
+std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam) {
+    if (static_cast<LONG>(lparam) != kUiaRootObjectId || !store || !store->api().return_raw_element_provider)
+        return std::nullopt;
+    IRawElementProviderSimple* root = make_accessible_provider(store, -1);
+    // UI Automation keeps the references it needs.
+    const LRESULT result = store->api().return_raw_element_provider(store->host(), wparam, lparam, root);
+    root->Release();
+    return result;
+}

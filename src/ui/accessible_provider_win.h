@@ -1,0 +1,72 @@
+// The UI Automation provider of an owner-drawn window, built on the tree the window publishes.
+//
+// The provider does not ask for COM threading (under Wine 8 that deadlocks a client in another
+// process), so UI Automation calls it on threads of its own. Those calls only read the last
+// published tree, under a lock, and turn Invoke, Toggle and SetValue into a message posted to the
+// window that acts; the App state is touched only by the user-interface thread.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "ui/accessible_tree.h"
+#include "base/uia_api_win.h"
+
+// Posted to the acting window: wparam = MAKEWPARAM(node action, verb), lparam = the value's bits.
+// The same number in every window that takes it.
+constexpr UINT kMsgAccessibleAction = WM_APP + 20;
+
+enum class AccessibleVerb : uint16_t { invoke = 1, toggle = 2, set_value = 3 };
+
+struct AccessibleRequest {
+    AccessibleVerb verb = AccessibleVerb::invoke;
+    uint32_t action = 0;
+    double value = 0;
+};
+AccessibleRequest decode_accessible_request(WPARAM wparam, LPARAM lparam);
+
+// What one window's provider objects share. Made and published on the user-interface thread; read
+// from any thread.
+class AccessibleStore : public std::enable_shared_from_this<AccessibleStore> {
+public:
+    AccessibleStore(HWND host, HWND action_window, const UiaApi& api);
+    AccessibleStore(const AccessibleStore&) = delete;
+    AccessibleStore& operator=(const AccessibleStore&) = delete;
+
+    // The window's new picture. On the thread that made the store only (false elsewhere, and
+    // nothing changes); raises the events from the last picture to this one while clients listen.
+    bool publish(AccessibleTree tree);
+    // The host window is going: the providers handed out answer "element not available" from now on.
+    void disconnect();
+
+    // Any thread.
+    bool alive() const;
+    std::optional<AccessibleNode> node(int index) const;  // -1: the root
+    int child_count() const;
+    int child_at(int32_t x, int32_t y) const;
+    bool post(AccessibleVerb verb, uint32_t action, double value) const;
+    HWND host() const { return host_; }
+    const UiaApi& api() const { return api_; }
+
+private:
+    void raise(const AccessibleChange& change);
+
+    mutable SRWLOCK lock_ = SRWLOCK_INIT;
+    AccessibleTree tree_;
+    bool published_ = false;
+    bool alive_ = true;
+    const HWND host_;
+    const HWND action_window_;
+    const UiaApi api_;
+    const DWORD owner_thread_;
+};
+
+std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_window, const UiaApi& api);
+
+// A new reference to the provider of an element (-1: the root).
+IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index);
+
+// WM_GETOBJECT with UiaRootObjectId: hands the root provider to UI Automation. Other object ids, or
+// no uiautomationcore.dll, get nothing (the caller gives them default processing).
+std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam);

@@ -1,0 +1,231 @@
+// Runs the player and the bare host alternately on the same clip, in the same Wine prefix and
+// wineserver, and prints the comparison. Each side has the measuring libmpv-2.dll beside it, which
+// writes one report per run (bench_report.h); this program starts each run, waits for the report,
+// closes the window as its close button would and waits for the process to end.
+//
+//   bench_run --player EXE --host EXE --clip FILE --work DIR
+//             [--options TEXT] [--runs N] [--warmup N] [--seconds S]
+//
+// --options goes to the host; the player reads the same text from its settings file, which the
+// caller prepares. Exits 1 when a run fails (no report, or a window that would not close).
+#include <windows.h>
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bench_report.h"
+
+namespace {
+
+struct Options {
+    std::wstring player, host, clip, work, mpv_options;
+    int runs = 10;
+    int warmup = 1;
+    double seconds = 10;
+};
+
+struct Side {
+    const char* name;
+    std::wstring exe;
+    std::wstring arguments;
+    bool clears_resume_points;
+};
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+uint64_t now_filetime() {
+    FILETIME now;
+    GetSystemTimePreciseAsFileTime(&now);
+    return (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
+}
+
+std::wstring quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
+
+std::optional<std::string> read_file(const std::wstring& path) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+// A resumed run would start with a seek: every player run starts from the beginning.
+void clear_resume_points() {
+    wchar_t appdata[MAX_PATH];
+    const DWORD length = GetEnvironmentVariableW(L"APPDATA", appdata, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    const std::wstring folder = std::wstring(appdata, length) + L"\\Tarnwick Light\\watch_later\\";
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+struct WindowSearch {
+    DWORD process_id;
+    HWND found;
+};
+
+BOOL CALLBACK find_process_window(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<WindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search.process_id || !IsWindowVisible(window) || GetWindow(window, GW_OWNER)) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// Closes the process's main window with WM_CLOSE and waits for the process to end; kills it when it
+// will not.
+bool close_and_wait(const PROCESS_INFORMATION& process) {
+    WindowSearch search{process.dwProcessId, nullptr};
+    EnumWindows(find_process_window, reinterpret_cast<LPARAM>(&search));
+    if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
+    if (search.found && WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) return true;
+    TerminateProcess(process.hProcess, 1);
+    WaitForSingleObject(process.hProcess, 10000);
+    return false;
+}
+
+std::optional<RunSample> run_once(const Side& side, const Options& options, const std::wstring& report_path) {
+    DeleteFileW(report_path.c_str());
+    if (side.clears_resume_points) clear_resume_points();
+    SetEnvironmentVariableW(L"TARNWICK_BENCH_LOG", report_path.c_str());
+
+    std::wstring command_line = quoted(side.exe) + L" " + side.arguments;
+    const size_t slash = side.exe.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : side.exe.substr(0, slash);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const uint64_t launched = now_filetime();
+    if (!CreateProcessW(side.exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &process)) {
+        std::fprintf(stderr, "bench_run: cannot start %s (error %lu)\n", utf8(side.exe).c_str(), GetLastError());
+        return std::nullopt;
+    }
+
+    // Start-up, the window and some slack: a loaded machine under Wine can be slow to start.
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>((options.seconds + 120) * 1000);
+    std::optional<RunReport> report;
+    while (!report && static_cast<int32_t>(deadline - GetTickCount()) > 0) {
+        if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) break;
+        if (const auto text = read_file(report_path)) report = parse_run_report(*text);
+    }
+    if (!report) std::fprintf(stderr, "bench_run: %s wrote no complete report\n", side.name);
+    const bool closed = close_and_wait(process);
+    if (!closed) std::fprintf(stderr, "bench_run: %s did not end after WM_CLOSE; killed\n", side.name);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (!report || !closed) return std::nullopt;
+
+    RunSample sample;
+    sample.report = *report;
+    sample.launch_to_first_frame_ms = static_cast<double>(report->first_frame_time - launched) / 10000.0;
+    std::printf("  %-9s first frame %7.0f ms after start, %7.0f ms after CreateProcess; CPU %.3f s/s\n", side.name,
+                report->first_frame_ms, sample.launch_to_first_frame_ms, report->cpu_s / report->window_s);
+    std::fflush(stdout);
+    return sample;
+}
+
+std::optional<Options> parse_arguments() {
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    Options options;
+    bool ok = true;
+    for (int i = 1; i < count; ++i) {
+        const std::wstring name = args[i];
+        if (i + 1 >= count) {
+            ok = false;
+            break;
+        }
+        const std::wstring value = args[++i];
+        if (name == L"--player")
+            options.player = value;
+        else if (name == L"--host")
+            options.host = value;
+        else if (name == L"--clip")
+            options.clip = value;
+        else if (name == L"--work")
+            options.work = value;
+        else if (name == L"--options")
+            options.mpv_options = value;
+        else if (name == L"--runs")
+            options.runs = _wtoi(value.c_str());
+        else if (name == L"--warmup")
+            options.warmup = _wtoi(value.c_str());
+        else if (name == L"--seconds")
+            options.seconds = _wtof(value.c_str());
+        else
+            ok = false;
+    }
+    LocalFree(args);
+    if (!ok || options.player.empty() || options.host.empty() || options.clip.empty() || options.work.empty() ||
+        options.runs < 1 || options.warmup < 0 || !(options.seconds > 0))
+        return std::nullopt;
+    return options;
+}
+
+}  // namespace
+
+int wmain() {
+    const auto options = parse_arguments();
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: bench_run --player EXE --host EXE --clip FILE --work DIR [--options TEXT] [--runs N] "
+                     "[--warmup N] [--seconds S]\n");
+        return 2;
+    }
+    SetEnvironmentVariableW(L"TARNWICK_BENCH_SECONDS", std::to_wstring(options->seconds).c_str());
+    const Side player{"player", options->player, quoted(options->clip), true};
+    const Side host{"bare host", options->host,
+                    L"--options " + quoted(options->mpv_options) + L" " + quoted(options->clip), false};
+
+    int failures = 0;
+    std::vector<RunSample> player_runs, host_runs;
+    auto run = [&](const Side& side, const std::wstring& tag, std::vector<RunSample>* keep) {
+        const auto sample = run_once(side, *options, options->work + L"\\" + tag + L".txt");
+        if (!sample) ++failures;
+        if (sample && keep) keep->push_back(*sample);
+        return sample.has_value();
+    };
+    for (int i = 0; i < options->warmup; ++i) {
+        std::printf("warm-up %d\n", i + 1);
+        run(player, L"warmup-player-" + std::to_wstring(i + 1), nullptr);
+        run(host, L"warmup-host-" + std::to_wstring(i + 1), nullptr);
+    }
+    // A pair counts only when both of its runs completed, so ratios always compare neighbours.
+    for (int i = 0; i < options->runs; ++i) {
+        std::printf("pair %d of %d\n", i + 1, options->runs);
+        std::vector<RunSample> a, b;
+        const bool player_ok = run(player, L"player-" + std::to_wstring(i + 1), &a);
+        const bool host_ok = run(host, L"host-" + std::to_wstring(i + 1), &b);
+        if (player_ok && host_ok) {
+            player_runs.push_back(a.front());
+            host_runs.push_back(b.front());
+        }
+    }
+
+    const auto rows = summarize(player_runs, host_runs);
+    std::printf("\n%zu pairs, %.0f s measured from the first frame of each run\n\n%s", player_runs.size(),
+                options->seconds, format_summary(rows, check_goals(rows)).c_str());
+    if (failures) std::printf("\n%d run(s) failed\n", failures);
+    std::fflush(stdout);
+    return failures || player_runs.empty() ? 1 : 0;
+}

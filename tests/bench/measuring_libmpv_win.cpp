@@ -1,0 +1,259 @@
+// The benchmark's libmpv-2.dll: placed beside the program in place of the real library, which sits
+// next to it renamed libmpv-2-real.dll. Every entry point the program does not need to watch is a
+// forwarder in measuring_libmpv.def and costs nothing; the calls below are timed or counted and then
+// passed on unchanged.
+//
+// TARNWICK_BENCH_LOG     the report's path (a Windows path); nothing is written when unset
+// TARNWICK_BENCH_SECONDS the measuring window after the first frame (default 10)
+//
+// At the first MPV_EVENT_PLAYBACK_RESTART a thread samples the CPU times and counters, sleeps for
+// the window, samples again and writes the report (bench_report.h) in one piece, so a reader never
+// sees half of it. The thread that called mpv_create is taken as the user-interface thread. When
+// the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted.
+// clang-format off
+#include <windows.h>
+#include <psapi.h>
+// clang-format on
+
+#include <atomic>
+#include <cstring>
+#include <string>
+#include <thread>
+
+#include "bench_report.h"
+#include "mpv/client.h"
+
+namespace {
+
+struct RealApi {
+    decltype(&mpv_create) create;
+    decltype(&mpv_initialize) initialize;
+    decltype(&mpv_command) command;
+    decltype(&mpv_command_async) command_async;
+    decltype(&mpv_command_string) command_string;
+    decltype(&mpv_wait_event) wait_event;
+    decltype(&mpv_set_wakeup_callback) set_wakeup_callback;
+    decltype(&mpv_terminate_destroy) terminate_destroy;
+};
+
+// One player core per process is all the benchmark runs, so plain process-wide state will do.
+RealApi g_real{};
+uint64_t g_process_start = 0;  // FILETIME
+HANDLE g_ui_thread = nullptr;
+double g_create_ms = -1, g_loadfile_ms = -1, g_file_loaded_ms = -1, g_first_frame_ms = -1;
+uint64_t g_first_frame_time = 0;
+std::atomic<uint64_t> g_wakeups{0}, g_waits{0}, g_events{0}, g_bar_paints{0};
+void (*g_wakeup_callback)(void*) = nullptr;
+WNDPROC g_bar_procedure = nullptr;
+std::thread g_sampler;
+
+uint64_t as_u64(FILETIME time) { return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime; }
+
+uint64_t now_filetime() {
+    FILETIME now;
+    GetSystemTimePreciseAsFileTime(&now);
+    return as_u64(now);
+}
+
+double ms_since_start() { return static_cast<double>(now_filetime() - g_process_start) / 10000.0; }
+
+void mark(double& slot) {
+    if (slot < 0) slot = ms_since_start();
+}
+
+// Kernel plus user time in seconds.
+double cpu_seconds(FILETIME kernel, FILETIME user) { return static_cast<double>(as_u64(kernel) + as_u64(user)) / 1e7; }
+
+double process_cpu() {
+    FILETIME creation, exit, kernel, user;
+    return GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user) ? cpu_seconds(kernel, user) : 0;
+}
+
+double ui_thread_cpu() {
+    FILETIME creation, exit, kernel, user;
+    return g_ui_thread && GetThreadTimes(g_ui_thread, &creation, &exit, &kernel, &user) ? cpu_seconds(kernel, user) : 0;
+}
+
+std::wstring environment(const wchar_t* name) {
+    wchar_t buffer[32768];
+    const DWORD length = GetEnvironmentVariableW(name, buffer, static_cast<DWORD>(std::size(buffer)));
+    return length > 0 && length < std::size(buffer) ? std::wstring(buffer, length) : std::wstring();
+}
+
+bool write_whole(const std::wstring& path, const std::string& text) {
+    const std::wstring partial = path + L".partial";
+    const HANDLE file =
+        CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == text.size() && MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+// Wine leaves PrivateUsage at 0; the committed private pages are what Windows counts there.
+uint64_t committed_private_bytes() {
+    uint64_t total = 0;
+    MEMORY_BASIC_INFORMATION region;
+    for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) == sizeof region;
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    }
+    return total;
+}
+
+void sample_window(double window_s) {
+    const std::wstring path = environment(L"TARNWICK_BENCH_LOG");
+    const LARGE_INTEGER start_count = [] {
+        LARGE_INTEGER c;
+        QueryPerformanceCounter(&c);
+        return c;
+    }();
+    const double cpu0 = process_cpu(), ui0 = ui_thread_cpu();
+    const uint64_t wakeups0 = g_wakeups, waits0 = g_waits, events0 = g_events, paints0 = g_bar_paints;
+
+    Sleep(static_cast<DWORD>(window_s * 1000));
+
+    LARGE_INTEGER end_count, frequency;
+    QueryPerformanceCounter(&end_count);
+    QueryPerformanceFrequency(&frequency);
+    RunReport report;
+    report.window_s = static_cast<double>(end_count.QuadPart - start_count.QuadPart) / frequency.QuadPart;
+    report.cpu_s = process_cpu() - cpu0;
+    report.ui_cpu_s = ui_thread_cpu() - ui0;
+    report.wakeups = g_wakeups - wakeups0;
+    report.waits = g_waits - waits0;
+    report.events = g_events - events0;
+    report.bar_paints = g_bar_paints - paints0;
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
+        report.peak_working_set = memory.PeakWorkingSetSize;
+        report.private_bytes = memory.PrivateUsage;
+    }
+    if (report.private_bytes == 0) report.private_bytes = committed_private_bytes();
+    // Written on the user-interface thread before this thread started.
+    report.create_ms = g_create_ms;
+    report.loadfile_ms = g_loadfile_ms;
+    report.file_loaded_ms = g_file_loaded_ms;
+    report.first_frame_ms = g_first_frame_ms;
+    report.first_frame_time = g_first_frame_time;
+    if (!path.empty()) write_whole(path, format_run_report(report));
+}
+
+void start_sampler() {
+    const std::wstring text = environment(L"TARNWICK_BENCH_SECONDS");
+    double window_s = text.empty() ? 10 : _wtof(text.c_str());
+    if (!(window_s > 0)) window_s = 10;
+    g_sampler = std::thread(sample_window, window_s);
+}
+
+LRESULT CALLBACK counting_bar_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_PAINT) ++g_bar_paints;
+    return CallWindowProcW(g_bar_procedure, window, message, wparam, lparam);
+}
+
+BOOL CALLBACK subclass_bar(HWND top_level, LPARAM) {
+    const HWND bar = FindWindowExW(top_level, nullptr, L"TarnwickLight.Bar", nullptr);
+    if (!bar) return TRUE;
+    g_bar_procedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&counting_bar_procedure)));
+    return FALSE;
+}
+
+void counting_wakeup(void* data) {
+    ++g_wakeups;
+    if (g_wakeup_callback) g_wakeup_callback(data);
+}
+
+bool is_loadfile(const char* name) { return name && std::strcmp(name, "loadfile") == 0; }
+
+template <typename Fn>
+void resolve(HMODULE library, const char* name, Fn& slot) {
+    slot = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
+bool load_real() {
+    if (g_real.create) return true;
+    const HMODULE library = LoadLibraryW(L"libmpv-2-real.dll");
+    if (!library) return false;
+    resolve(library, "mpv_create", g_real.create);
+    resolve(library, "mpv_initialize", g_real.initialize);
+    resolve(library, "mpv_command", g_real.command);
+    resolve(library, "mpv_command_async", g_real.command_async);
+    resolve(library, "mpv_command_string", g_real.command_string);
+    resolve(library, "mpv_wait_event", g_real.wait_event);
+    resolve(library, "mpv_set_wakeup_callback", g_real.set_wakeup_callback);
+    resolve(library, "mpv_terminate_destroy", g_real.terminate_destroy);
+    return g_real.create && g_real.initialize && g_real.command && g_real.command_async && g_real.command_string &&
+           g_real.wait_event && g_real.set_wakeup_callback && g_real.terminate_destroy;
+}
+
+}  // namespace
+
+extern "C" {
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        FILETIME creation, exit, kernel, user;
+        GetProcessTimes(GetCurrentProcess(), &creation, &exit, &kernel, &user);
+        g_process_start = as_u64(creation);
+    }
+    return TRUE;
+}
+
+__declspec(dllexport) mpv_handle* mpv_create() {
+    mark(g_create_ms);
+    if (!load_real()) return nullptr;
+    DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &g_ui_thread, 0, FALSE,
+                    DUPLICATE_SAME_ACCESS);
+    return g_real.create();
+}
+
+__declspec(dllexport) int mpv_initialize(mpv_handle* handle) {
+    // The program's windows exist by now; the bar is one of this thread's.
+    EnumThreadWindows(GetCurrentThreadId(), subclass_bar, 0);
+    return g_real.initialize(handle);
+}
+
+__declspec(dllexport) int mpv_command(mpv_handle* handle, const char** args) {
+    if (args && is_loadfile(args[0])) mark(g_loadfile_ms);
+    return g_real.command(handle, args);
+}
+
+__declspec(dllexport) int mpv_command_async(mpv_handle* handle, uint64_t reply, const char** args) {
+    if (args && is_loadfile(args[0])) mark(g_loadfile_ms);
+    return g_real.command_async(handle, reply, args);
+}
+
+__declspec(dllexport) int mpv_command_string(mpv_handle* handle, const char* line) {
+    if (line && std::strncmp(line, "loadfile ", 9) == 0) mark(g_loadfile_ms);
+    return g_real.command_string(handle, line);
+}
+
+__declspec(dllexport) mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
+    ++g_waits;
+    mpv_event* event = g_real.wait_event(handle, timeout);
+    if (!event || event->event_id == MPV_EVENT_NONE) return event;
+    ++g_events;
+    if (event->event_id == MPV_EVENT_FILE_LOADED) mark(g_file_loaded_ms);
+    if (event->event_id == MPV_EVENT_PLAYBACK_RESTART && g_first_frame_ms < 0) {
+        g_first_frame_time = now_filetime();
+        g_first_frame_ms = static_cast<double>(g_first_frame_time - g_process_start) / 10000.0;
+        start_sampler();
+    }
+    return event;
+}
+
+__declspec(dllexport) void mpv_set_wakeup_callback(mpv_handle* handle, void (*callback)(void*), void* data) {
+    g_wakeup_callback = callback;
+    g_real.set_wakeup_callback(handle, callback ? counting_wakeup : nullptr, data);
+}
+
+__declspec(dllexport) void mpv_terminate_destroy(mpv_handle* handle) {
+    g_real.terminate_destroy(handle);
+    // A close before the window ended waits for the report rather than leaving it unwritten.
+    if (g_sampler.joinable()) g_sampler.join();
+}
+
+}  // extern "C"

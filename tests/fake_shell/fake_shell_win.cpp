@@ -1,0 +1,464 @@
+// A recording stand-in for two objects of the Windows shell, registered in a Wine test prefix in
+// place of Wine's own: the taskbar object (CLSID_TaskbarList, ITaskbarList3; Wine's only fakes
+// success) and the media overlay (Windows.Media.SystemMediaTransportControls, which Wine lacks).
+//
+// Every call is appended to shell.log in the folder named by TARNWICK_FAKE_DIR, one line per call,
+// UTF-8, fields separated by TAB:
+//   CreateInstance  ok|failed          HrInit
+//   SetProgressState  flags            SetProgressValue  completed  total
+//   ThumbBarAddButtons|ThumbBarUpdateButtons  id  flags  tooltip  icon
+//       icon: WxH:S:M, S the sum of the alpha channel and M its moment across (so two icons can be
+//       told apart), or none
+//   GetForWindow  ok|failed            put_<Property>  value      add_ButtonPressed  remove_ButtonPressed
+//   put_Type  n    put_Title  text     Update
+//   ButtonPressed  n                   (after the handler returned)
+// TARNWICK_FAKE_SHELL=fail makes both objects refuse to be created.
+// A test presses an overlay button by writing its number into press.txt in the same folder: a worker
+// thread of the fake, as Windows' own, then calls the program's handler.
+#include <windows.h>
+
+// clang-format off
+#include <shobjidl.h>
+#include <activation.h>
+// clang-format on
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/media_overlay_abi_win.h"
+
+using namespace overlay_abi;
+
+namespace {
+
+std::wstring environment(const wchar_t* name) {
+    wchar_t buffer[1024];
+    const DWORD length = GetEnvironmentVariableW(name, buffer, 1024);
+    return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
+}
+
+std::string utf8(const wchar_t* text) {
+    if (!text) return "(null)";
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return "";
+    std::string out(static_cast<size_t>(size - 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    return out;
+}
+
+std::mutex log_lock;
+
+void log(const std::vector<std::string>& fields) {
+    const std::wstring folder = environment(L"TARNWICK_FAKE_DIR");
+    if (folder.empty()) return;
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) line += (i ? "\t" : "") + fields[i];
+    const std::lock_guard<std::mutex> hold(log_lock);
+    std::ofstream out(std::filesystem::path(folder + L"\\shell.log"), std::ios::binary | std::ios::app);
+    out << line << '\n';
+}
+
+bool refusing() { return environment(L"TARNWICK_FAKE_SHELL") == L"fail"; }
+
+std::string icon_signature(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return "none";
+    std::string signature = "none";
+    BITMAP bitmap{};
+    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof format.bmiHeader;
+        format.bmiHeader.biWidth = bitmap.bmWidth;
+        format.bmiHeader.biHeight = -bitmap.bmHeight;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        std::vector<uint32_t> pixels(static_cast<size_t>(bitmap.bmWidth) * static_cast<size_t>(bitmap.bmHeight));
+        const HDC dc = GetDC(nullptr);
+        GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, dc);
+        // The alpha's sum and its first moment across: mirror images differ in the second.
+        uint64_t sum = 0;
+        uint64_t moment = 0;
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            sum += pixels[i] >> 24;
+            moment += (pixels[i] >> 24) * (i % static_cast<size_t>(bitmap.bmWidth));
+        }
+        signature = std::to_string(bitmap.bmWidth) + "x" + std::to_string(bitmap.bmHeight) + ":" + std::to_string(sum) +
+                    ":" + std::to_string(moment);
+    }
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return signature;
+}
+
+template <typename Base>
+struct Counted : Base {
+    std::atomic<ULONG> references{1};
+    virtual ~Counted() = default;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references;
+        if (left == 0) delete this;
+        return left;
+    }
+};
+
+template <typename Base>
+struct Inspectable : Counted<Base> {
+    HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
+        *count = 0;
+        *iids = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING* name) override {
+        *name = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel* level) override {
+        *level = BaseTrust;
+        return S_OK;
+    }
+};
+
+template <typename Object>
+HRESULT answer(Object* self, bool known, void** out) {
+    if (!known) {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    *out = self;
+    self->AddRef();
+    return S_OK;
+}
+
+// ---- the taskbar
+
+struct Taskbar final : Counted<ITaskbarList3> {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(
+            this,
+            iid == IID_IUnknown || iid == IID_ITaskbarList || iid == IID_ITaskbarList2 || iid == IID_ITaskbarList3,
+            out);
+    }
+    HRESULT STDMETHODCALLTYPE HrInit() override {
+        log({"HrInit"});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE AddTab(HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE DeleteTab(HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ActivateTab(HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND, WINBOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetProgressValue(HWND, ULONGLONG completed, ULONGLONG total) override {
+        log({"SetProgressValue", std::to_string(completed), std::to_string(total)});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE SetProgressState(HWND, TBPFLAG flags) override {
+        log({"SetProgressState", std::to_string(static_cast<int>(flags))});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE RegisterTab(HWND, HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
+        return log_buttons("ThumbBarAddButtons", count, buttons);
+    }
+    HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
+        return log_buttons("ThumbBarUpdateButtons", count, buttons);
+    }
+    HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND, HIMAGELIST) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND, HICON, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND, LPCWSTR) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND, RECT*) override { return S_OK; }
+
+    static HRESULT log_buttons(const char* name, UINT count, LPTHUMBBUTTON buttons) {
+        if (count == 0 || count > 7 || !buttons) return E_INVALIDARG;
+        for (UINT i = 0; i < count; ++i)
+            log({name, std::to_string(buttons[i].iId), std::to_string(static_cast<int>(buttons[i].dwFlags)),
+                 utf8(buttons[i].szTip), icon_signature(buttons[i].hIcon)});
+        return S_OK;
+    }
+};
+
+struct TaskbarFactory final : Counted<IClassFactory> {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(this, iid == IID_IUnknown || iid == IID_IClassFactory, out);
+    }
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        if (refusing()) {
+            log({"CreateInstance", "failed"});
+            return E_FAIL;
+        }
+        auto* taskbar = new Taskbar;
+        const HRESULT result = taskbar->QueryInterface(iid, out);
+        taskbar->Release();
+        log({"CreateInstance", SUCCEEDED(result) ? "ok" : "failed"});
+        return result;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(WINBOOL) override { return S_OK; }
+};
+
+// ---- the media overlay
+
+struct Args final : Inspectable<IButtonPressedArgs> {
+    int32_t button;
+    explicit Args(int32_t b) : button(b) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidButtonPressedArgs, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_Button(int32_t* value) override {
+        *value = button;
+        return S_OK;
+    }
+};
+
+std::string hstring_text(HSTRING text) {
+    UINT32 length = 0;
+    const wchar_t* raw = WindowsGetStringRawBuffer(text, &length);
+    return utf8(std::wstring(raw ? raw : L"", length).c_str());
+}
+
+struct VideoProperties final : Inspectable<IVideoDisplayProperties> {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidVideoDisplayProperties,
+                      out);
+    }
+    HRESULT STDMETHODCALLTYPE get_Title(HSTRING* value) override {
+        *value = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_Title(HSTRING value) override {
+        log({"put_Title", hstring_text(value)});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_Subtitle(HSTRING* value) override {
+        *value = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_Subtitle(HSTRING) override { return S_OK; }
+};
+
+struct DisplayUpdater final : Inspectable<IDisplayUpdater> {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidDisplayUpdater, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_Type(PlaybackType* value) override {
+        *value = unknown;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_Type(PlaybackType value) override {
+        log({"put_Type", std::to_string(static_cast<int>(value))});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_AppMediaId(HSTRING* value) override {
+        *value = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_AppMediaId(HSTRING) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE get_Thumbnail(IUnknown** value) override {
+        *value = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE put_Thumbnail(IUnknown*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_MusicProperties(IUnknown** value) override {
+        *value = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE get_VideoProperties(IVideoDisplayProperties** value) override {
+        *value = new VideoProperties;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_ImageProperties(IUnknown** value) override {
+        *value = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CopyFromFileAsync(PlaybackType, IUnknown*, IUnknown** operation) override {
+        *operation = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ClearAll() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Update() override {
+        log({"Update"});
+        return S_OK;
+    }
+};
+
+#define FAKE_FLAG(Name)                                               \
+    HRESULT STDMETHODCALLTYPE get_##Name(boolean* value) override {   \
+        *value = 0;                                                   \
+        return S_OK;                                                  \
+    }                                                                 \
+    HRESULT STDMETHODCALLTYPE put_##Name(boolean value) override {    \
+        log({"put_" #Name, std::to_string(static_cast<int>(value))}); \
+        return S_OK;                                                  \
+    }
+
+struct Controls final : Inspectable<IControls> {
+    std::mutex lock;
+    IButtonPressedHandler* handler = nullptr;
+    std::atomic<bool> stop{false};
+    std::thread presser;
+
+    Controls() : presser([this] { press_loop(); }) {}
+    ~Controls() override {
+        stop = true;
+        presser.join();
+        if (handler) handler->Release();
+    }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidControls, out);
+    }
+    HRESULT STDMETHODCALLTYPE get_PlaybackStatus(PlaybackStatus* value) override {
+        *value = closed;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_PlaybackStatus(PlaybackStatus value) override {
+        log({"put_PlaybackStatus", std::to_string(static_cast<int>(value))});
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_DisplayUpdater(IDisplayUpdater** value) override {
+        *value = new DisplayUpdater;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_SoundLevel(int32_t* value) override {
+        *value = 2;
+        return S_OK;
+    }
+    FAKE_FLAG(IsEnabled)
+    FAKE_FLAG(IsPlayEnabled)
+    FAKE_FLAG(IsStopEnabled)
+    FAKE_FLAG(IsPauseEnabled)
+    FAKE_FLAG(IsRecordEnabled)
+    FAKE_FLAG(IsFastForwardEnabled)
+    FAKE_FLAG(IsRewindEnabled)
+    FAKE_FLAG(IsPreviousEnabled)
+    FAKE_FLAG(IsNextEnabled)
+    FAKE_FLAG(IsChannelUpEnabled)
+    FAKE_FLAG(IsChannelDownEnabled)
+    HRESULT STDMETHODCALLTYPE add_ButtonPressed(IUnknown* unknown, EventToken* token) override {
+        IButtonPressedHandler* typed = nullptr;
+        const HRESULT result = unknown->QueryInterface(kIidButtonPressedHandler, reinterpret_cast<void**>(&typed));
+        log({"add_ButtonPressed", SUCCEEDED(result) ? "ok" : "failed"});
+        if (FAILED(result)) return result;
+        const std::lock_guard<std::mutex> hold(lock);
+        if (handler) handler->Release();
+        handler = typed;
+        token->value = 1;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE remove_ButtonPressed(EventToken) override {
+        log({"remove_ButtonPressed"});
+        const std::lock_guard<std::mutex> hold(lock);
+        if (handler) handler->Release();
+        handler = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE add_PropertyChanged(IUnknown*, EventToken* token) override {
+        token->value = 2;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE remove_PropertyChanged(EventToken) override { return S_OK; }
+
+    // Windows calls the handler on a thread of its own; so does this.
+    void press_loop() {
+        CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        const std::wstring file = environment(L"TARNWICK_FAKE_DIR") + L"\\press.txt";
+        while (!stop) {
+            Sleep(20);
+            std::ifstream in{std::filesystem::path(file)};
+            if (!in) continue;
+            int32_t button = -1;
+            in >> button;
+            in.close();
+            DeleteFileW(file.c_str());
+            IButtonPressedHandler* target = nullptr;
+            {
+                const std::lock_guard<std::mutex> hold(lock);
+                target = handler;
+                if (target) target->AddRef();
+            }
+            if (!target) continue;
+            auto* args = new Args(button);
+            target->Invoke(this, args);
+            args->Release();
+            target->Release();
+            log({"ButtonPressed", std::to_string(button)});
+        }
+        CoUninitialize();
+    }
+};
+
+struct OverlayFactory final : Counted<IActivationFactory>, IInterop {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == kIidInterop) {
+            *out = static_cast<IInterop*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return answer(static_cast<IActivationFactory*>(this),
+                      iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == __uuidof(IActivationFactory), out);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return Counted<IActivationFactory>::AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return Counted<IActivationFactory>::Release(); }
+    HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
+        *count = 0;
+        *iids = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING* name) override {
+        *name = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel* level) override {
+        *level = BaseTrust;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
+        *instance = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE GetForWindow(HWND window, REFIID iid, void** out) override {
+        *out = nullptr;
+        if (refusing() || !IsWindow(window)) {
+            log({"GetForWindow", "failed"});
+            return E_FAIL;
+        }
+        auto* controls = new Controls;
+        const HRESULT result = controls->QueryInterface(iid, out);
+        controls->Release();
+        log({"GetForWindow", SUCCEEDED(result) ? "ok" : "failed"});
+        return result;
+    }
+};
+
+}  // namespace
+
+extern "C" __declspec(dllexport) HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    *out = nullptr;
+    if (clsid != CLSID_TaskbarList) return CLASS_E_CLASSNOTAVAILABLE;
+    auto* factory = new TaskbarFactory;
+    const HRESULT result = factory->QueryInterface(iid, out);
+    factory->Release();
+    return result;
+}
+
+extern "C" __declspec(dllexport) HRESULT WINAPI DllCanUnloadNow() { return S_FALSE; }
+
+extern "C" __declspec(dllexport) HRESULT WINAPI
+    DllGetActivationFactory(HSTRING class_name, IActivationFactory** factory) {
+    *factory = nullptr;
+    if (hstring_text(class_name) != "Windows.Media.SystemMediaTransportControls") return CLASS_E_CLASSNOTAVAILABLE;
+    *factory = new OverlayFactory;
+    return S_OK;
+}
