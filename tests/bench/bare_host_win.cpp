@@ -9,6 +9,7 @@
 #include <string>
 #include <variant>
 
+#include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "base/utf.h"
 #include "base/wide_win.h"
@@ -131,7 +132,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     UpdateWindow(g_host.window);
 
     auto loaded = load_core();
-    if (auto* error = std::get_if<std::string>(&loaded)) return fail(*error);
+    if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return fail("cannot load libmpv-2.dll: " + failure->detail);
     g_host.core = std::get<Core>(loaded);
 
     wchar_t temp[MAX_PATH + 1];
@@ -140,7 +141,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     setup.video_window = static_cast<int64_t>(reinterpret_cast<intptr_t>(g_host.video));
     setup.watch_later_directory = narrow(std::wstring_view(temp, length)) + "tarnwick-bare-host";
     setup.user_options = options;
-    if (auto error = configure_core(g_host.core, setup, wake_up, g_host.window)) return fail(*error);
+    if (const auto status = configure_core(g_host.core, setup, wake_up, g_host.window))
+        return fail("the player core did not start: status " + std::to_string(*status));
     g_host.core_alive = true;
     run_command(g_host.core, {"loadfile", file});
 
