@@ -421,12 +421,13 @@ TEST(DropFiles, SubtitleWithoutAVideoDoesNothing) {
 
 TEST(DropFiles, LongNamesAndBadHandles) {
     MainWindow w;
-    // 32767 units fit the buffer with its NUL and are opened whole.
+    // 32767 units fit the buffer with its NUL and are opened whole, in the form that Windows opens
+    // past MAX_PATH.
     const std::wstring longest = L"C:\\" + std::wstring(32767 - 3 - 4, L'n') + L".mkv";
     ASSERT_EQ(longest.size(), 32767u);
     HDROP drop = harness::make_drop({longest});
     EXPECT_EQ(w.send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
-    EXPECT_EQ(w.count_calls(loadfile(narrow(longest))), 1u);
+    EXPECT_EQ(w.count_calls(loadfile("\\\\?\\" + narrow(longest))), 1u);
 
     // One unit more would come back cut short, naming another file: ignored.
     w.recorder.calls.clear();
