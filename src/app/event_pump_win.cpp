@@ -9,8 +9,9 @@ namespace {
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
 void take_focus_after_load(const App& app) {
-    if (!app.main_window) return;
-    if (GetForegroundWindow() == app.main_window && GetFocus() != app.main_window) SetFocus(app.main_window);
+    if (!app.windows.main_window) return;
+    if (GetForegroundWindow() == app.windows.main_window && GetFocus() != app.windows.main_window)
+        SetFocus(app.windows.main_window);
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include "app/app_state_win.h"
 #include "app/language.h"
+#include "app/names_win.h"
+#include "app/resource_ids.h"
 #include "app/settings_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
@@ -17,12 +19,11 @@
 
 namespace {
 
-constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "\xC3\x80 propos de " TARNWICK_PRODUCT_NAME};
-constexpr Text kDescription{"A lightweight video player built on libmpv.",
-                            "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."};
-constexpr Text kLinkMpv{"libmpv \xE2\x80\x94 mpv.io", "libmpv \xE2\x80\x94 mpv.io"};
-constexpr Text kLinkLicence{"License: GPL 2.0 or later", "Licence : GPL 2.0 ou ult\xC3\xA9rieure"};
-constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au d\xC3\xA9marrage"};
+constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "À propos de " TARNWICK_PRODUCT_NAME};
+constexpr Text kDescription{"A lightweight video player built on libmpv.", "Un lecteur vidéo léger basé sur libmpv."};
+constexpr Text kLinkMpv{"libmpv — mpv.io", "libmpv — mpv.io"};
+constexpr Text kLinkLicence{"License: GPL 2.0 or later", "Licence : GPL 2.0 ou ultérieure"};
+constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au démarrage"};
 constexpr Text kClose{"Close", "Fermer"};
 
 constexpr COLORREF kBand = 0x00262424;       // a shade above the background: the part that drags
@@ -58,40 +59,40 @@ void draw_check_mark(HDC dc, uint32_t dpi, const RECT& box, COLORREF colour) {
 void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout& layout, HDC dc) {
     const RECT& box = layout.check_box;
     const bool hot = about.hot == AboutItem::dont_show;
-    const int corner = scale_px(4, app.dpi);
+    const int corner = scale_px(4, app.windows.dpi);
     if (app.settings.hide_about) {
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
                         hot ? kAccentHot : bar_colour::accent);
-        draw_check_mark(dc, app.dpi, box, kOnAccent);
+        draw_check_mark(dc, app.windows.dpi, box, kOnAccent);
     } else {
         // An outline: the border colour, then the background inset by one pixel.
-        const int32_t one = scale_px(1, app.dpi) > 1 ? scale_px(1, app.dpi) : 1;
+        const int32_t one = scale_px(1, app.windows.dpi) > 1 ? scale_px(1, app.windows.dpi) : 1;
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
                         hot ? bar_colour::normal : bar_colour::dimmed);
         fill_round_rect(dc, RECT{box.left + one, box.top + one, box.right + 1 - one, box.bottom + 1 - one}, corner,
                         bar_colour::background);
     }
     RECT label = layout.dont_show;
-    label.left = box.right + scale_px(10, app.dpi);
-    draw_text(dc, app.fonts.body, bar_colour::normal, pick(kDontShow), label, DT_LEFT);
+    label.left = box.right + scale_px(10, app.windows.dpi);
+    draw_text(dc, app.windows.fonts.body.get(), bar_colour::normal, pick(kDontShow), label, DT_LEFT);
 }
 
 void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
     const bool hot = about.hot == item;
     // Underlined only under the pointer, as links in Windows' own dialogs.
-    const HFONT font = hot && about.link_font ? about.link_font.get() : app.fonts.body;
+    const HFONT font = hot && about.link_font ? about.link_font.get() : app.windows.fonts.body.get();
     draw_text(dc, font, hot ? kAccentHot : bar_colour::accent, pick(text), rect, DT_CENTER);
 }
 
 AboutWindow* about_of(App* app, HWND window) {
-    if (!app || !app->about || app->about->window != window) return nullptr;
-    return app->about.get();
+    if (!app || !app->windows.about || app->windows.about->window != window) return nullptr;
+    return app->windows.about.get();
 }
 
 void request_close(App& app, AboutWindow& about) {
     if (about.to_close) return;
     about.to_close = true;
-    PostMessageW(app.main_window, kMsgCloseAbout, 0, 0);
+    PostMessageW(app.windows.main_window, kMsgCloseAbout, 0, 0);
 }
 
 void toggle_dont_show(App& app, HWND window) {
@@ -133,13 +134,13 @@ void on_mouse_move(App& app, AboutWindow& about, POINT point) {
         TrackMouseEvent(&track);
         about.tracking = true;
     }
-    set_hot(about, about_item_at(about_layout(app.dpi), point));
+    set_hot(about, about_item_at(about_layout(app.windows.dpi), point));
 }
 
 LRESULT on_hit_test(App& app, HWND window, LPARAM lparam) {
     POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     ScreenToClient(window, &point);
-    const AboutLayout layout = about_layout(app.dpi);
+    const AboutLayout layout = about_layout(app.windows.dpi);
     // The top band moves the window, except where the close cross sits in it.
     if (inside(layout.band, point) && !inside(layout.close_cross, point)) return HTCAPTION;
     return HTCLIENT;
@@ -186,7 +187,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             set_hot(about, AboutItem::none);
             return 0;
         case WM_LBUTTONDOWN:
-            about.pressed = about_item_at(about_layout(app.dpi), point);
+            about.pressed = about_item_at(about_layout(app.windows.dpi), point);
             if (about.pressed != AboutItem::none) SetCapture(window);
             return 0;
         case WM_LBUTTONUP: {
@@ -194,7 +195,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
             about.pressed = AboutItem::none;
             if (GetCapture() == window) ReleaseCapture();
             // Like a push button: only a release over the item that was pressed acts.
-            if (pressed != AboutItem::none && about_item_at(about_layout(app.dpi), point) == pressed)
+            if (pressed != AboutItem::none && about_item_at(about_layout(app.windows.dpi), point) == pressed)
                 activate(app, about, pressed);
             return 0;
         }
@@ -253,7 +254,8 @@ const wchar_t* about_link_target(AboutItem item) {
 }
 
 HBITMAP load_logo(HINSTANCE module) {
-    return static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(2), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    return static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(TARNWICK_LOGO_ID), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
@@ -274,8 +276,8 @@ void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
 }
 
 void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, int height) {
-    const AboutLayout layout = about_layout(app.dpi);
-    const uint32_t dpi = app.dpi;
+    const AboutLayout layout = about_layout(app.windows.dpi);
+    const uint32_t dpi = app.windows.dpi;
     fill_solid(dc, RECT{0, 0, width, height}, bar_colour::background);
     fill_solid(dc, layout.band, kBand);
     fill_solid(dc,
@@ -286,10 +288,10 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     RECT caption = layout.band;
     caption.left += scale_px(18, dpi);
     caption.right = layout.close_cross.left;
-    draw_text(dc, app.fonts.text, bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
+    draw_text(dc, app.windows.fonts.text.get(), bar_colour::dimmed, pick(kCaption), caption, DT_LEFT);
     if (about.hot == AboutItem::close_cross) fill_solid(dc, layout.close_cross, 0x002B2BC4);  // the usual red
     {
-        const SelectGuard select(dc, app.fonts.icon);
+        const SelectGuard select(dc, app.windows.fonts.icon.get());
         SetTextColor(dc, bar_colour::normal);
         wchar_t cross = 0xE711;
         RECT rect = layout.close_cross;
@@ -299,11 +301,11 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     if (about.logo)
         draw_logo(dc, about.logo.get(), layout.logo);
     else
-        draw_text(dc, app.fonts.title, bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
+        draw_text(dc, app.windows.fonts.title.get(), bar_colour::normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
 
     const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
-    draw_text(dc, app.fonts.title, bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
-    draw_text(dc, app.fonts.body, bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
+    draw_text(dc, app.windows.fonts.title.get(), bar_colour::normal, title.c_str(), layout.title, DT_CENTER);
+    draw_text(dc, app.windows.fonts.body.get(), bar_colour::dimmed, pick(kDescription), layout.description, DT_CENTER);
     paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
     paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
     fill_solid(dc, layout.separator, bar_colour::top_line);
@@ -312,7 +314,7 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     const RECT& button = layout.close_button;
     fill_round_rect(dc, RECT{button.left, button.top, button.right + 1, button.bottom + 1}, scale_px(6, dpi),
                     about.hot == AboutItem::close_button ? kAccentHot : bar_colour::accent);
-    draw_text(dc, app.fonts.body, kOnAccent, pick(kClose), button, DT_CENTER);
+    draw_text(dc, app.windows.fonts.body.get(), kOnAccent, pick(kClose), button, DT_CENTER);
 
     const OwnedBrush border(CreateSolidBrush(kBorder));
     const RECT all{0, 0, width, height};
@@ -330,26 +332,26 @@ LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPA
 }
 
 void show_about(App& app) {
-    if (!app.main_window) return;
-    if (app.about) {
-        if (app.about->window) SetForegroundWindow(app.about->window);
+    if (!app.windows.main_window) return;
+    if (app.windows.about) {
+        if (app.windows.about->window) SetForegroundWindow(app.windows.about->window);
         return;
     }
     std::unique_ptr<AboutWindow, AboutWindowDelete> about(new AboutWindow);
     about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
-    about->link_font.reset(create_link_font(app.dpi));
+    about->link_font.reset(create_link_font(app.windows.dpi));
 
-    const AboutLayout layout = about_layout(app.dpi);
-    const RECT place = centred_over(app.main_window, layout.size);
+    const AboutLayout layout = about_layout(app.windows.dpi);
+    const RECT place = centred_over(app.windows.main_window, layout.size);
 
     AboutWindow& state = *about;
-    app.about = std::move(about);
+    app.windows.about = std::move(about);
     const std::wstring caption = wide(pick(kCaption));
     state.window =
-        CreateWindowExW(0, L"TarnwickLight.About", caption.c_str(), WS_POPUP, place.left, place.top, layout.size.cx,
-                        layout.size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, kAboutWindowClass, caption.c_str(), WS_POPUP, place.left, place.top, layout.size.cx,
+                        layout.size.cy, app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!state.window) {
-        app.about.reset();
+        app.windows.about.reset();
         return;
     }
     ShowWindow(state.window, SW_SHOW);
@@ -358,17 +360,18 @@ void show_about(App& app) {
 }
 
 void about_follow_dpi(App& app) {
-    if (!app.about || !app.about->window) return;
-    app.about->link_font.reset(create_link_font(app.dpi));
-    const SIZE size = about_layout(app.dpi).size;
-    const RECT place = centred_over(app.main_window, size);
-    SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(app.about->window, nullptr, FALSE);
+    if (!app.windows.about || !app.windows.about->window) return;
+    app.windows.about->link_font.reset(create_link_font(app.windows.dpi));
+    const SIZE size = about_layout(app.windows.dpi).size;
+    const RECT place = centred_over(app.windows.main_window, size);
+    SetWindowPos(app.windows.about->window, nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(app.windows.about->window, nullptr, FALSE);
 }
 
 void destroy_about(App& app) {
-    if (!app.about) return;
+    if (!app.windows.about) return;
     // Taken out first: the messages of the destruction then find no About state to act on.
-    const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.about);
+    const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.windows.about);
     if (about->window) DestroyWindow(about->window);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_state_win.h"
+#include "app/names_win.h"
 #include "base/dpi_scale.h"
 #include "base/gdi_win.h"
 #include "base/number_format.h"
@@ -18,12 +19,15 @@
 
 namespace {
 
-// Posted to itself when the focus has gone: closing is left until the message that moved the focus
-// has been handled, so that a click on the bar's Help button closes the window rather than closing
-// and reopening it.
-constexpr UINT kMsgFocusLost = WM_APP + 1;
-// Posted to itself when a language switch changed the size the texts need.
-constexpr UINT kMsgRelayout = WM_APP + 2;
+// Private messages of the Help window.
+enum HelpWindowMessage : UINT {
+    // Posted to itself when the focus has gone: closing is left until the message that moved the focus
+    // has been handled, so that a click on the bar's Help button closes the window rather than closing
+    // and reopening it.
+    kMsgFocusLost = WM_APP + 1,
+    // Posted to itself when a language switch changed the size the texts need.
+    kMsgRelayout,
+};
 
 // Geometry at 96 DPI.
 constexpr int32_t kPad = 28;
@@ -43,7 +47,7 @@ constexpr int32_t kBottomPad = 18;
 constexpr COLORREF kKeyCap = bar_colour::hover;
 constexpr COLORREF kBorder = bar_colour::track;
 
-int32_t px(const App& app, int32_t n) { return scale_px(n, app.dpi); }
+int32_t px(const App& app, int32_t n) { return scale_px(n, app.windows.dpi); }
 
 int32_t text_width(HDC dc, HFONT font, const std::string& text) {
     const SelectGuard select(dc, font);
@@ -75,11 +79,12 @@ HelpGeometry measure(const App& app, const HelpPage& page, HDC dc) {
     int32_t heading_width = 0;
     for (const auto& column : page.columns)
         for (const HelpGroup& group : column) {
-            heading_width =
-                std::max(heading_width, px(app, 18 + kIconGap) + text_width(dc, app.fonts.body, group.heading));
+            heading_width = std::max(
+                heading_width, px(app, 18 + kIconGap) + text_width(dc, app.windows.fonts.body.get(), group.heading));
             for (const HelpLine& line : group.lines) {
-                g.key_width = std::max(g.key_width, text_width(dc, app.fonts.body, line.keys) + 2 * px(app, kKeyPad));
-                action_width = std::max(action_width, text_width(dc, app.fonts.body, line.action));
+                g.key_width = std::max(g.key_width,
+                                       text_width(dc, app.windows.fonts.body.get(), line.keys) + 2 * px(app, kKeyPad));
+                action_width = std::max(action_width, text_width(dc, app.windows.fonts.body.get(), line.action));
             }
         }
     g.column_width = std::max(heading_width, g.key_width + px(app, kKeyGap) + action_width);
@@ -87,8 +92,9 @@ HelpGeometry measure(const App& app, const HelpPage& page, HDC dc) {
 
     int32_t width = 2 * px(app, kPad) + 2 * g.column_width + px(app, kColumnGap);
     for (const std::string& note : page.notes)
-        width = std::max(width, 2 * px(app, kPad) + text_width(dc, app.fonts.body, note));
-    width = std::max(width, 2 * px(app, kPad) + px(app, 18 + kIconGap) + text_width(dc, app.fonts.title, page.title));
+        width = std::max(width, 2 * px(app, kPad) + text_width(dc, app.windows.fonts.body.get(), note));
+    width = std::max(
+        width, 2 * px(app, kPad) + px(app, 18 + kIconGap) + text_width(dc, app.windows.fonts.title.get(), page.title));
     const int32_t height = px(app, kColumnsTop) + g.columns_height + 2 * px(app, kNotesGap) +
                            static_cast<int32_t>(page.notes.size()) * px(app, kNoteHeight) + px(app, kBottomPad);
     g.size = SIZE{width, height};
@@ -124,20 +130,20 @@ void paint_column(const App& app, HDC dc, const std::vector<HelpGroup>& groups, 
         const HelpGroup& group = groups[i];
         if (i > 0) y += px(app, kGroupGap);
         const int32_t heading_bottom = y + px(app, kHeadingHeight);
-        draw_glyph(dc, app.fonts.large_icon, bar_colour::accent, group.icon,
+        draw_glyph(dc, app.windows.fonts.large_icon.get(), bar_colour::accent, group.icon,
                    RECT{left, y, left + icon, heading_bottom});
-        draw_text(dc, app.fonts.body, bar_colour::accent, group.heading,
+        draw_text(dc, app.windows.fonts.body.get(), bar_colour::accent, group.heading,
                   RECT{left + icon + px(app, kIconGap), y, left + g.column_width, heading_bottom}, DT_LEFT);
         y = heading_bottom;
         for (const HelpLine& line : group.lines) {
             const int32_t bottom = y + px(app, kRowHeight);
             // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
-            const int32_t cap_width = text_width(dc, app.fonts.body, line.keys) + 2 * px(app, kKeyPad);
+            const int32_t cap_width = text_width(dc, app.windows.fonts.body.get(), line.keys) + 2 * px(app, kKeyPad);
             const RECT cap{left, y + px(app, 2), left + cap_width, bottom - px(app, 2)};
             fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(app, 6), kKeyCap);
-            draw_text(dc, app.fonts.body, bar_colour::normal, line.keys, cap, DT_CENTER);
+            draw_text(dc, app.windows.fonts.body.get(), bar_colour::normal, line.keys, cap, DT_CENTER);
             const int32_t action_left = left + g.key_width + px(app, kKeyGap);
-            draw_text(dc, app.fonts.body, bar_colour::normal, line.action,
+            draw_text(dc, app.windows.fonts.body.get(), bar_colour::normal, line.action,
                       RECT{action_left, y, left + g.column_width, bottom}, DT_LEFT);
             y = bottom;
         }
@@ -145,14 +151,14 @@ void paint_column(const App& app, HDC dc, const std::vector<HelpGroup>& groups, 
 }
 
 void open_help(App& app) {
-    if (!app.main_window) return;
+    if (!app.windows.main_window) return;
     const SIZE size = help_window_size(app);
-    const RECT place = centred_over(app.main_window, size);
+    const RECT place = centred_over(app.windows.main_window, size);
     const std::wstring title = wide(help_page(app.settings.multi_instance).title);
-    const HWND window = CreateWindowExW(0, L"TarnwickLight.Help", title.c_str(), WS_POPUP, place.left, place.top,
-                                        size.cx, size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND window = CreateWindowExW(0, kHelpWindowClass, title.c_str(), WS_POPUP, place.left, place.top, size.cx,
+                                        size.cy, app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) return;
-    app.help_window = window;
+    app.windows.help_window = window;
     ShowWindow(window, SW_SHOW);
     SetForegroundWindow(window);
     SetFocus(window);
@@ -163,7 +169,7 @@ void relayout(App& app, HWND window) {
     RECT current{};
     GetWindowRect(window, &current);
     if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return;
-    const RECT place = centred_over(app.main_window, size);
+    const RECT place = centred_over(app.windows.main_window, size);
     SetWindowPos(window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, FALSE);
 }
@@ -210,9 +216,9 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     const int32_t pad = px(app, kPad);
     const int32_t title_top = px(app, kTitleTop);
     const int32_t title_bottom = title_top + px(app, kTitleHeight);
-    draw_glyph(dc, app.fonts.large_icon, bar_colour::accent, 0xE897,
+    draw_glyph(dc, app.windows.fonts.large_icon.get(), bar_colour::accent, 0xE897,
                RECT{pad, title_top, pad + px(app, 18), title_bottom});
-    draw_text(dc, app.fonts.title, bar_colour::normal, page.title,
+    draw_text(dc, app.windows.fonts.title.get(), bar_colour::normal, page.title,
               RECT{pad + px(app, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
     fill_solid(dc, RECT{pad, px(app, kColumnsTop) - px(app, 8), width - pad, px(app, kColumnsTop) - px(app, 7)},
                bar_colour::top_line);
@@ -226,22 +232,22 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     for (size_t i = 0; i < page.notes.size(); ++i) {
         // The first note is information, the second only says how to leave.
         const COLORREF colour = i == 0 ? bar_colour::normal : bar_colour::dimmed;
-        draw_text(dc, app.fonts.body, colour, page.notes[i], RECT{pad, y, width - pad, y + px(app, kNoteHeight)},
-                  DT_LEFT);
+        draw_text(dc, app.windows.fonts.body.get(), colour, page.notes[i],
+                  RECT{pad, y, width - pad, y + px(app, kNoteHeight)}, DT_LEFT);
         y += px(app, kNoteHeight);
     }
 }
 
 void close_help(App& app) {
-    const HWND window = app.help_window;
+    const HWND window = app.windows.help_window;
     if (!window) return;
-    app.help_window = nullptr;  // first, so the messages of the destruction find it closed
+    app.windows.help_window = nullptr;  // first, so the messages of the destruction find it closed
     DestroyWindow(window);
-    if (app.main_window) SetFocus(app.main_window);
+    if (app.windows.main_window) SetFocus(app.windows.main_window);
 }
 
 void toggle_help(App& app) {
-    if (app.help_window)
+    if (app.windows.help_window)
         close_help(app);
     else
         open_help(app);
@@ -249,7 +255,7 @@ void toggle_help(App& app) {
 
 LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     App* app = g_app;
-    if (!app || app->help_window != window) {
+    if (!app || app->windows.help_window != window) {
         if (message == WM_ERASEBKGND) return 1;
         return DefWindowProcW(window, message, wparam, lparam);
     }
@@ -290,7 +296,7 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             return 0;
         case WM_DESTROY:
             // Destroyed with its owner rather than closed.
-            app->help_window = nullptr;
+            app->windows.help_window = nullptr;
             return 0;
         default:
             break;
@@ -299,7 +305,7 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 }
 
 void help_follow_dpi(App& app) {
-    if (!app.help_window) return;
-    relayout(app, app.help_window);
-    InvalidateRect(app.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
+    if (!app.windows.help_window) return;
+    relayout(app, app.windows.help_window);
+    InvalidateRect(app.windows.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
 }

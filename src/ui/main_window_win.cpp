@@ -15,6 +15,7 @@
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
 #include "ui/window_modes.h"
@@ -26,20 +27,20 @@ void close_sequence(App& app) {
     if (app.closing) return;
     app.closing = true;
     destroy_about(app);
-    if (app.help_window) {
-        const HWND help = app.help_window;
-        app.help_window = nullptr;
+    if (app.windows.help_window) {
+        const HWND help = app.windows.help_window;
+        app.windows.help_window = nullptr;
         DestroyWindow(help);
     }
     save_resume_point(app);
     capture_placement(app);
-    ShowWindow(app.main_window, SW_HIDE);
+    ShowWindow(app.windows.main_window, SW_HIDE);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
         core.api.mpv_terminate_destroy(core.handle);
     }
-    DestroyWindow(app.main_window);
+    DestroyWindow(app.windows.main_window);
 }
 
 namespace {
@@ -68,7 +69,7 @@ void on_drop_files(App& app, HDROP drop) {
         load_subtitle_file(app, path);
     else
         open_file(app, path);
-    SetForegroundWindow(app.main_window);
+    SetForegroundWindow(app.windows.main_window);
 }
 
 // A DPI of 0 or a suggested rectangle with no area cannot be meant; the window keeps what it has and
@@ -76,12 +77,13 @@ void on_drop_files(App& app, HDROP drop) {
 void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
     const uint32_t dpi = HIWORD(wparam);
     if (dpi != 0) {
-        app.dpi = dpi;
+        app.windows.dpi = dpi;
         create_fonts(app);
     }
     if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
-        SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(app.windows.main_window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
     about_follow_dpi(app);
     help_follow_dpi(app);
@@ -89,29 +91,29 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
 
 void on_min_max_info(const App& app, MINMAXINFO* info) {
     if (!info) return;
-    const MinTrackSize size = min_track_size(app.dpi);
+    const MinTrackSize size = min_track_size(app.windows.dpi);
     info->ptMinTrackSize.x = size.width;
     info->ptMinTrackSize.y = size.height;
 }
 
 bool on_set_cursor(const App& app, LPARAM lparam) {
     if (LOWORD(lparam) != HTCLIENT) return false;
-    SetCursor(app.cursor_hidden ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
+    SetCursor(app.mode.cursor_hidden ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
     return true;
 }
 
 void on_mouse_leave(App& app) {
-    app.mouse_tracked = false;
-    if (app.hover_button != kHitNone) {
-        app.hover_button = kHitNone;
+    app.bar.mouse_tracked = false;
+    if (app.bar.hover_button != BarHit::none) {
+        app.bar.hover_button = BarHit::none;
         invalidate_bar(app);
     }
 }
 
 // Another window took the capture: the drag ends where it is, without a final seek.
 void on_capture_changed(App& app) {
-    if (app.drag == Drag::none) return;
-    app.drag = Drag::none;
+    if (app.bar.drag == Drag::none) return;
+    app.bar.drag = Drag::none;
     invalidate_bar(app);
 }
 
@@ -134,7 +136,7 @@ bool on_timer(App& app, WPARAM id) {
 }
 
 void on_close_about(App& app, HWND window) {
-    if (!app.about || !app.about->to_close) return;
+    if (!app.windows.about || !app.windows.about->to_close) return;
     destroy_about(app);
     SetFocus(window);
 }
@@ -152,7 +154,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_ACTIVATE:
             // While the Help window is open it keeps the focus it was given.
-            if (LOWORD(wparam) != WA_INACTIVE && !app.help_window) SetFocus(window);
+            if (LOWORD(wparam) != WA_INACTIVE && !app.windows.help_window) SetFocus(window);
             return 0;
         case WM_CLOSE:
             close_sequence(app);
@@ -184,7 +186,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_SYSKEYDOWN:
             // Alt+Enter; every other Alt combination (Alt+F4, Alt+Space) keeps its default meaning.
             if (wparam != VK_RETURN) break;
-            set_fullscreen(app, !app.fullscreen);
+            set_fullscreen(app, !app.mode.fullscreen);
             return 0;
         case WM_SYSCHAR:
             // The carriage return that follows Alt+Enter would otherwise beep.
@@ -238,6 +240,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     // Messages of window creation arrive before start-up has published the App state and set
     // main_window; they all get default processing.
     App* app = g_app;
-    if (!app || !app->main_window || app->main_window != window) return DefWindowProcW(window, message, wparam, lparam);
+    if (!app || !app->windows.main_window || app->windows.main_window != window)
+        return DefWindowProcW(window, message, wparam, lparam);
     return dispatch(*app, window, message, wparam, lparam);
 }

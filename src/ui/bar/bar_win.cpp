@@ -40,16 +40,3 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
     }
     return DefWindowProcW(window, message, wparam, lparam);
 }
-
-void create_fonts(App& app) {
-    Fonts& fonts = app.fonts;
-    for (HFONT* font : {&fonts.icon, &fonts.text, &fonts.title, &fonts.body, &fonts.large_icon}) {
-        if (*font) DeleteObject(*font);
-        *font = nullptr;
-    }
-    fonts.icon = create_ui_font(L"Segoe MDL2 Assets", 16, FW_NORMAL, app.dpi);
-    fonts.text = create_ui_font(L"Segoe UI", 13, FW_NORMAL, app.dpi);
-    fonts.title = create_ui_font(L"Segoe UI", 20, FW_SEMIBOLD, app.dpi);
-    fonts.body = create_ui_font(L"Segoe UI", 14, FW_NORMAL, app.dpi);
-    fonts.large_icon = create_ui_font(L"Segoe MDL2 Assets", 18, FW_NORMAL, app.dpi);
-}
