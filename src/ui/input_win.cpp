@@ -128,7 +128,4 @@ void toggle_multi_instance(App& app) {
     if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
 }
 
-layout_children(app);
-}
-
 void save_resume_point(App& app) { save_resume_position(app); }

@@ -185,3 +185,5 @@ void on_auto_hide_timer(App& app) {
         app.mode.cursor_hidden = true;
         SetCursor(nullptr);
     }
+    layout_children(app);
+}
