@@ -23,7 +23,9 @@ constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "\xC3\x80 propos de " TA
 constexpr Text kDescription{"A lightweight video player built on libmpv.",
                             "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."};
 constexpr Text kLinkMpv{"libmpv \xE2\x80\x94 mpv.io", "libmpv \xE2\x80\x94 mpv.io"};
-constexpr Text kLinkLicence{"License: GPL 2.0 or later", "Licence : GPL 2.0 ou ult\xC3\xA9rieure"};
+// The program's own code is GPL 2.0 or later; the libmpv-2.dll it ships with holds Apache-2.0 code,
+// so the two together are distributed under 3.0 or later, which is what a user receives.
+constexpr Text kLinkLicence{"License: GPL 3.0 or later", "Licence : GPL 3.0 ou ult\xC3\xA9rieure"};
 constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au d\xC3\xA9marrage"};
 constexpr Text kClose{"Close", "Fermer"};
 
@@ -350,7 +352,7 @@ AboutItem about_item_at(const AboutLayout& layout, POINT point) {
 
 const wchar_t* about_link_target(AboutItem item) {
     if (item == AboutItem::link_mpv) return L"https://mpv.io";
-    if (item == AboutItem::link_licence) return L"https://www.gnu.org/licenses/old-licenses/gpl-2.0.html";
+    if (item == AboutItem::link_licence) return L"https://www.gnu.org/licenses/gpl-3.0.html";
     return L"";
 }
 

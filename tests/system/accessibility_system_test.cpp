@@ -105,7 +105,7 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
           {1, kText, "title", "Tarnwick Light 1.8.0"},
           {1, kText, "description", "A lightweight video player built on libmpv."},
           {1, kHyperlink, "link_mpv", "libmpv \xE2\x80\x94 mpv.io"},
-          {1, kHyperlink, "link_licence", "License: GPL 2.0 or later"},
+          {1, kHyperlink, "link_licence", "License: GPL 3.0 or later"},
           {1, kCheckBox, "dont_show", "Don't show at start-up"},
           {1, kButton, "close", "Close"}}},
         {"fr",
@@ -130,7 +130,7 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
           {1, kText, "title", "Tarnwick Light 1.8.0"},
           {1, kText, "description", "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."},
           {1, kHyperlink, "link_mpv", "libmpv \xE2\x80\x94 mpv.io"},
-          {1, kHyperlink, "link_licence", "Licence : GPL 2.0 ou ult\xC3\xA9rieure"},
+          {1, kHyperlink, "link_licence", "Licence : GPL 3.0 ou ult\xC3\xA9rieure"},
           {1, kCheckBox, "dont_show", "Ne plus afficher au d\xC3\xA9marrage"},
           {1, kButton, "close", "Fermer"}}},
     };
