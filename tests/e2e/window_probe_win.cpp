@@ -7,6 +7,7 @@
 //   window_probe info             one key=value per line; exit 1 when there is no main window
 //   window_probe wait SECONDS     waits until the main window is visible, then prints info
 //   window_probe close            posts WM_CLOSE to the main window; exit 1 when there is none
+//   window_probe close-about      the same for the About window (which a first start shows)
 //
 // The main window is the first top-level window of class "TarnwickLight.Main"; the test runs one
 // copy of the program at a time, in a Wine prefix of its own.
@@ -96,6 +97,10 @@ int wmain(int argc, wchar_t** argv) {
     const HWND window = find_top_level(kMainClass);
     if (command == L"info") return window ? info(window) : 1;
     if (command == L"close") return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
-    std::fputs("usage: window_probe info | wait SECONDS | close\n", stderr);
+    if (command == L"close-about") {
+        const HWND about = find_top_level(kAboutClass);
+        return about && PostMessageW(about, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    std::fputs("usage: window_probe info | wait SECONDS | close | close-about\n", stderr);
     return 2;
 }
