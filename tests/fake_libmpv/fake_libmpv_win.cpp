@@ -27,6 +27,8 @@
 //   set_wakeup_callback
 //   terminate_destroy  outstanding=N
 //       N: strings handed out by mpv_get_property and not yet given to mpv_free
+//   calls  N           after terminate_destroy, in the fault mode only: the calls
+//                      counted for fail-after
 //   free                (a string this library handed out)
 //   free  null          (mpv_free(NULL), a no-op)
 //   free  unknown       (a pointer this library never handed out; not released)
@@ -134,7 +136,8 @@ struct ModuleState {
     std::mutex log_mutex;
     std::mutex strings_mutex;
     std::unordered_set<void*> strings;
-    FaultPlan faults;  // written by mpv_create before any other call can run
+    FaultPlan faults;         // written by mpv_create before any other call can run
+    bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
 };
 
@@ -251,14 +254,21 @@ mpv_event* present(mpv_handle* handle, QueuedEvent event) {
         property.name = current.property_name.c_str();
         property.format = value.format;
         switch (value.format) {
-            case MPV_FORMAT_FLAG: property.data = &value.flag; break;
-            case MPV_FORMAT_INT64: property.data = &value.int64; break;
-            case MPV_FORMAT_DOUBLE: property.data = &value.number; break;
+            case MPV_FORMAT_FLAG:
+                property.data = &value.flag;
+                break;
+            case MPV_FORMAT_INT64:
+                property.data = &value.int64;
+                break;
+            case MPV_FORMAT_DOUBLE:
+                property.data = &value.number;
+                break;
             case MPV_FORMAT_STRING:
                 handle->current_text = value.text.data();
                 property.data = &handle->current_text;
                 break;
-            default: property.data = nullptr;
+            default:
+                property.data = nullptr;
         }
         handle->current_event.data = &property;
     }
@@ -295,7 +305,9 @@ bool run_inbox_line(mpv_handle* handle, std::string_view line) {
             call_wakeup(handle, 1);
             return true;
         }
-        case InboxLine::Kind::wake: call_wakeup(handle, parsed->count); return true;
+        case InboxLine::Kind::wake:
+            call_wakeup(handle, parsed->count);
+            return true;
         case InboxLine::Kind::sleep: {
             std::unique_lock<std::mutex> lock(handle->mutex);
             return !handle->stop_requested.wait_for(lock, std::chrono::milliseconds(parsed->count),
@@ -364,6 +376,7 @@ void load_faults() {
     std::optional<std::wstring> dir = fake_dir();
     std::optional<std::string> content = dir ? read_file(path_in(*dir, L"faults.txt")) : std::nullopt;
     module_state().faults = content ? parse_fault_file(*content) : FaultPlan{};
+    module_state().fault_mode = content.has_value();
 }
 
 // Counts the call; when it is one that must fail, returns the roll that picks how.
@@ -590,10 +603,17 @@ int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* dat
             *static_cast<char**>(data) = copy;
             return 0;
         }
-        case MPV_FORMAT_FLAG: *static_cast<int*>(data) = value->flag; return 0;
-        case MPV_FORMAT_INT64: *static_cast<int64_t*>(data) = value->int64; return 0;
-        case MPV_FORMAT_DOUBLE: *static_cast<double*>(data) = value->number; return 0;
-        default: return MPV_ERROR_PROPERTY_FORMAT;
+        case MPV_FORMAT_FLAG:
+            *static_cast<int*>(data) = value->flag;
+            return 0;
+        case MPV_FORMAT_INT64:
+            *static_cast<int64_t*>(data) = value->int64;
+            return 0;
+        case MPV_FORMAT_DOUBLE:
+            *static_cast<double*>(data) = value->number;
+            return 0;
+        default:
+            return MPV_ERROR_PROPERTY_FORMAT;
     }
 }
 
@@ -695,6 +715,7 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         outstanding = state.strings.size();
     }
     write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
+    if (module_state().fault_mode) write_log("calls\t" + std::to_string(module_state().calls));
     // A poller that destroyed its own handle still reads it on the way out, so
     // that handle is leaked rather than freed under it.
     if (!poller_is_caller) delete handle;

@@ -83,6 +83,7 @@ TEST_F(Pump, ClearsTheFlagBeforeDrainingAndNeverWaits) {
 }
 
 TEST_F(Pump, DrainsEverythingIntoTheState) {
+    app.playback.seek_bar_width = 490;
     queue(MpvEvents::plain(MPV_EVENT_START_FILE));
     queue(events.number(kObservedDuration, 98));
     queue(events.number(kObservedTimePos, 49));
@@ -98,7 +99,7 @@ TEST_F(Pump, DrainsEverythingIntoTheState) {
     EXPECT_EQ(s.duration, 98);
     EXPECT_EQ(s.position, 49);
     EXPECT_EQ(s.shown_second, 49);
-    EXPECT_EQ(s.shown_bar_pos, 1000);  // the duration from earlier in the same drain
+    EXPECT_EQ(s.shown_bar_pos, 245);  // the duration from earlier in the same drain
     EXPECT_TRUE(s.paused);
     EXPECT_EQ(s.current_volume, 40);
     EXPECT_TRUE(s.muted);

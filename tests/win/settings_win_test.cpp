@@ -190,4 +190,61 @@ TEST(SettingsWin, NotepadFileIsRead) {
     EXPECT_EQ(s.language, "fr");
 }
 
+// A Unix folder the test runner mounted (scripts/run-wine-tests), as a Windows path; empty when the
+// runner could not mount it.
+std::string mounted_folder(const wchar_t* variable) {
+    wchar_t unix_path[1024];
+    const DWORD length = GetEnvironmentVariableW(variable, unix_path, 1024);
+    if (length == 0 || length >= 1024) return {};
+    std::string path = "Z:" + narrow(std::wstring(unix_path, length));
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+struct AppDataAt {
+    std::wstring previous = std::wstring(32767, L'\0');
+    explicit AppDataAt(const std::string& folder) {
+        previous.resize(GetEnvironmentVariableW(L"APPDATA", previous.data(), 32767));
+        SetEnvironmentVariableW(L"APPDATA", wide(folder).c_str());
+    }
+    ~AppDataAt() { SetEnvironmentVariableW(L"APPDATA", previous.empty() ? nullptr : previous.c_str()); }
+};
+
+// A disk that fills up while the new file is written, and a folder nobody may write to (the runner
+// put volume=33 there before making it read-only): the save fails quietly, the old file stays as it
+// was and still loads, and no temporary file is left on the full disk.
+TEST(SettingsWin, FullDiskAndReadOnlyFolderKeepTheOldFile) {
+    const std::string full = mounted_folder(L"TARNWICK_FULL_DISK");
+    const std::string read_only = mounted_folder(L"TARNWICK_READ_ONLY_FOLDER");
+    if (full.empty() || read_only.empty()) GTEST_SKIP() << "scripts/run-wine-tests could not mount the folders";
+    {
+        const AppDataAt appdata(full);
+        save_settings(changed_settings());
+        const std::string old = *read_file(settings_file());
+        // Fill what is left, so that the next save's temporary file cannot take its content.
+        const std::string filler = full + "\\filler";
+        const HANDLE file = CreateFileW(wide(filler).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string block(512, 'x');
+        DWORD written = 0;
+        while (WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr) && written > 0) {
+        }
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+        CloseHandle(file);
+        Settings longer = changed_settings();
+        longer.mpv_options.assign(4000, 'o');
+        save_settings(longer);
+        EXPECT_EQ(read_file(settings_file()), old);
+        EXPECT_EQ(folder_entries(settings_folder()), std::vector<std::string>{"settings.ini"});
+        EXPECT_EQ(load_settings().volume, 42);
+        DeleteFileW(wide(filler).c_str());
+        remove_tree(settings_folder());
+    }
+    const AppDataAt appdata(read_only);
+    const std::string old = *read_file(settings_file());
+    save_settings(changed_settings());
+    EXPECT_EQ(read_file(settings_file()), old);
+    EXPECT_EQ(load_settings().volume, 33);
+}
+
 }  // namespace
