@@ -254,21 +254,14 @@ mpv_event* present(mpv_handle* handle, QueuedEvent event) {
         property.name = current.property_name.c_str();
         property.format = value.format;
         switch (value.format) {
-            case MPV_FORMAT_FLAG:
-                property.data = &value.flag;
-                break;
-            case MPV_FORMAT_INT64:
-                property.data = &value.int64;
-                break;
-            case MPV_FORMAT_DOUBLE:
-                property.data = &value.number;
-                break;
+            case MPV_FORMAT_FLAG: property.data = &value.flag; break;
+            case MPV_FORMAT_INT64: property.data = &value.int64; break;
+            case MPV_FORMAT_DOUBLE: property.data = &value.number; break;
             case MPV_FORMAT_STRING:
                 handle->current_text = value.text.data();
                 property.data = &handle->current_text;
                 break;
-            default:
-                property.data = nullptr;
+            default: property.data = nullptr;
         }
         handle->current_event.data = &property;
     }
@@ -305,9 +298,7 @@ bool run_inbox_line(mpv_handle* handle, std::string_view line) {
             call_wakeup(handle, 1);
             return true;
         }
-        case InboxLine::Kind::wake:
-            call_wakeup(handle, parsed->count);
-            return true;
+        case InboxLine::Kind::wake: call_wakeup(handle, parsed->count); return true;
         case InboxLine::Kind::sleep: {
             std::unique_lock<std::mutex> lock(handle->mutex);
             return !handle->stop_requested.wait_for(lock, std::chrono::milliseconds(parsed->count),
@@ -603,17 +594,10 @@ int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* dat
             *static_cast<char**>(data) = copy;
             return 0;
         }
-        case MPV_FORMAT_FLAG:
-            *static_cast<int*>(data) = value->flag;
-            return 0;
-        case MPV_FORMAT_INT64:
-            *static_cast<int64_t*>(data) = value->int64;
-            return 0;
-        case MPV_FORMAT_DOUBLE:
-            *static_cast<double*>(data) = value->number;
-            return 0;
-        default:
-            return MPV_ERROR_PROPERTY_FORMAT;
+        case MPV_FORMAT_FLAG: *static_cast<int*>(data) = value->flag; return 0;
+        case MPV_FORMAT_INT64: *static_cast<int64_t*>(data) = value->int64; return 0;
+        case MPV_FORMAT_DOUBLE: *static_cast<double*>(data) = value->number; return 0;
+        default: return MPV_ERROR_PROPERTY_FORMAT;
     }
 }
 

@@ -10,8 +10,8 @@
 #include <cstring>
 #include <string>
 
-#include "base/utf.h"
 #include "fuzz/fuzz_check.h"
+#include "base/utf.h"
 #include "player/event_fold.h"
 #include "support/recording_core.h"
 

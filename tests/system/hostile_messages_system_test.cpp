@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "harness_win.h"
 #include "app/single_instance_win.h"
 #include "base/wide_win.h"
-#include "harness_win.h"
 
 namespace {
 
