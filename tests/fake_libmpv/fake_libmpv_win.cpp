@@ -139,6 +139,7 @@ struct ModuleState {
     FaultPlan faults;         // written by mpv_create before any other call can run
     bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
+    std::atomic<uint64_t> first_wait{0};  // the number of the first mpv_wait_event call
 };
 
 ModuleState& module_state() {
@@ -374,7 +375,12 @@ void load_faults() {
 std::optional<uint64_t> fault(const char* function) {
     ModuleState& state = module_state();
     const uint64_t n = ++state.calls;
-    if (!state.faults.fail_after || n <= *state.faults.fail_after) return std::nullopt;
+    uint64_t none = 0;
+    if (std::strcmp(function, "wait_event") == 0) state.first_wait.compare_exchange_strong(none, n);
+    const FaultPlan& plan = state.faults;
+    const bool failing = (plan.fail_after && n > *plan.fail_after) ||
+                         (plan.fail_after_wait && state.first_wait != 0 && n > state.first_wait + *plan.fail_after_wait);
+    if (!failing) return std::nullopt;
     const uint64_t roll = fault_roll(state.faults.seed, n);
     write_log(std::string("fault\t") + function + "\t" + std::to_string(roll % 1000));
     return roll;

@@ -52,6 +52,29 @@ TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
     recorder.events.clear();
 }
 
+// Events that each take a while (a loaded file goes to the shell's recent documents) end the batch
+// early too, so the window keeps answering.
+mpv_event* (*g_slow_inner_wait)(mpv_handle*, double) = nullptr;
+mpv_event* slow_wait(mpv_handle* handle, double timeout) {
+    Sleep(20);
+    return g_slow_inner_wait(handle, timeout);
+}
+
+TEST_F(Pump, SlowEventsEndTheBatchEarly) {
+    MSG stale;
+    while (PeekMessageW(&stale, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE)) {
+    }
+    g_slow_inner_wait = app.core->api.mpv_wait_event;
+    app.core->api.mpv_wait_event = slow_wait;
+    constexpr size_t kQueued = 40;  // 0.8 s of events, far fewer than a batch's count
+    for (size_t i = 0; i < kQueued; ++i) queue(events.number(kObservedSpeed, 1.0 + static_cast<double>(i)));
+    pump_events(app);
+    EXPECT_GT(recorder.events.size(), 0u) << "all folded in one go";
+    MSG next;
+    EXPECT_TRUE(PeekMessageW(&next, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE));
+    recorder.events.clear();
+}
+
 TEST_F(Pump, ClearsThePendingFlagEvenWithoutACore) {
     app.core.reset();
     g_wake_up_pending = true;
