@@ -27,8 +27,9 @@
 //   set_wakeup_callback
 //   terminate_destroy  outstanding=N
 //       N: strings handed out by mpv_get_property and not yet given to mpv_free
-//   calls  N           after terminate_destroy, in the fault mode only: the calls
-//                      counted for fail-after
+//   calls  N  W        after terminate_destroy, in the fault mode only: the calls
+//                      counted for fail-after, and the number of the first
+//                      mpv_wait_event among them (0: none)
 //   free                (a string this library handed out)
 //   free  null          (mpv_free(NULL), a no-op)
 //   free  unknown       (a pointer this library never handed out; not released)
@@ -378,8 +379,9 @@ std::optional<uint64_t> fault(const char* function) {
     uint64_t none = 0;
     if (std::strcmp(function, "wait_event") == 0) state.first_wait.compare_exchange_strong(none, n);
     const FaultPlan& plan = state.faults;
+    const uint64_t first_wait = state.first_wait;
     const bool failing = (plan.fail_after && n > *plan.fail_after) ||
-                         (plan.fail_after_wait && state.first_wait != 0 && n > state.first_wait + *plan.fail_after_wait);
+                         (plan.fail_after_wait && first_wait != 0 && n >= first_wait + *plan.fail_after_wait);
     if (!failing) return std::nullopt;
     const uint64_t roll = fault_roll(state.faults.seed, n);
     write_log(std::string("fault\t") + function + "\t" + std::to_string(roll % 1000));
@@ -705,7 +707,8 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         outstanding = state.strings.size();
     }
     write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
-    if (module_state().fault_mode) write_log("calls\t" + std::to_string(module_state().calls));
+    if (module_state().fault_mode) write_log("calls\t" + std::to_string(module_state().calls) + "\t" +
+                                                  std::to_string(module_state().first_wait));
     // A poller that destroyed its own handle still reads it on the way out, so
     // that handle is leaked rather than freed under it.
     if (!poller_is_caller) delete handle;

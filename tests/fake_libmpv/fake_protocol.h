@@ -64,8 +64,9 @@ std::string format_double(double number);
 // faults.txt, read once by mpv_create: without "fail-after" or "fail-after-wait" the fake behaves
 // normally.
 //   fail-after  N          every call after the Nth (mpv_free not counted) fails
-//   fail-after-wait  N     every call after the Nth that follows the first mpv_wait_event fails: the
-//                          player only waits for events once its window pumps them
+//   fail-after-wait  N     every call after the Nth that follows the first mpv_wait_event fails, and
+//                          with N = 0 that wait too: the player waits for events only once its
+//                          window pumps them
 //   seed  S                chooses how each failing call fails (the same seed, the same failures)
 //   flood                  a failing mpv_wait_event never reports an empty queue
 //   wake-after-destroy  N  mpv_terminate_destroy leaves a thread that calls the wake-up callback
