@@ -8,9 +8,12 @@
 namespace {
 
 // A core that reports events as fast as we fold them (a flood of property changes, a broken build)
-// would keep the loop below, and with it the window, busy for ever; after this many the rest waits
-// behind the messages already queued.
+// would keep the loop below, and with it the window, busy for ever; after this many, or this long,
+// the rest waits behind the messages already queued. Some events cost milliseconds (a loaded file
+// goes to the shell's recent documents), so a count alone can keep the window from answering for
+// seconds.
 constexpr int kEventsPerWakeUp = 256;
+constexpr ULONGLONG kDrainMs = 50;
 
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
@@ -28,8 +31,9 @@ void pump_events(App& app) {
     // SetFocus sends messages whose handlers may end the core, so it is looked at again after
     // every event.
     bool repaint = false;
+    const ULONGLONG started = GetTickCount64();
     for (int folded = 0; app.core; ++folded) {
-        if (folded == kEventsPerWakeUp) {
+        if (folded == kEventsPerWakeUp || (folded > 0 && GetTickCount64() - started >= kDrainMs)) {
             // The rest waits for the next turn of the message loop, so input and painting go on.
             wake_up(app.main_window);
             break;

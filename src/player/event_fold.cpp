@@ -39,8 +39,8 @@ const char* string_value(const mpv_event_property& p) {
 
 bool fold_position(PlaybackState& state, double position) {
     state.position = position;
-    const PositionMarks marks = position_marks(position, state.duration);
-    // "time-pos" arrives many times a second; the bar only cares when what it draws moves.
+    const PositionMarks marks = position_marks(position, state.duration, state.seek_bar_width);
+    // "time-pos" arrives with every frame; the bar only repaints when its clock or its fill moves.
     if (marks.second == state.shown_second && marks.bar_pos == state.shown_bar_pos) return false;
     state.shown_second = marks.second;
     state.shown_bar_pos = marks.bar_pos;
@@ -100,12 +100,14 @@ std::optional<double> fold_file_loaded(PlaybackState& state, const Core& core) {
 
 }  // namespace
 
-PositionMarks position_marks(double position, double duration) {
+PositionMarks position_marks(double position, double duration, int32_t seek_bar_width) {
     PositionMarks marks;
     marks.second = saturate_to_i64(std::trunc(position));
-    if (duration > 0) {
-        const double step = position / duration * 2000;
-        marks.bar_pos = saturate_to_i32(std::trunc(step));
+    // The fill the bar draws: position / duration clamped to 0..1, times the width, truncated. A
+    // finer step repainted the bar with every frame of a short file.
+    if (duration > 0 && seek_bar_width > 0) {
+        const double fraction = position / duration;
+        if (fraction > 0) marks.bar_pos = saturate_to_i32((fraction < 1 ? fraction : 1) * seek_bar_width);
     }
     return marks;
 }

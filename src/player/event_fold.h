@@ -20,13 +20,14 @@ enum ObservedProperty : uint64_t {
     kObservedSid = 8,
 };
 
-// Where the bar shows a position: its whole second and its step in 1/2000ths of the duration.
+// Where the bar shows a position: its whole second and the pixel the seek bar's fill ends at, for a
+// seek bar `seek_bar_width` pixels wide.
 struct PositionMarks {
     int64_t second = 0;
     int32_t bar_pos = 0;
 };
 
-PositionMarks position_marks(double position, double duration);
+PositionMarks position_marks(double position, double duration, int32_t seek_bar_width);
 
 struct EventOutcome {
     bool stop = false;                 // the queue is empty or the core is shutting down

@@ -132,13 +132,31 @@ std::optional<std::string> start_core(App& app) {
     return std::nullopt;
 }
 
-int message_loop() {
+// Failed message retrievals in a row after which the loop stops trying and closes the window.
+constexpr int kMessageFailuresToGiveUp = 100;
+
+int message_loop(App& app) {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    int failures = 0;
+    for (;;) {
+        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) return 0;
+        if (got == -1) {
+            // Windows fails only for bad arguments. Wine 8 also fails when it cannot deliver a message
+            // sent from another process: it copies a WM_COPYDATA onto this thread's stack, which a
+            // payload of megabytes overflows. Only that message is lost, so go on; ending the loop
+            // would end the program without saving. A failure that keeps repeating closes the window
+            // as the user would.
+            if (++failures == kMessageFailuresToGiveUp) {
+                if (app.main_window && !app.closing) SendMessageW(app.main_window, WM_CLOSE, 0, 0);
+                return 0;
+            }
+            continue;
+        }
+        failures = 0;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    return 0;
 }
 
 }  // namespace
@@ -201,5 +219,5 @@ int run_application() {
         show_text(*app->core, pick(kDropMessage), kDropMessageMs);
 
     if (!app->settings.hide_about) show_about(*app);
-    return message_loop();
+    return message_loop(*app);
 }

@@ -22,10 +22,9 @@ constexpr uint32_t kOnTopMessageMs = 1500;
 
 // The tooltip control's tool rectangles follow the buttons; a hidden bar gets empty ones so that no
 // tooltip can pop up over the video.
-void move_tooltip_rects(const App& app, int32_t width, const ChildLayout& layout) {
+void move_tooltip_rects(const App& app, const BarLayout& bar, const ChildLayout& layout) {
     if (!app.tooltip_window) return;
     static_assert(sizeof(TOOLINFOW) == 72);
-    const BarLayout bar = compute_bar_layout(app.dpi, width, layout.bar_height);
     for (const BarButton& button : bar.buttons) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -114,6 +113,10 @@ void layout_children(App& app) {
     const int32_t width = client.right;
     const int32_t height = client.bottom;
     const ChildLayout layout = compute_child_layout(app.dpi, height, app.fullscreen, app.bar_shown);
+    const BarLayout bar = compute_bar_layout(app.dpi, width, layout.bar_height);
+    // The event pump repaints the bar when its fill moves a whole pixel of this width; a hidden bar
+    // paints nothing, so then only its clock counts.
+    app.playback.seek_bar_width = layout.bar_visible ? bar.seek_rect.right - bar.seek_rect.left : 0;
     SetWindowPos(app.video_window, nullptr, 0, 0, width, layout.video_height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (layout.bar_visible) {
         SetWindowPos(app.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
@@ -122,7 +125,7 @@ void layout_children(App& app) {
     } else {
         ShowWindow(app.bar_window, SW_HIDE);
     }
-    move_tooltip_rects(app, width, layout);
+    move_tooltip_rects(app, bar, layout);
 }
 
 void set_fullscreen(App& app, bool on) {

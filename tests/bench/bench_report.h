@@ -23,6 +23,7 @@ struct RunReport {
     uint64_t waits = 0;
     uint64_t events = 0;
     uint64_t bar_paints = 0;
+    uint64_t bar_changes = 0;       // moves of the bar's clock second or of its seek fill by a pixel
     uint64_t peak_working_set = 0;  // bytes
     uint64_t private_bytes = 0;     // bytes
 };

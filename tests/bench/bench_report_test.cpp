@@ -20,6 +20,7 @@ RunReport sample_report() {
     r.waits = 502;
     r.events = 251;
     r.bar_paints = 11;
+    r.bar_changes = 11;
     r.peak_working_set = 150ULL << 20;
     r.private_bytes = 90ULL << 20;
     return r;
@@ -41,6 +42,7 @@ TEST(BenchReport, FormatsAndParsesBackEveryField) {
     EXPECT_EQ(back->waits, r.waits);
     EXPECT_EQ(back->events, r.events);
     EXPECT_EQ(back->bar_paints, r.bar_paints);
+    EXPECT_EQ(back->bar_changes, r.bar_changes);
     EXPECT_EQ(back->peak_working_set, r.peak_working_set);
     EXPECT_EQ(back->private_bytes, r.private_bytes);
 }
@@ -138,7 +140,7 @@ TEST(BenchReport, GoalsAtTheirLimits) {
         return met;
     };
     // Order: first frame, CPU, wake-ups, working set, UI thread share (0.02 / 4.5 s is 0.44 %), bar.
-    // A 10.002 s window shows at most 11 whole seconds.
+    // The bar's clock and fill moved 11 times in the window.
     EXPECT_EQ(goals_for(1.05, 5, 11), (std::vector<bool>{true, true, true, true, true, true}));
     EXPECT_EQ(goals_for(1.06, 6, 12), (std::vector<bool>{false, true, true, false, true, false}));
 

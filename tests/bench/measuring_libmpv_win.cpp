@@ -9,19 +9,24 @@
 // At the first MPV_EVENT_PLAYBACK_RESTART a thread samples the CPU times and counters, sleeps for
 // the window, samples again and writes the report (bench_report.h) in one piece, so a reader never
 // sees half of it. The thread that called mpv_create is taken as the user-interface thread. When
-// the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted.
+// the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted, and so
+// are the changes of what it shows from the "time-pos" reports: the whole second, and the pixel the
+// seek bar's fill ends at for the bar's width at the start of the window.
 // clang-format off
 #include <windows.h>
 #include <psapi.h>
 // clang-format on
 
+#include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <thread>
 
 #include "bench_report.h"
 #include "mpv/client.h"
+#include "ui/bar/bar_layout.h"
 
 namespace {
 
@@ -45,6 +50,13 @@ uint64_t g_first_frame_time = 0;
 std::atomic<uint64_t> g_wakeups{0}, g_waits{0}, g_events{0}, g_bar_paints{0};
 void (*g_wakeup_callback)(void*) = nullptr;
 WNDPROC g_bar_procedure = nullptr;
+HWND g_bar = nullptr;
+// Read and written on the user-interface thread (in mpv_wait_event), but for the seek bar's width.
+double g_duration = 0;
+int64_t g_shown_second = INT64_MIN;
+int64_t g_shown_pixel = -1;
+std::atomic<int32_t> g_seek_width{0};
+std::atomic<uint64_t> g_bar_changes{0};
 std::thread g_sampler;
 
 uint64_t as_u64(FILETIME time) { return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime; }
@@ -110,7 +122,14 @@ void sample_window(double window_s) {
         return c;
     }();
     const double cpu0 = process_cpu(), ui0 = ui_thread_cpu();
+    if (g_bar) {
+        RECT client{};
+        GetClientRect(g_bar, &client);
+        const BarRect seek = compute_bar_layout(GetDpiForWindow(g_bar), client.right, client.bottom).seek_rect;
+        g_seek_width = seek.right - seek.left;
+    }
     const uint64_t wakeups0 = g_wakeups, waits0 = g_waits, events0 = g_events, paints0 = g_bar_paints;
+    const uint64_t changes0 = g_bar_changes;
 
     Sleep(static_cast<DWORD>(window_s * 1000));
 
@@ -125,6 +144,7 @@ void sample_window(double window_s) {
     report.waits = g_waits - waits0;
     report.events = g_events - events0;
     report.bar_paints = g_bar_paints - paints0;
+    report.bar_changes = g_bar_changes - changes0;
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
@@ -156,6 +176,7 @@ LRESULT CALLBACK counting_bar_procedure(HWND window, UINT message, WPARAM wparam
 BOOL CALLBACK subclass_bar(HWND top_level, LPARAM) {
     const HWND bar = FindWindowExW(top_level, nullptr, L"TarnwickLight.Bar", nullptr);
     if (!bar) return TRUE;
+    g_bar = bar;
     g_bar_procedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&counting_bar_procedure)));
     return FALSE;
@@ -164,6 +185,22 @@ BOOL CALLBACK subclass_bar(HWND top_level, LPARAM) {
 void counting_wakeup(void* data) {
     ++g_wakeups;
     if (g_wakeup_callback) g_wakeup_callback(data);
+}
+
+// Counts a change when the whole second or the fill's last pixel moves (the fill: position /
+// duration of the seek bar's width, clamped, as the bar draws it).
+void note_position(const mpv_event_property& property) {
+    if (property.format != MPV_FORMAT_DOUBLE || !property.data || !property.name) return;
+    const double value = *static_cast<const double*>(property.data);
+    if (std::strcmp(property.name, "duration") == 0) g_duration = value;
+    if (std::strcmp(property.name, "time-pos") != 0 || !std::isfinite(value)) return;
+    const auto second = static_cast<int64_t>(std::floor(value));
+    const double fraction = g_duration > 0 ? std::clamp(value / g_duration, 0.0, 1.0) : 0;
+    const auto pixel = static_cast<int64_t>(fraction * g_seek_width);
+    if (second == g_shown_second && pixel == g_shown_pixel) return;
+    g_shown_second = second;
+    g_shown_pixel = pixel;
+    if (g_bar) ++g_bar_changes;
 }
 
 bool is_loadfile(const char* name) { return name && std::strcmp(name, "loadfile") == 0; }
@@ -236,6 +273,8 @@ __declspec(dllexport) mpv_event* mpv_wait_event(mpv_handle* handle, double timeo
     mpv_event* event = g_real.wait_event(handle, timeout);
     if (!event || event->event_id == MPV_EVENT_NONE) return event;
     ++g_events;
+    if (event->event_id == MPV_EVENT_PROPERTY_CHANGE && event->data)
+        note_position(*static_cast<const mpv_event_property*>(event->data));
     if (event->event_id == MPV_EVENT_FILE_LOADED) mark(g_file_loaded_ms);
     if (event->event_id == MPV_EVENT_PLAYBACK_RESTART && g_first_frame_ms < 0) {
         g_first_frame_time = now_filetime();

@@ -27,6 +27,9 @@
 //   set_wakeup_callback
 //   terminate_destroy  outstanding=N
 //       N: strings handed out by mpv_get_property and not yet given to mpv_free
+//   calls  N  W        after terminate_destroy, in the fault mode only: the calls
+//                      counted for fail-after, and the number of the first
+//                      mpv_wait_event among them (0: none)
 //   free                (a string this library handed out)
 //   free  null          (mpv_free(NULL), a no-op)
 //   free  unknown       (a pointer this library never handed out; not released)
@@ -134,8 +137,10 @@ struct ModuleState {
     std::mutex log_mutex;
     std::mutex strings_mutex;
     std::unordered_set<void*> strings;
-    FaultPlan faults;  // written by mpv_create before any other call can run
+    FaultPlan faults;         // written by mpv_create before any other call can run
+    bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
+    std::atomic<uint64_t> first_wait{0};  // the number of the first mpv_wait_event call
 };
 
 ModuleState& module_state() {
@@ -364,13 +369,20 @@ void load_faults() {
     std::optional<std::wstring> dir = fake_dir();
     std::optional<std::string> content = dir ? read_file(path_in(*dir, L"faults.txt")) : std::nullopt;
     module_state().faults = content ? parse_fault_file(*content) : FaultPlan{};
+    module_state().fault_mode = content.has_value();
 }
 
 // Counts the call; when it is one that must fail, returns the roll that picks how.
 std::optional<uint64_t> fault(const char* function) {
     ModuleState& state = module_state();
     const uint64_t n = ++state.calls;
-    if (!state.faults.fail_after || n <= *state.faults.fail_after) return std::nullopt;
+    uint64_t none = 0;
+    if (std::strcmp(function, "wait_event") == 0) state.first_wait.compare_exchange_strong(none, n);
+    const FaultPlan& plan = state.faults;
+    const uint64_t first_wait = state.first_wait;
+    const bool failing = (plan.fail_after && n > *plan.fail_after) ||
+                         (plan.fail_after_wait && first_wait != 0 && n >= first_wait + *plan.fail_after_wait);
+    if (!failing) return std::nullopt;
     const uint64_t roll = fault_roll(state.faults.seed, n);
     write_log(std::string("fault\t") + function + "\t" + std::to_string(roll % 1000));
     return roll;
@@ -695,6 +707,8 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         outstanding = state.strings.size();
     }
     write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
+    if (module_state().fault_mode) write_log("calls\t" + std::to_string(module_state().calls) + "\t" +
+                                                  std::to_string(module_state().first_wait));
     // A poller that destroyed its own handle still reads it on the way out, so
     // that handle is leaked rather than freed under it.
     if (!poller_is_caller) delete handle;

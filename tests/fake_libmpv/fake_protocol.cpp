@@ -258,6 +258,7 @@ FaultPlan parse_fault_file(std::string_view content) {
         if (fields[0] == "flood") plan.flood = true;
         if (!number || *number < 0) continue;
         if (fields[0] == "fail-after") plan.fail_after = static_cast<uint64_t>(*number);
+        if (fields[0] == "fail-after-wait") plan.fail_after_wait = static_cast<uint64_t>(*number);
         if (fields[0] == "seed") plan.seed = static_cast<uint64_t>(*number);
         if (fields[0] == "wake-after-destroy") plan.wake_after_destroy = *number;
     }

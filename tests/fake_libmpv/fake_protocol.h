@@ -61,14 +61,19 @@ std::string format_value(const Value& value);
 std::string format_raw_value(mpv_format format, const void* data);
 std::string format_double(double number);
 
-// faults.txt, read once by mpv_create: without "fail-after" the fake behaves normally.
+// faults.txt, read once by mpv_create: without "fail-after" or "fail-after-wait" the fake behaves
+// normally.
 //   fail-after  N          every call after the Nth (mpv_free not counted) fails
+//   fail-after-wait  N     every call after the Nth that follows the first mpv_wait_event fails, and
+//                          with N = 0 that wait too: the player waits for events only once its
+//                          window pumps them
 //   seed  S                chooses how each failing call fails (the same seed, the same failures)
 //   flood                  a failing mpv_wait_event never reports an empty queue
 //   wake-after-destroy  N  mpv_terminate_destroy leaves a thread that calls the wake-up callback
 //                          N more times, a millisecond apart
 struct FaultPlan {
     std::optional<uint64_t> fail_after;
+    std::optional<uint64_t> fail_after_wait;
     uint64_t seed = 0;
     bool flood = false;
     int64_t wake_after_destroy = 0;

@@ -48,6 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Core core = recorder.core();
     PlaybackState state;
     if (in.ConsumeBool()) state.current_file = sanitize_utf8(in.ConsumeRandomLengthString(32));
+    state.seek_bar_width = in.ConsumeIntegralInRange<int32_t>(0, 8000);
 
     while (in.remaining_bytes() > 0) {
         if (in.ConsumeBool())
@@ -87,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const bool has_double = event.data && format == MPV_FORMAT_DOUBLE && property.data;
         if (id == MPV_EVENT_PROPERTY_CHANGE && event.data && event.reply_userdata == kObservedTimePos) {
             FUZZ_CHECK(same(state.position, has_double ? number : 0));
-            const PositionMarks marks = position_marks(state.position, state.duration);
+            const PositionMarks marks = position_marks(state.position, state.duration, state.seek_bar_width);
             FUZZ_CHECK(state.shown_second == marks.second && state.shown_bar_pos == marks.bar_pos);
         }
         if (id == MPV_EVENT_PROPERTY_CHANGE && event.data && event.reply_userdata == kObservedSpeed)

@@ -15,34 +15,40 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-TEST(PositionMarks, SecondAndBarStep) {
+// The bar's fill ends at position / duration of the seek bar's width, clamped to it and truncated,
+// as the painter draws it.
+TEST(PositionMarks, SecondAndFillPixel) {
+    constexpr int32_t kMax32 = std::numeric_limits<int32_t>::max();
     const struct {
         double position, duration;
+        int32_t width;
         int64_t second;
         int32_t bar_pos;
     } cases[] = {
-        {0, 0, 0, 0},
-        {12.7, 0, 12, 0},  // no duration (a live stream): the bar stays at 0
-        {12.7, -3, 12, 0},
-        {12.7, kNaN, 12, 0},
-        {49.99, 100, 49, 999},
-        {50, 100, 50, 1000},
-        {100, 100, 100, 2000},
-        {150, 100, 150, 3000},  // not clamped to the bar here
-        {-0.5, 100, 0, -10},    // toward zero, both
-        {-1.5, 100, -1, -30},
-        {kNaN, 100, 0, 0},
-        {kInf, 100, std::numeric_limits<int64_t>::max(), std::numeric_limits<int32_t>::max()},
-        {-kInf, 100, std::numeric_limits<int64_t>::min(), std::numeric_limits<int32_t>::min()},
-        {kInf, kInf, std::numeric_limits<int64_t>::max(), 0},  // inf / inf is not a number
-        {5, kInf, 5, 0},
-        {1e30, 1e-300, std::numeric_limits<int64_t>::max(), std::numeric_limits<int32_t>::max()},
-        {-1e300, 1e-300, std::numeric_limits<int64_t>::min(), std::numeric_limits<int32_t>::min()},
+        {0, 0, 500, 0, 0},
+        {12.7, 0, 500, 12, 0},  // no duration (a live stream): the fill stays at 0
+        {12.7, -3, 500, 12, 0},
+        {12.7, kNaN, 500, 12, 0},
+        {12.7, 60, 0, 12, 0},  // no bar laid out or shown
+        {49.99, 100, 1000, 49, 499},
+        {50, 100, 1000, 50, 500},
+        {50, 100, 999, 50, 499},
+        {100, 100, 1000, 100, 1000},
+        {150, 100, 1000, 150, 1000},  // clamped like the fill
+        {-0.5, 100, 1000, 0, 0},
+        {-1.5, 100, 1000, -1, 0},
+        {kNaN, 100, 1000, 0, 0},
+        {kInf, 100, 1000, std::numeric_limits<int64_t>::max(), 1000},
+        {-kInf, 100, 1000, std::numeric_limits<int64_t>::min(), 0},
+        {kInf, kInf, 1000, std::numeric_limits<int64_t>::max(), 0},  // inf / inf is not a number
+        {5, kInf, 1000, 5, 0},
+        {1e30, 1e-300, kMax32, std::numeric_limits<int64_t>::max(), kMax32},
+        {-1e300, 1e-300, 1000, std::numeric_limits<int64_t>::min(), 0},
     };
     for (const auto& c : cases) {
-        const PositionMarks marks = position_marks(c.position, c.duration);
-        EXPECT_EQ(marks.second, c.second) << c.position << " of " << c.duration;
-        EXPECT_EQ(marks.bar_pos, c.bar_pos) << c.position << " of " << c.duration;
+        const PositionMarks marks = position_marks(c.position, c.duration, c.width);
+        EXPECT_EQ(marks.second, c.second) << c.position << " of " << c.duration << " at " << c.width;
+        EXPECT_EQ(marks.bar_pos, c.bar_pos) << c.position << " of " << c.duration << " at " << c.width;
     }
 }
 
@@ -153,7 +159,7 @@ TEST_F(Fold, PositionRepaintsOnlyWhenTheBarMoves) {
         bool repaint;
     } steps[] = {
         {0.0, true},                 // first report: the marks start at -1
-        {0.4, false},                // same second, same 1/2000 step
+        {0.4, false},                // same second, no bar to move
         {0.99, false}, {1.0, true},  // next second
         {1.5, false},  {1.9999, false}, {2.0, true}, {2.0, false},
     };
@@ -163,22 +169,37 @@ TEST_F(Fold, PositionRepaintsOnlyWhenTheBarMoves) {
     }
 }
 
-TEST_F(Fold, BarStepAloneRepaints) {
-    fold(events.number(kObservedDuration, 100));
-    EXPECT_TRUE(fold(events.number(kObservedTimePos, 10.0)).repaint);
-    EXPECT_EQ(state.shown_bar_pos, 200);
-    EXPECT_TRUE(fold(events.number(kObservedTimePos, 10.05)).repaint);  // step 201, same second
-    EXPECT_EQ(state.shown_second, 10);
-    EXPECT_EQ(state.shown_bar_pos, 201);
-    EXPECT_FALSE(fold(events.number(kObservedTimePos, 10.07)).repaint);
+// A 60 s file on a 500-pixel seek bar: the fill moves a pixel every 0.12 s, the clock every second,
+// and frames come every 0.04 s; only a move of either repaints.
+TEST_F(Fold, FillMovingAWholePixelOrTheClockRepaints) {
+    fold(events.number(kObservedDuration, 60));
+    const struct {
+        double position;
+        int32_t width;  // the bar as laid out when the position arrives
+        bool repaint;
+    } steps[] = {
+        {10.01, 500, true},                        // pixel 83.4
+        {10.05, 500, false},  {10.09, 500, true},  // 83.7, 84.1
+        {10.13, 500, false},  {10.17, 500, false},
+        {10.21, 500, true},   {10.21, 0, true},  // the bar hidden: the fill is no longer drawn
+        {10.6, 0, false},     {10.96, 0, false},
+        {11.0, 0, true},      {11.02, 1200, true},  // shown again, wider: pixel 220.4
+        {11.03, 1200, false}, {11.08, 1200, true},
+    };
+    for (const auto& s : steps) {
+        state.seek_bar_width = s.width;
+        EXPECT_EQ(fold(events.number(kObservedTimePos, s.position)).repaint, s.repaint)
+            << s.position << " at " << s.width;
+    }
 }
 
 TEST_F(Fold, DurationEarlierInTheSameDrainCounts) {
+    state.seek_bar_width = 600;
     fold(events.number(kObservedTimePos, 30));
     EXPECT_EQ(state.shown_bar_pos, 0);
     fold(events.number(kObservedDuration, 60));
     EXPECT_TRUE(fold(events.number(kObservedTimePos, 30)).repaint);
-    EXPECT_EQ(state.shown_bar_pos, 1000);
+    EXPECT_EQ(state.shown_bar_pos, 300);
 }
 
 TEST_F(Fold, ZeroDurationKeepsTheBarAtZero) {

@@ -52,6 +52,29 @@ TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
     recorder.events.clear();
 }
 
+// Events that each take a while (a loaded file goes to the shell's recent documents) end the batch
+// early too, so the window keeps answering.
+mpv_event* (*g_slow_inner_wait)(mpv_handle*, double) = nullptr;
+mpv_event* slow_wait(mpv_handle* handle, double timeout) {
+    Sleep(20);
+    return g_slow_inner_wait(handle, timeout);
+}
+
+TEST_F(Pump, SlowEventsEndTheBatchEarly) {
+    MSG stale;
+    while (PeekMessageW(&stale, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE)) {
+    }
+    g_slow_inner_wait = app.core->api.mpv_wait_event;
+    app.core->api.mpv_wait_event = slow_wait;
+    constexpr size_t kQueued = 40;  // 0.8 s of events, far fewer than a batch's count
+    for (size_t i = 0; i < kQueued; ++i) queue(events.number(kObservedSpeed, 1.0 + static_cast<double>(i)));
+    pump_events(app);
+    EXPECT_GT(recorder.events.size(), 0u) << "all folded in one go";
+    MSG next;
+    EXPECT_TRUE(PeekMessageW(&next, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE));
+    recorder.events.clear();
+}
+
 TEST_F(Pump, ClearsThePendingFlagEvenWithoutACore) {
     app.core.reset();
     g_wake_up_pending = true;
@@ -83,6 +106,7 @@ TEST_F(Pump, ClearsTheFlagBeforeDrainingAndNeverWaits) {
 }
 
 TEST_F(Pump, DrainsEverythingIntoTheState) {
+    app.playback.seek_bar_width = 490;
     queue(MpvEvents::plain(MPV_EVENT_START_FILE));
     queue(events.number(kObservedDuration, 98));
     queue(events.number(kObservedTimePos, 49));
@@ -98,7 +122,7 @@ TEST_F(Pump, DrainsEverythingIntoTheState) {
     EXPECT_EQ(s.duration, 98);
     EXPECT_EQ(s.position, 49);
     EXPECT_EQ(s.shown_second, 49);
-    EXPECT_EQ(s.shown_bar_pos, 1000);  // the duration from earlier in the same drain
+    EXPECT_EQ(s.shown_bar_pos, 245);  // the duration from earlier in the same drain
     EXPECT_TRUE(s.paused);
     EXPECT_EQ(s.current_volume, 40);
     EXPECT_TRUE(s.muted);

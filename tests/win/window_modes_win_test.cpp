@@ -58,6 +58,8 @@ TEST(Layout, VideoAboveTheBarAtEachDpi) {
         EXPECT_EQ(strip.right - strip.left, client.right);
         EXPECT_TRUE(w.bar_visible());
         expect_tool_rects(w, true);
+        const BarRect seek = compute_bar_layout(dpi, client.right, bar).seek_rect;
+        EXPECT_EQ(w.app.playback.seek_bar_width, seek.right - seek.left) << dpi;
     }
 }
 
@@ -110,6 +112,7 @@ TEST(Fullscreen, CoversTheMonitorAndComesBack) {
     const RECT video = w.child_rect(w.app.video_window);
     EXPECT_EQ(video.bottom, w.client().bottom);
     expect_tool_rects(w, false);
+    EXPECT_EQ(w.app.playback.seek_bar_width, 0);  // a hidden fill need not follow every pixel
 
     // Asking again changes nothing, not even the saved placement.
     const WINDOWPLACEMENT saved = w.app.saved_placement;
