@@ -56,8 +56,6 @@ KeyBinding key_binding(uint32_t virtual_key, bool ctrl, bool shift) {
     }
 }
 
-bool is_unicode_scalar(uint64_t code) { return code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF); }
-
 CharCommand char_binding(uint64_t code) {
     switch (code) {
         case '+':

@@ -48,8 +48,6 @@ enum class CharCommand : uint8_t { unbound, speed_up, speed_down, speed_reset, f
 // Characters follow the keyboard layout; codes that are not Unicode scalar values are unbound.
 CharCommand char_binding(uint64_t code);
 
-bool is_unicode_scalar(uint64_t code);
-
 // One step of 5 per wheel message whatever the delta; a delta of 0 is not a turn up.
 int32_t wheel_volume_step(int16_t delta, bool invert);
 

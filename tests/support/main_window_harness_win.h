@@ -121,14 +121,14 @@ struct MainWindow {
         const HWND main =
             CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 30,
                             960, 590, nullptr, nullptr, instance, nullptr);
-        app.dpi = 96;
-        app.video_window = CreateWindowExW(0, L"TarnwickLight.Video", nullptr,
-                                           WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
-                                           0, 0, 0, main, nullptr, instance, nullptr);
-        app.bar_window =
+        app.windows.dpi = 96;
+        app.windows.video_window = CreateWindowExW(
+            0, L"TarnwickLight.Video", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+            0, 0, 0, 0, main, nullptr, instance, nullptr);
+        app.windows.bar_window =
             CreateWindowExW(0, L"TarnwickLight.Bar", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS, 0,
                             0, 0, 0, main, nullptr, instance, nullptr);
-        app.main_window = main;
+        app.windows.main_window = main;
         if (options & kTooltips) add_tooltips();
         if (!(options & kNoCore)) app.core = recorder.core();
         layout_children(app);
@@ -141,49 +141,51 @@ struct MainWindow {
     }
 
     ~MainWindow() {
-        if (IsWindow(app.main_window)) {
+        if (IsWindow(app.windows.main_window)) {
             app.closing = true;  // nothing of the close sequence, only the window
-            DestroyWindow(app.main_window);
+            DestroyWindow(app.windows.main_window);
         }
-        if (app.tooltip_window && IsWindow(app.tooltip_window)) DestroyWindow(app.tooltip_window);
+        if (app.windows.tooltip_window && IsWindow(app.windows.tooltip_window))
+            DestroyWindow(app.windows.tooltip_window);
         pump();
         quit_posted();
         g_app = nullptr;
         set_modifiers(false, false);
     }
 
-    HWND window() const { return app.main_window; }
+    HWND window() const { return app.windows.main_window; }
 
     // The bar's own WS_VISIBLE, which the layout sets and clears whether or not the main window shows.
-    bool bar_visible() const { return (GetWindowLongPtrW(app.bar_window, GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool bar_visible() const { return (GetWindowLongPtrW(app.windows.bar_window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
     LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
-        return SendMessageW(app.main_window, message, wparam, lparam);
+        return SendMessageW(app.windows.main_window, message, wparam, lparam);
     }
 
     // The tools as the control bar creates them: id + 1, subclassing the main window.
     void add_tooltips() {
-        app.tooltip_window = CreateWindowExW(
-            WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        app.windows.tooltip_window =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.windows.main_window,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
         for (UINT_PTR id = 0; id < 10; ++id) {
             TOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_SUBCLASS;
-            tool.hwnd = app.main_window;
+            tool.hwnd = app.windows.main_window;
             tool.uId = id + 1;
             wchar_t text[] = L"tip";
             tool.lpszText = text;
-            SendMessageW(app.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageW(app.windows.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
 
     RECT tool_rect(UINT_PTR id) const {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.hwnd = app.main_window;
+        tool.hwnd = app.windows.main_window;
         tool.uId = id;
-        SendMessageW(app.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(app.windows.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
         return tool.rect;
     }
 
@@ -191,13 +193,13 @@ struct MainWindow {
     RECT child_rect(HWND child) const {
         RECT rect{};
         GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, app.main_window, reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, app.windows.main_window, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
 
     RECT client() const {
         RECT rect{};
-        GetClientRect(app.main_window, &rect);
+        GetClientRect(app.windows.main_window, &rect);
         return rect;
     }
 

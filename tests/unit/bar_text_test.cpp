@@ -50,17 +50,11 @@ TEST(BarTimeText, Forms) {
         {loaded(10, 600), true, 0.5, "5:00 / 10:00"},
         {loaded(10, 7200), true, 1, "2:00:00 / 2:00:00"},
         {duration_only, false, 0, "0:12 / 1:30"},
-        {nothing, false, 0, "\xE2\x80\x94"},
-        {nothing_fast, false, 0,
-         "\xE2\x80\x94   \xC3\x97"
-         "2"},
-        {slow, false, 0,
-         "1:01 / 2:00   \xC3\x97"
-         "0.25"},
+        {nothing, false, 0, "—"},
+        {nothing_fast, false, 0, "—   ×2"},
+        {slow, false, 0, "1:01 / 2:00   ×0.25"},
         {almost_normal, false, 0, "1:01 / 2:00"},
-        {one_and_half, false, 0,
-         "0:00 / 0:59   \xC3\x97"
-         "1.5"},
+        {one_and_half, false, 0, "0:00 / 0:59   ×1.5"},
     };
     for (const auto& c : cases) EXPECT_EQ(bar_time_text(c.playback, c.dragging, c.fraction), c.expected);
 }
@@ -214,29 +208,44 @@ TEST(BarHitCode, TargetsAndGaps) {
     struct Case {
         int32_t x;
         int32_t y;
-        uint8_t hit;
+        BarHit hit;
     } cases[] = {
-        {6, 0, kButtonOpen},         {45, 43, kButtonOpen},    {46, 20, kButtonPlayPause},   {165, 20, kButtonForward},
-        {166, 20, kBarHitNone},      {200, 20, kBarHitNone},   {327, 20, kBarHitNone},       {328, 20, kBarHitSeek},
-        {593, 20, kBarHitSeek},      {594, 20, kBarHitNone},   {605, 20, kBarHitNone},       {606, 20, kButtonVolume},
-        {646, 20, kBarHitVolume},    {729, 20, kBarHitVolume}, {730, 20, kBarHitNone},       {738, 20, kButtonAudio},
-        {778, 20, kButtonSubtitles}, {818, 20, kButtonOnTop},  {858, 20, kButtonFullscreen}, {937, 20, kButtonHelp},
-        {938, 20, kBarHitNone},      {5, 20, kBarHitNone},     {400, 44, kBarHitNone},       {400, -1, kBarHitNone},
+        {6, 0, button_hit(kButtonOpen)},
+        {45, 43, button_hit(kButtonOpen)},
+        {46, 20, button_hit(kButtonPlayPause)},
+        {165, 20, button_hit(kButtonForward)},
+        {166, 20, BarHit::none},
+        {200, 20, BarHit::none},
+        {327, 20, BarHit::none},
+        {328, 20, BarHit::seek_bar},
+        {593, 20, BarHit::seek_bar},
+        {594, 20, BarHit::none},
+        {605, 20, BarHit::none},
+        {606, 20, button_hit(kButtonVolume)},
+        {646, 20, BarHit::volume},
+        {729, 20, BarHit::volume},
+        {730, 20, BarHit::none},
+        {738, 20, button_hit(kButtonAudio)},
+        {778, 20, button_hit(kButtonSubtitles)},
+        {818, 20, button_hit(kButtonOnTop)},
+        {858, 20, button_hit(kButtonFullscreen)},
+        {937, 20, button_hit(kButtonHelp)},
+        {938, 20, BarHit::none},
+        {5, 20, BarHit::none},
+        {400, 44, BarHit::none},
+        {400, -1, BarHit::none},
     };
     for (const auto& c : cases) EXPECT_EQ(bar_hit_code(layout, c.x, c.y), c.hit) << c.x << "," << c.y;
 }
 
 TEST(BarTooltips, TextsInBothLanguages) {
     set_active_language(Language::english);
-    EXPECT_STREQ(pick(kBarTooltips[2]), "Back 10 s (\xE2\x86\x90 : 5 s)");
-    EXPECT_STREQ(pick(kBarTooltips[8]), "Full screen (F, double-click) \xE2\x80\x94 Esc to exit");
+    EXPECT_STREQ(pick(kBarTooltips[2]), "Back 10 s (← : 5 s)");
+    EXPECT_STREQ(pick(kBarTooltips[8]), "Full screen (F, double-click) — Esc to exit");
     set_active_language(Language::french);
-    EXPECT_STREQ(pick(kBarTooltips[6]), "Sous-titres (S : suivant / d\xC3\xA9sactiver)");
-    EXPECT_STREQ(pick(kBarTooltips[8]),
-                 "Plein \xC3\xA9"
-                 "cran (F, double-clic) \xE2\x80\x94 \xC3\x89"
-                 "chap pour sortir");
-    EXPECT_STREQ(pick(kBarTooltips[4]), "Muet (M) \xE2\x80\x94 molette ou \xE2\x86\x91/\xE2\x86\x93 pour le volume");
+    EXPECT_STREQ(pick(kBarTooltips[6]), "Sous-titres (S : suivant / désactiver)");
+    EXPECT_STREQ(pick(kBarTooltips[8]), "Plein écran (F, double-clic) — Échap pour sortir");
+    EXPECT_STREQ(pick(kBarTooltips[4]), "Muet (M) — molette ou ↑/↓ pour le volume");
     set_active_language(Language::english);
     for (const Text& text : kBarTooltips) EXPECT_STRNE(text.en, text.fr);
 }

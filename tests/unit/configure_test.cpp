@@ -20,10 +20,11 @@ TEST(Configure, ProgramOptionsInOrderThenUserOptions) {
     RecordingCore recorder;
     CoreSetup setup;
     setup.video_window = -1234;
-    setup.watch_later_directory = "C:\\Users\\\xC3\xA9lise\\AppData\\Roaming\\Tarnwick Light\\watch_later";
+    setup.watch_later_directory = "C:\\Users\\élise\\AppData\\Roaming\\Tarnwick Light\\watch_later";
     setup.volume = 57.5;
     setup.muted = true;
     setup.user_options = " hwdec = no ;; ;vf=format=bgr0=x;bare;";
+    setup.client_name = "Tarnwick Light";
     EXPECT_FALSE(configure_core(recorder.core(), setup, no_wake_up, nullptr).has_value());
     const std::vector<std::string> expected{
         "wid=-1234",

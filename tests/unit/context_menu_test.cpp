@@ -20,25 +20,21 @@ struct Expected {
 
 // Order, identifiers and texts of the right-click menu in both languages.
 const Expected kMainMenu[] = {
-    {Kind::item, 1, "Open\xE2\x80\xA6\tCtrl+O", "Ouvrir\xE2\x80\xA6\tCtrl+O"},
+    {Kind::item, 1, "Open…\tCtrl+O", "Ouvrir…\tCtrl+O"},
     {Kind::item, 2, "Play / Pause\tSpace", "Lecture / Pause\tEspace"},
-    {Kind::item, 3, "Full screen\tF",
-     "Plein \xC3\xA9"
-     "cran\tF"},
+    {Kind::item, 3, "Full screen\tF", "Plein écran\tF"},
     {Kind::separator, 0, "", ""},
     {Kind::audio_menu, 0, "Audio track\tA", "Piste audio\tA"},
     {Kind::subtitle_menu, 0, "Subtitles\tS", "Sous-titres\tS"},
     {Kind::separator, 0, "", ""},
     {Kind::item, 4, "Multi-instance\tI", "Multi-instance\tI"},
     {Kind::item, 10, "Always on top\tT", "Toujours au premier plan\tT"},
-    {Kind::item, 7, "Inverted wheel (up = quieter)",
-     "Molette invers\xC3\xA9"
-     "e (haut = moins fort)"},
+    {Kind::item, 7, "Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"},
     {Kind::separator, 0, "", ""},
     {Kind::language_menu, 0, "Langue / Language", "Langue / Language"},
     {Kind::separator, 0, "", ""},
     {Kind::item, 5, "Help\tF1", "Aide\tF1"},
-    {Kind::item, 9, "About Tarnwick Light\xE2\x80\xA6", "\xC3\x80 propos de Tarnwick Light\xE2\x80\xA6"},
+    {Kind::item, 9, "About Tarnwick Light…", "À propos de Tarnwick Light…"},
     {Kind::item, 6, "Quit\tAlt+F4", "Quitter\tAlt+F4"},
 };
 
@@ -93,9 +89,7 @@ TEST_F(ContextMenu, LanguageSubmenuChecksTheActiveLanguage) {
         const auto entries = language_menu_entries();
         ASSERT_EQ(entries.size(), 2u);
         EXPECT_EQ(entries[0].id, kMenuFrench);
-        EXPECT_EQ(entries[0].label,
-                  "Fran\xC3\xA7"
-                  "ais");
+        EXPECT_EQ(entries[0].label, "Français");
         EXPECT_EQ(entries[0].checked, language == Language::french);
         EXPECT_EQ(entries[1].id, kMenuEnglish);
         EXPECT_EQ(entries[1].label, "English");
@@ -112,19 +106,19 @@ Track track(int64_t id, bool selected, const std::string& title = {}) {
 }
 
 TEST_F(ContextMenu, TrackMenusWithoutCoreAreEmpty) {
-    EXPECT_TRUE(track_menu_entries("audio", false, true, {track(1, true)}).empty());
-    EXPECT_TRUE(track_menu_entries("sub", false, true, {track(1, true)}).empty());
+    EXPECT_TRUE(track_menu_entries(TrackKind::audio, false, true, {track(1, true)}).empty());
+    EXPECT_TRUE(track_menu_entries(TrackKind::subtitle, false, true, {track(1, true)}).empty());
 }
 
 TEST_F(ContextMenu, TrackMenusWithNothingLoaded) {
     // The tracks passed in are ignored while no file is loaded.
-    const auto audio = track_menu_entries("audio", true, false, {track(1, true)});
+    const auto audio = track_menu_entries(TrackKind::audio, true, false, {track(1, true)});
     ASSERT_EQ(audio.size(), 1u);
     EXPECT_EQ(audio[0].id, 0u);
     EXPECT_EQ(audio[0].label, "No audio track");
     EXPECT_TRUE(audio[0].grayed);
 
-    const auto sub = track_menu_entries("sub", true, false, {track(1, true)});
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, false, {track(1, true)});
     ASSERT_EQ(sub.size(), 3u);
     EXPECT_EQ(sub[0].id, 2000u);
     EXPECT_EQ(sub[0].label, "Off");
@@ -132,19 +126,19 @@ TEST_F(ContextMenu, TrackMenusWithNothingLoaded) {
     EXPECT_TRUE(sub[0].grayed);
     EXPECT_EQ(sub[1].kind, Kind::separator);
     EXPECT_EQ(sub[2].id, 2999u);
-    EXPECT_EQ(sub[2].label, "Load a subtitle file\xE2\x80\xA6");
+    EXPECT_EQ(sub[2].label, "Load a subtitle file…");
     EXPECT_TRUE(sub[2].grayed);
 
     set_active_language(Language::french);
-    EXPECT_EQ(track_menu_entries("audio", true, false, {})[0].label, "Aucune piste audio");
-    const auto sub_fr = track_menu_entries("sub", true, false, {});
-    EXPECT_EQ(sub_fr[0].label, "D\xC3\xA9sactiv\xC3\xA9s");
-    EXPECT_EQ(sub_fr[2].label, "Charger un fichier de sous-titres\xE2\x80\xA6");
+    EXPECT_EQ(track_menu_entries(TrackKind::audio, true, false, {})[0].label, "Aucune piste audio");
+    const auto sub_fr = track_menu_entries(TrackKind::subtitle, true, false, {});
+    EXPECT_EQ(sub_fr[0].label, "Désactivés");
+    EXPECT_EQ(sub_fr[2].label, "Charger un fichier de sous-titres…");
 }
 
 TEST_F(ContextMenu, TrackMenusListTracksInOrder) {
     const std::vector<Track> tracks{track(2, false, "Tom & Jerry"), track(1, true, "Director's cut"), track(3, false)};
-    const auto audio = track_menu_entries("audio", true, true, tracks);
+    const auto audio = track_menu_entries(TrackKind::audio, true, true, tracks);
     ASSERT_EQ(audio.size(), 3u);
     const uint32_t audio_ids[] = {1002, 1001, 1003};
     for (size_t i = 0; i < 3; ++i) {
@@ -154,7 +148,7 @@ TEST_F(ContextMenu, TrackMenusListTracksInOrder) {
         EXPECT_FALSE(audio[i].grayed);
     }
 
-    const auto sub = track_menu_entries("sub", true, true, tracks);
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, true, tracks);
     ASSERT_EQ(sub.size(), 6u);
     EXPECT_EQ(sub[0].id, 2000u);
     EXPECT_FALSE(sub[0].checked);  // a track is selected
@@ -168,10 +162,10 @@ TEST_F(ContextMenu, TrackMenusListTracksInOrder) {
     EXPECT_FALSE(sub[5].grayed);
 
     // Subtitles off: "Off" is checked.
-    const auto off = track_menu_entries("sub", true, true, {track(1, false), track(2, false)});
+    const auto off = track_menu_entries(TrackKind::subtitle, true, true, {track(1, false), track(2, false)});
     EXPECT_TRUE(off[0].checked);
     // A loaded file without audio tracks.
-    const auto none = track_menu_entries("audio", true, true, {});
+    const auto none = track_menu_entries(TrackKind::audio, true, true, {});
     ASSERT_EQ(none.size(), 1u);
     EXPECT_EQ(none[0].id, 0u);
     EXPECT_TRUE(none[0].grayed);
@@ -180,14 +174,14 @@ TEST_F(ContextMenu, TrackMenusListTracksInOrder) {
 TEST_F(ContextMenu, TrackIdsOutsideTheirRangeAreLeftOut) {
     // An id of 1000 would read as "subtitles off" from the audio menu, 999 + 2000 as "Load a subtitle file…".
     const std::vector<Track> tracks{track(0, false), track(-4, false), track(999, false), track(1000, false)};
-    const auto audio = track_menu_entries("audio", true, true, tracks);
+    const auto audio = track_menu_entries(TrackKind::audio, true, true, tracks);
     ASSERT_EQ(audio.size(), 1u);
     EXPECT_EQ(audio[0].id, 1999u);
-    const auto sub = track_menu_entries("sub", true, true, {track(998, false), track(999, true)});
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, true, {track(998, false), track(999, true)});
     ASSERT_EQ(sub.size(), 4u);
     EXPECT_EQ(sub[1].id, 2998u);
     EXPECT_FALSE(sub[0].checked);  // the selected track still counts for "Off"
-    const auto only_bad = track_menu_entries("audio", true, true, {track(5000, true)});
+    const auto only_bad = track_menu_entries(TrackKind::audio, true, true, {track(5000, true)});
     ASSERT_EQ(only_bad.size(), 1u);
     EXPECT_EQ(only_bad[0].id, 0u);  // "No audio track"
 }

@@ -261,9 +261,9 @@ TEST_F(Fold, EndFileFailureInFrench) {
     set_active_language(Language::french);
     state.current_file = "https://example.com/a.mp4";
     fold(events.end_file(MPV_END_FILE_REASON_ERROR));
-    EXPECT_EQ(recorder.calls,
-              (std::vector<std::string>{
-                  "async 0 [show-text] [Impossible de lire \xC2\xAB https://example.com/a.mp4 \xC2\xBB] [5000]"}));
+    EXPECT_EQ(
+        recorder.calls,
+        (std::vector<std::string>{"async 0 [show-text] [Impossible de lire « https://example.com/a.mp4 »] [5000]"}));
 }
 
 TEST_F(Fold, EndFileWithoutAFileOrWithoutData) {
@@ -313,7 +313,7 @@ TEST_F(Fold, ResumeMessageInFrench) {
     set_active_language(Language::french);
     recorder.properties["time-pos"] = "3725.4";
     fold(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
-    EXPECT_EQ(recorder.calls.back(), "async 0 [show-text] [Reprise \xC3\xA0 1:02:05] [2000]");
+    EXPECT_EQ(recorder.calls.back(), "async 0 [show-text] [Reprise à 1:02:05] [2000]");
 }
 
 }  // namespace

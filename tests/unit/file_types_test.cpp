@@ -21,7 +21,7 @@ TEST(FileTypes, ExtensionOfTheLastComponent) {
         {"name.", ""},
         {"..srt", "srt"},  // the last dot is not the first character
         {"", ""},
-        {"C:\\V\\\xC3\x89T\xC3\x89.\xC3\x89SRT", "\xC3\x89srt"},  // only ASCII letters are lower-cased
+        {"C:\\V\\ÉTÉ.ÉSRT", "Ésrt"},  // only ASCII letters are lower-cased
     };
     for (const auto& [path, extension] : cases) EXPECT_EQ(file_extension(path), extension) << path;
 }

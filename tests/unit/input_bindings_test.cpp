@@ -6,6 +6,8 @@
 #include <map>
 #include <utility>
 
+#include "base/utf.h"
+
 namespace {
 
 using C = KeyCommand;

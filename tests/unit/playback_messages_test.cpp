@@ -23,60 +23,38 @@ struct MessageCase {
 // Every text byte for byte: "×" is U+00D7, the guillemets U+00AB/U+00BB, all spaces U+0020.
 TEST(PlaybackMessages, BothLanguagesExactly) {
     const MessageCase cases[] = {
-        {"cannot play",
-         [] {
-             return cannot_play_message(
-                 "C:\\V\xC3\xAD"
-                 "deos\\a b.mkv");
-         },
-         "Cannot play \"C:\\V\xC3\xAD"
-         "deos\\a b.mkv\"",
-         "Impossible de lire \xC2\xAB C:\\V\xC3\xAD"
-         "deos\\a b.mkv \xC2\xBB"},
-        {"resume long", [] { return resume_message(3725.4); }, "Resuming at 1:02:05", "Reprise \xC3\xA0 1:02:05"},
-        {"resume short", [] { return resume_message(65); }, "Resuming at 1:05", "Reprise \xC3\xA0 1:05"},
-        {"resume under ten", [] { return resume_message(9.9); }, "Resuming at 0:09", "Reprise \xC3\xA0 0:09"},
+        {"cannot play", [] { return cannot_play_message("C:\\Vídeos\\a b.mkv"); },
+         "Cannot play \"C:\\Vídeos\\a b.mkv\"", "Impossible de lire « C:\\Vídeos\\a b.mkv »"},
+        {"resume long", [] { return resume_message(3725.4); }, "Resuming at 1:02:05", "Reprise à 1:02:05"},
+        {"resume short", [] { return resume_message(65); }, "Resuming at 1:05", "Reprise à 1:05"},
+        {"resume under ten", [] { return resume_message(9.9); }, "Resuming at 0:09", "Reprise à 0:09"},
         {"volume", [] { return volume_message(55); }, "Volume: 55%", "Volume : 55 %"},
         {"volume zero", [] { return volume_message(-0.0); }, "Volume: 0%", "Volume : 0 %"},
         {"volume full", [] { return volume_message(100); }, "Volume: 100%", "Volume : 100 %"},
         {"muted", [] { return mute_message(true); }, "Muted", "Muet"},
-        {"unmuted", [] { return mute_message(false); }, "Sound on", "Son activ\xC3\xA9"},
-        {"speed", [] { return speed_message(1.25); },
-         "Speed: \xC3\x97"
-         "1.25",
-         "Vitesse : \xC3\x97"
-         "1.25"},
-        {"speed whole", [] { return speed_message(2); },
-         "Speed: \xC3\x97"
-         "2",
-         "Vitesse : \xC3\x97"
-         "2"},
-        {"speed half", [] { return speed_message(0.5); },
-         "Speed: \xC3\x97"
-         "0.5",
-         "Vitesse : \xC3\x97"
-         "0.5"},
+        {"unmuted", [] { return mute_message(false); }, "Sound on", "Son activé"},
+        {"speed", [] { return speed_message(1.25); }, "Speed: ×1.25", "Vitesse : ×1.25"},
+        {"speed whole", [] { return speed_message(2); }, "Speed: ×2", "Vitesse : ×2"},
+        {"speed half", [] { return speed_message(0.5); }, "Speed: ×0.5", "Vitesse : ×0.5"},
         {"subtitle added", [] { return subtitle_added_message("D:\\s.srt"); }, "Subtitles: D:\\s.srt",
          "Sous-titres : D:\\s.srt"},
         {"subtitle refused", [] { return subtitle_refused_message(); }, "Cannot load this subtitle file",
          "Impossible de charger ce fichier de sous-titres"},
-        {"audio selected", [] { return track_selected_message("audio", "English (aac)"); }, "Audio: English (aac)",
-         "Audio : English (aac)"},
-        {"subtitles selected", [] { return track_selected_message("sub", "x"); }, "Subtitles: x", "Sous-titres : x"},
-        {"one audio track", [] { return single_track_message("audio"); }, "Only one audio track",
+        {"audio selected", [] { return track_selected_message(TrackKind::audio, "English (aac)"); },
+         "Audio: English (aac)", "Audio : English (aac)"},
+        {"subtitles selected", [] { return track_selected_message(TrackKind::subtitle, "x"); }, "Subtitles: x",
+         "Sous-titres : x"},
+        {"one audio track", [] { return single_track_message(TrackKind::audio); }, "Only one audio track",
          "Une seule piste audio"},
-        {"no subtitles", [] { return single_track_message("sub"); }, "No subtitles (right-click to load a file)",
-         "Aucun sous-titre (clic droit pour charger un fichier)"},
+        {"no subtitles", [] { return single_track_message(TrackKind::subtitle); },
+         "No subtitles (right-click to load a file)", "Aucun sous-titre (clic droit pour charger un fichier)"},
         {"cannot load", [] { return cannot_load_message("C:\\p\\libmpv-2.dll"); }, "Cannot load C:\\p\\libmpv-2.dll",
          "Impossible de charger C:\\p\\libmpv-2.dll"},
         {"function missing", [] { return function_missing_message("mpv_free"); },
          "Function missing from libmpv: mpv_free", "Fonction absente de libmpv : mpv_free"},
-        {"create failed", [] { return create_failed_message(); }, "mpv_create failed",
-         "mpv_create a \xC3\xA9"
-         "chou\xC3\xA9"},
+        {"create failed", [] { return create_failed_message(); }, "mpv_create failed", "mpv_create a échoué"},
         {"initialize failed", [] { return initialize_failed_message(-5); }, "mpv_initialize failed (-5)",
-         "mpv_initialize a \xC3\xA9"
-         "chou\xC3\xA9 (-5)"},
+         "mpv_initialize a échoué (-5)"},
     };
     for (const auto& c : cases) {
         {

@@ -5,6 +5,7 @@
 
 #include "app/playback_rules.h"
 #include "app/speed_ladder.h"
+#include "base/utf.h"
 #include "player/playback_state.h"
 
 namespace {
@@ -60,11 +61,11 @@ TEST(Volume, ClampedAndRoundedHalfAway) {
         {-0.4, 0},  {kInf, 100}, {-kInf, 0}, {kNaN, 0},  {99.5, 100}, {55, 55},
     };
     for (const auto& c : cases) {
-        const double v = clamp_volume(c.requested);
+        const double v = whole_volume(c.requested);
         EXPECT_EQ(v, c.expected) << c.requested;
         EXPECT_FALSE(std::signbit(v)) << c.requested;  // never "-0" on screen or to the core
     }
-    EXPECT_FALSE(std::signbit(clamp_volume(-0.0)));
+    EXPECT_FALSE(std::signbit(whole_volume(-0.0)));
 }
 
 TEST(ResumeCommand, LastFiveSecondsAndEndForget) {

@@ -93,21 +93,21 @@ protected:
     }
     void TearDown() override {
         set_active_language(Language::english);
-        app.palette = choose_palette(false, {});
+        app.windows.palette = choose_palette(false, {});
         ProgramWindows::TearDown();
         forget_providers();
     }
     void forget_providers() {
-        if (!app.accessibility) return;
+        if (!app.windows.accessibility) return;
         for (auto slot : {&Accessibility::bar, &Accessibility::help, &Accessibility::about})
-            if (const auto& store = (*app.accessibility).*slot) store->disconnect();
-        app.accessibility.reset();
+            if (const auto& store = (*app.windows.accessibility).*slot) store->disconnect();
+        app.windows.accessibility.reset();
     }
 
     // The root the bar hands out, after the request a screen reader makes first.
     Ref<IRawElementProviderSimple> bar_root() {
-        EXPECT_NE(SendMessageW(app.bar_window, WM_GETOBJECT, 0, kUiaRootObjectId), 0);
-        return Ref<IRawElementProviderSimple>(make_accessible_provider(app.accessibility->bar, -1));
+        EXPECT_NE(SendMessageW(app.windows.bar_window, WM_GETOBJECT, 0, kUiaRootObjectId), 0);
+        return Ref<IRawElementProviderSimple>(make_accessible_provider(app.windows.accessibility->bar, -1));
     }
     static std::vector<Ref<IRawElementProviderSimple>> children(IRawElementProviderSimple* root,
                                                                 bool backwards = false) {
@@ -184,10 +184,10 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
 TEST_F(Accessible, RectanglesInScreenCoordinatesFollowTheDpi) {
     for (const uint32_t dpi : {96u, 144u}) {
         SCOPED_TRACE(dpi);
-        app.dpi = dpi;
+        app.windows.dpi = dpi;
         layout_children(app);
         RECT bar{};
-        GetWindowRect(app.bar_window, &bar);
+        GetWindowRect(app.windows.bar_window, &bar);
         EXPECT_EQ(bar.bottom - bar.top, scale_px(44, dpi));
         const BarLayout l = compute_bar_layout(dpi, bar.right - bar.left, bar.bottom - bar.top);
         const std::pair<const char*, BarRect> cases[] = {{"open", l.button(kButtonOpen).rect},
@@ -210,7 +210,7 @@ TEST_F(Accessible, RectanglesInScreenCoordinatesFollowTheDpi) {
             EXPECT_EQ(bstr_property(hit_simple.get(), UIA_AutomationIdPropertyId), id);
         }
     }
-    app.dpi = 96;
+    app.windows.dpi = 96;
     layout_children(app);
 }
 
@@ -256,7 +256,7 @@ TEST_F(Accessible, InvokeRunsTheButtonsActions) {
 
     query<IInvokeProvider_>(bar_element("help").get(), kIidInvokeProvider)->Invoke();
     pump_messages();
-    EXPECT_NE(app.help_window, nullptr);
+    EXPECT_NE(app.windows.help_window, nullptr);
 }
 
 TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
@@ -271,7 +271,7 @@ TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
     EXPECT_EQ(query<IInvokeProvider_>(bar_element("time").get(), kIidInvokeProvider).get(), nullptr);
     EXPECT_EQ(query<IInvokeProvider_>(seek.get(), kIidInvokeProvider).get(), nullptr);
     MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, app.main_window, kMsgAccessibleAction, kMsgAccessibleAction, PM_NOREMOVE));
+    EXPECT_FALSE(PeekMessageW(&message, app.windows.main_window, kMsgAccessibleAction, kMsgAccessibleAction, PM_NOREMOVE));
 
     load_file(120);
     invalidate_bar(app);
@@ -305,7 +305,7 @@ TEST_F(Accessible, OtherThreadsNeitherChangeTheStateNorPublish) {
     load_file(300);
     invalidate_bar(app);
     auto forward = bar_element("forward");
-    const std::shared_ptr<AccessibleStore> store = app.accessibility->bar;
+    const std::shared_ptr<AccessibleStore> store = app.windows.accessibility->bar;
     ASSERT_NE(store, nullptr);
     HRESULT invoked = E_FAIL;
     bool published = true;
@@ -354,10 +354,10 @@ TEST_F(Accessible, EventsOnlyWhileClientsListen) {
 TEST_F(Accessible, HelpRowsReadable) {
     toggle_help(app);
     pump_messages();
-    const HWND help = app.help_window;
+    const HWND help = app.windows.help_window;
     ASSERT_NE(help, nullptr);
     EXPECT_NE(SendMessageW(help, WM_GETOBJECT, 0, kUiaRootObjectId), 0);
-    Ref<IRawElementProviderSimple> root(make_accessible_provider(app.accessibility->help, -1));
+    Ref<IRawElementProviderSimple> root(make_accessible_provider(app.windows.accessibility->help, -1));
     const HelpPage page = help_page(app.settings.multi_instance);
     EXPECT_EQ(bstr_property(root.get(), UIA_NamePropertyId), page.title);
     size_t rows = 1 + page.notes.size();
@@ -385,10 +385,10 @@ TEST_F(Accessible, HelpRowsReadable) {
 TEST_F(Accessible, AboutCheckBoxAndLinks) {
     show_about(app);
     pump_messages();
-    ASSERT_TRUE(app.about);
-    const HWND about = app.about->window;
+    ASSERT_TRUE(app.windows.about);
+    const HWND about = app.windows.about->window;
     EXPECT_NE(SendMessageW(about, WM_GETOBJECT, 0, kUiaRootObjectId), 0);
-    Ref<IRawElementProviderSimple> root(make_accessible_provider(app.accessibility->about, -1));
+    Ref<IRawElementProviderSimple> root(make_accessible_provider(app.windows.accessibility->about, -1));
     EXPECT_EQ(bstr_property(root.get(), UIA_NamePropertyId), "About Tarnwick Light");
     const auto items = children(root.get());
     ASSERT_EQ(items.size(), 6u);
@@ -413,16 +413,16 @@ TEST_F(Accessible, AboutCheckBoxAndLinks) {
 
     EXPECT_EQ(query<IInvokeProvider_>(items[5].get(), kIidInvokeProvider)->Invoke(), S_OK);
     pump_messages();
-    EXPECT_FALSE(app.about);
+    EXPECT_FALSE(app.windows.about);
     EXPECT_FALSE(IsWindow(about));
 }
 
 TEST_F(Accessible, HighContrastPaletteReachesThePaint) {
     constexpr SystemColours black{0x000000, 0xFFFFFF, 0xFFEB1A, 0x000000, 0x3FF23F, 0x00FFFF};
-    app.palette = choose_palette(true, black);
+    app.windows.palette = choose_palette(true, black);
     load_file(100);
     app.playback.position = 50;
-    const Picture picture = print_client(app.bar_window);
+    const Picture picture = print_client(app.windows.bar_window);
     const BarLayout l = layout();
     EXPECT_EQ(picture.at(picture.width / 2, picture.height - 2), 0x000000u);  // background
     EXPECT_EQ(picture.at(picture.width / 2, 0), 0xFFFFFFu);                   // top edge
@@ -433,9 +433,9 @@ TEST_F(Accessible, HighContrastPaletteReachesThePaint) {
     EXPECT_EQ(picture.at(l.seek_rect.right - 10, track_top), 0xFFFFFFu);
 
     // Windows says the colours changed: the palette is read again (high contrast is off here).
-    SendMessageW(app.main_window, WM_SYSCOLORCHANGE, 0, 0);
-    EXPECT_FALSE(app.palette.high_contrast);
-    EXPECT_EQ(print_client(app.bar_window).at(picture.width / 2, picture.height - 2), bar_colour::background);
+    SendMessageW(app.windows.main_window, WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_FALSE(app.windows.palette.high_contrast);
+    EXPECT_EQ(print_client(app.windows.bar_window).at(picture.width / 2, picture.height - 2), bar_colour::background);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "ui/bar/bar_model.h"
-#include "ui_fixture_win.h"
+#include "win/ui_fixture_win.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ const BarActions& recording_actions() {
         [](App&, double volume, bool message) {
             actions_seen().push_back("volume " + format_shortest(volume) + (message ? " with message" : ""));
         },
-        [](App&, std::string_view kind) { actions_seen().push_back("menu " + std::string(kind)); },
+        [](App&, TrackKind kind) { actions_seen().push_back(kind == TrackKind::audio ? "menu audio" : "menu sub"); },
         [](App&, bool on) { actions_seen().push_back(std::string("on top ") + (on ? "on" : "off")); },
         [](App&, bool on) { actions_seen().push_back(std::string("fullscreen ") + (on ? "on" : "off")); },
         [](App&) { actions_seen().push_back("help"); },
@@ -71,15 +71,15 @@ TEST_F(BarMouse, SeekPressAtTheLeftEndAndRelease) {
     const int x = layout().seek_rect.left;
     send(WM_LBUTTONDOWN, x, bar_y(), MK_LBUTTON);
     EXPECT_EQ(recorder.calls, Seen{"async 0 [seek] [0.000] [absolute+keyframes]"});
-    EXPECT_EQ(app.drag, Drag::seek);
-    EXPECT_EQ(GetCapture(), app.main_window);
-    EXPECT_EQ(GetFocus(), app.main_window);
+    EXPECT_EQ(app.bar.drag, Drag::seek);
+    EXPECT_EQ(GetCapture(), app.windows.main_window);
+    EXPECT_EQ(GetFocus(), app.windows.main_window);
 
     send(WM_LBUTTONUP, x, bar_y());
     EXPECT_EQ(recorder.calls,
               (Seen{"async 0 [seek] [0.000] [absolute+keyframes]", "async 0 [seek] [0.000] [absolute+exact]"}));
-    EXPECT_EQ(app.drag, Drag::none);
-    EXPECT_NE(GetCapture(), app.main_window);
+    EXPECT_EQ(app.bar.drag, Drag::none);
+    EXPECT_NE(GetCapture(), app.windows.main_window);
 }
 
 TEST_F(BarMouse, SeekDragBeyondTheEnds) {
@@ -100,9 +100,9 @@ TEST_F(BarMouse, SeekDragBeyondTheEnds) {
                                   "async 0 [seek] [5025.500] [absolute+keyframes]",
                                   "async 0 [seek] [5025.500] [absolute+exact]",
                               }));
-    EXPECT_DOUBLE_EQ(app.seek_fraction, 1);
+    EXPECT_DOUBLE_EQ(app.bar.seek_fraction, 1);
     // The hover was not updated during the drag.
-    EXPECT_EQ(app.hover_button, kHitNone);
+    EXPECT_EQ(app.bar.hover_button, BarHit::none);
 }
 
 TEST_F(BarMouse, SeekInTheMiddleWithThreeDecimals) {
@@ -123,8 +123,8 @@ TEST_F(BarMouse, SeekDragWithoutDurationOrFile) {
     app.core = recorder.core();
     app.playback.file_loaded = true;
     send(WM_LBUTTONDOWN, layout().seek_rect.left + 50, bar_y(), MK_LBUTTON);
-    EXPECT_EQ(app.drag, Drag::seek);
-    EXPECT_DOUBLE_EQ(app.seek_fraction, 0);
+    EXPECT_EQ(app.bar.drag, Drag::seek);
+    EXPECT_DOUBLE_EQ(app.bar.seek_fraction, 0);
     send(WM_LBUTTONUP, layout().seek_rect.left + 50, bar_y());
     EXPECT_TRUE(recorder.calls.empty());
 
@@ -135,7 +135,7 @@ TEST_F(BarMouse, SeekDragWithoutDurationOrFile) {
     send(WM_LBUTTONDOWN, (seek.left + seek.right) / 2, bar_y(), MK_LBUTTON);
     send(WM_LBUTTONUP, (seek.left + seek.right) / 2, bar_y());
     EXPECT_TRUE(recorder.calls.empty());
-    EXPECT_NEAR(app.seek_fraction, 0.5, 0.01);
+    EXPECT_NEAR(app.bar.seek_fraction, 0.5, 0.01);
 }
 
 TEST_F(BarMouse, HoverFollowsThePointer) {
@@ -143,34 +143,34 @@ TEST_F(BarMouse, HoverFollowsThePointer) {
     struct Case {
         int x;
         int y;
-        uint8_t hover;
+        BarHit hover;
     } cases[] = {
-        {centre_x(kButtonForward), bar_y(), kButtonForward},
-        {l.seek_rect.left + 5, bar_y(), kHitSeekBar},
-        {l.volume_rect.left + 5, bar_y(), kHitVolume},
-        {centre_x(kButtonHelp), bar_top(), kButtonHelp},
-        {centre_x(kButtonHelp), bar_top() - 1, kHitNone},  // just above the bar: the video
-        {(l.time_rect.left + l.time_rect.right) / 2, bar_y(), kHitNone},
-        {200, 100, kHitNone},
+        {centre_x(kButtonForward), bar_y(), button_hit(kButtonForward)},
+        {l.seek_rect.left + 5, bar_y(), BarHit::seek_bar},
+        {l.volume_rect.left + 5, bar_y(), BarHit::volume},
+        {centre_x(kButtonHelp), bar_top(), button_hit(kButtonHelp)},
+        {centre_x(kButtonHelp), bar_top() - 1, BarHit::none},  // just above the bar: the video
+        {(l.time_rect.left + l.time_rect.right) / 2, bar_y(), BarHit::none},
+        {200, 100, BarHit::none},
     };
     for (const auto& c : cases) {
         send(WM_MOUSEMOVE, c.x, c.y);
-        EXPECT_EQ(app.hover_button, c.hover) << c.x << "," << c.y;
-        EXPECT_EQ(app.last_mouse.x, c.x);
-        EXPECT_EQ(app.last_mouse.y, c.y);
+        EXPECT_EQ(app.bar.hover_button, c.hover) << c.x << "," << c.y;
+        EXPECT_EQ(app.mode.last_mouse.x, c.x);
+        EXPECT_EQ(app.mode.last_mouse.y, c.y);
     }
-    EXPECT_TRUE(app.mouse_tracked);
+    EXPECT_TRUE(app.bar.mouse_tracked);
 }
 
 TEST_F(BarMouse, HitTestScalesWithTheDpi) {
-    app.dpi = 144;
+    app.windows.dpi = 144;
     layout_children(app);
     const BarLayout l = compute_bar_layout(144, client().right, scale_px(44, 144));
     const int top = client().bottom - 66;
-    EXPECT_EQ(bar_hit_test(app, l.button(kButtonBack).rect.left, top), kButtonBack);
-    EXPECT_EQ(bar_hit_test(app, l.button(kButtonBack).rect.left, top - 1), kHitNone);
-    EXPECT_EQ(bar_hit_test(app, l.seek_rect.right - 1, client().bottom - 1), kHitSeekBar);
-    EXPECT_EQ(bar_hit_test(app, l.seek_rect.right - 1, client().bottom), kHitNone);
+    EXPECT_EQ(bar_hit_test(app, l.button(kButtonBack).rect.left, top), button_hit(kButtonBack));
+    EXPECT_EQ(bar_hit_test(app, l.button(kButtonBack).rect.left, top - 1), BarHit::none);
+    EXPECT_EQ(bar_hit_test(app, l.seek_rect.right - 1, client().bottom - 1), BarHit::seek_bar);
+    EXPECT_EQ(bar_hit_test(app, l.seek_rect.right - 1, client().bottom), BarHit::none);
 }
 
 TEST_F(BarMouse, ButtonsActAtOnceOnPress) {
@@ -197,8 +197,8 @@ TEST_F(BarMouse, ButtonsActAtOnceOnPress) {
     // The toggles pass the inverse of the current state.
     actions_seen().clear();
     app.settings.always_on_top = true;
-    app.fullscreen = true;
-    app.bar_shown = true;
+    app.mode.fullscreen = true;
+    app.mode.bar_shown = true;
     click(centre_x(kButtonOnTop), bar_y());
     click(centre_x(kButtonFullscreen), bar_y());
     EXPECT_EQ(actions_seen(), (Seen{"on top off", "fullscreen off"}));
@@ -208,10 +208,10 @@ TEST_F(BarMouse, MenuButtonsOpenOnReleaseOverThemOnly) {
     const int audio = centre_x(kButtonAudio);
     bar_on_button_down(app, audio, bar_y(), recording_actions());
     EXPECT_TRUE(actions_seen().empty());
-    EXPECT_EQ(app.pressed, kButtonAudio);
+    EXPECT_EQ(app.bar.pressed, button_hit(kButtonAudio));
     bar_on_button_up(app, centre_x(kButtonOnTop), bar_y(), recording_actions());  // released off it
     EXPECT_TRUE(actions_seen().empty());
-    EXPECT_EQ(app.pressed, kPressedNone);
+    EXPECT_EQ(app.bar.pressed, BarHit::released);
 
     bar_on_button_down(app, audio, bar_y(), recording_actions());
     bar_on_button_up(app, audio, bar_y() - 100, recording_actions());  // released over the video
@@ -239,7 +239,7 @@ TEST_F(BarMouse, ClicksBetweenTargetsDoNothing) {
     }
     EXPECT_TRUE(actions_seen().empty());
     EXPECT_TRUE(recorder.calls.empty());
-    EXPECT_EQ(app.drag, Drag::none);
+    EXPECT_EQ(app.bar.drag, Drag::none);
 }
 
 TEST_F(BarMouse, VideoClickAndDoubleClick) {
@@ -260,25 +260,25 @@ TEST_F(BarMouse, DoubleClickInTheBarIsASecondPress) {
 }
 
 TEST_F(BarMouse, FullscreenWithTheBarHiddenClicksTheVideo) {
-    app.fullscreen = true;
-    app.bar_shown = false;
+    app.mode.fullscreen = true;
+    app.mode.bar_shown = false;
     const int bottom = client().bottom - 5;
-    EXPECT_EQ(bar_hit_test(app, centre_x(kButtonHelp), bottom), kHitNone);
+    EXPECT_EQ(bar_hit_test(app, centre_x(kButtonHelp), bottom), BarHit::none);
     click(centre_x(kButtonHelp), bottom);
     EXPECT_EQ(actions_seen(), Seen{"pause"});
     // The press woke the bar up (the auto-hide wake-up shows it again).
-    EXPECT_TRUE(app.bar_shown);
+    EXPECT_TRUE(app.mode.bar_shown);
 
     // Windows' sequence for a double click there: the first press woke the bar up, so the Help button
     // now stands under the pointer; the pair still belongs to the video.
     actions_seen().clear();
-    app.bar_shown = false;
+    app.mode.bar_shown = false;
     double_click(centre_x(kButtonHelp), bottom);
     EXPECT_EQ(actions_seen(), (Seen{"pause", "pause", "fullscreen off"}));
 
     // With the bar shown the same place is the Help button.
     actions_seen().clear();
-    app.bar_shown = true;
+    app.mode.bar_shown = true;
     click(centre_x(kButtonHelp), bottom);
     EXPECT_EQ(actions_seen(), Seen{"help"});
 }
@@ -288,8 +288,8 @@ TEST_F(BarMouse, DoubleClickOnTheFullscreenButtonEntersOnce) {
     bar_on_button_down(app, x, bar_y(), recording_actions());
     EXPECT_EQ(actions_seen(), Seen{"fullscreen on"});
     // Entering fullscreen hides the bar: the rest of the pair lands on no bar at all.
-    app.fullscreen = true;
-    app.bar_shown = false;
+    app.mode.fullscreen = true;
+    app.mode.bar_shown = false;
     bar_on_button_up(app, x, bar_y(), recording_actions());
     bar_on_double_click(app, x, bar_y(), recording_actions());
     bar_on_button_up(app, x, bar_y(), recording_actions());
@@ -300,16 +300,16 @@ TEST_F(BarMouse, VolumeDragClampsWithoutMessage) {
     const BarRect volume = layout().volume_rect;
     const int width = volume.right - volume.left;
     bar_on_button_down(app, volume.left + width / 4, bar_y(), recording_actions());
-    EXPECT_EQ(app.drag, Drag::volume);
-    EXPECT_EQ(GetCapture(), app.main_window);
+    EXPECT_EQ(app.bar.drag, Drag::volume);
+    EXPECT_EQ(GetCapture(), app.windows.main_window);
     bar_on_mouse_move(app, volume.right + 40, bar_y(), recording_actions());
     bar_on_mouse_move(app, volume.left - 40, bar_y() - 200, recording_actions());
     bar_on_mouse_move(app, volume.right, bar_y(), recording_actions());
     bar_on_button_up(app, volume.right, bar_y(), recording_actions());
     EXPECT_EQ(actions_seen(),
               (Seen{"volume " + format_shortest(100.0 * (width / 4) / width), "volume 100", "volume 0", "volume 100"}));
-    EXPECT_EQ(app.drag, Drag::none);
-    EXPECT_NE(GetCapture(), app.main_window);
+    EXPECT_EQ(app.bar.drag, Drag::none);
+    EXPECT_NE(GetCapture(), app.windows.main_window);
 }
 
 // With the real actions of the program.

@@ -4,7 +4,7 @@
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "ui/bar/bar_model.h"
-#include "ui_fixture_win.h"
+#include "win/ui_fixture_win.h"
 
 namespace {
 
@@ -18,14 +18,14 @@ constexpr COLORREF kTrack = bar_colour::track;
 
 class BarPaint : public ProgramWindows {
 protected:
-    Picture paint() { return print_client(app.bar_window); }
+    Picture paint() { return print_client(app.windows.bar_window); }
     int centre_y() const { return bar_height(app) / 2; }
 };
 
 TEST_F(BarPaint, BackgroundAndTopLineAtSeveralDpis) {
     for (uint32_t dpi : {96u, 144u, 192u}) {
         SCOPED_TRACE(dpi);
-        app.dpi = dpi;
+        app.windows.dpi = dpi;
         layout_children(app);
         const Picture picture = paint();
         ASSERT_EQ(picture.width, kClientWidth);
@@ -64,8 +64,8 @@ TEST_F(BarPaint, SeekFillFollowsThePosition) {
     EXPECT_EQ(picture.at(fx + 20, cy + 4), kBackground);
 
     // While dragging, the fill follows the drag, not the player.
-    app.drag = Drag::seek;
-    app.seek_fraction = 0.75;
+    app.bar.drag = Drag::seek;
+    app.bar.seek_fraction = 0.75;
     picture = paint();
     EXPECT_EQ(picture.at(l.seek_rect.left + width / 2, cy), kAccent);
     EXPECT_EQ(picture.at(l.seek_rect.left + width * 3 / 4 + 10, cy), kTrack);
@@ -83,7 +83,7 @@ TEST_F(BarPaint, HoveredSeekBarIsThickerWithAKnob) {
     EXPECT_EQ(picture.at(away, cy - 3), kBackground);
     EXPECT_EQ(picture.at(fx, cy - 5), kBackground);
 
-    app.hover_button = kHitSeekBar;
+    app.bar.hover_button = BarHit::seek_bar;
     picture = paint();
     EXPECT_EQ(picture.at(away, cy - 3), kTrack);  // six pixels: cy - 3 .. cy + 2
     EXPECT_EQ(picture.at(away, cy + 2), kTrack);
@@ -94,7 +94,7 @@ TEST_F(BarPaint, HoveredSeekBarIsThickerWithAKnob) {
 }
 
 TEST_F(BarPaint, KnobAtTheLeftEndWithNothingLoaded) {
-    app.hover_button = kHitSeekBar;
+    app.bar.hover_button = BarHit::seek_bar;
     const BarLayout l = layout();
     const Picture picture = paint();
     EXPECT_EQ(picture.at(l.seek_rect.left + 1, centre_y() - 5), kNormal);
@@ -114,7 +114,7 @@ TEST_F(BarPaint, VolumeFillDimmedWhileMuted) {
     EXPECT_EQ(picture.at(inside, centre_y()), kDimmed);
     EXPECT_EQ(picture.at(outside, centre_y()), kTrack);
 
-    app.hover_button = kHitVolume;
+    app.bar.hover_button = BarHit::volume;
     picture = paint();
     EXPECT_EQ(picture.at(outside, centre_y() - 3), kTrack);
 }
@@ -125,10 +125,10 @@ TEST_F(BarPaint, HoveredButtonGetsItsRoundedBackground) {
     for (uint8_t id : {uint8_t{kButtonOpen}, uint8_t{kButtonAudio}, uint8_t{kButtonHelp}}) {
         SCOPED_TRACE(int(id));
         const BarRect& r = l.button(id).rect;
-        app.hover_button = kHitNone;
+        app.bar.hover_button = BarHit::none;
         Picture picture = paint();
         EXPECT_EQ(picture.at(r.left + 4, cy), kBackground);
-        app.hover_button = id;
+        app.bar.hover_button = button_hit(id);
         picture = paint();
         EXPECT_EQ(picture.at(r.left + 4, cy), kHover);
         EXPECT_EQ(picture.at(r.right - 4, cy), kHover);
@@ -141,37 +141,37 @@ TEST_F(BarPaint, HoveredButtonGetsItsRoundedBackground) {
 }
 
 TEST_F(BarPaint, EmptyClientAreaPaintsWithoutHarm) {
-    SetWindowPos(app.bar_window, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+    SetWindowPos(app.windows.bar_window, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     const Picture picture = paint();
     EXPECT_EQ(picture.width, 0);
-    EXPECT_EQ(SendMessageW(app.bar_window, WM_ERASEBKGND, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(app.windows.bar_window, WM_ERASEBKGND, 0, 0), 1);
     // WM_PAINT through the real paint path, with nothing to copy.
-    InvalidateRect(app.bar_window, nullptr, FALSE);
-    UpdateWindow(app.bar_window);
+    InvalidateRect(app.windows.bar_window, nullptr, FALSE);
+    UpdateWindow(app.windows.bar_window);
 }
 
 TEST_F(BarPaint, NoPaintingBeforeTheAppStateExists) {
     g_app = nullptr;
-    const Picture picture = print_client(app.bar_window);
+    const Picture picture = print_client(app.windows.bar_window);
     g_app = &app;
     // The default WM_PRINTCLIENT leaves the bitmap as it was created: nothing of the bar's colours.
     EXPECT_NE(picture.at(2, 0), kTopLine);
 }
 
 TEST_F(BarPaint, FontsAreRecreatedForTheDpi) {
-    const HFONT before = app.fonts.text;
-    app.dpi = 192;
+    const HFONT before = app.windows.fonts.text.get();
+    app.windows.dpi = 192;
     create_fonts(app);
-    EXPECT_NE(app.fonts.text, nullptr);
+    EXPECT_NE(app.windows.fonts.text.get(), nullptr);
     EXPECT_EQ(GetObjectType(before), 0u) << "the old font must be deleted";
     LOGFONTW font{};
-    ASSERT_TRUE(GetObjectW(app.fonts.text, sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.fonts.text.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -26);
-    ASSERT_TRUE(GetObjectW(app.fonts.title, sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.fonts.title.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -40);
     EXPECT_EQ(font.lfWeight, 600);
     EXPECT_EQ(std::wstring(font.lfFaceName), L"Segoe UI");
-    ASSERT_TRUE(GetObjectW(app.fonts.large_icon, sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.fonts.large_icon.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -36);
     EXPECT_EQ(std::wstring(font.lfFaceName), L"Segoe MDL2 Assets");
     EXPECT_EQ(font.lfQuality, CLEARTYPE_QUALITY);

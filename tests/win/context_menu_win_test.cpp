@@ -78,7 +78,7 @@ TEST_F(ContextMenuWin, BuiltMenuReadsBackInBothLanguagesAndStates) {
         for (const MenuState& s : states) {
             set_active_language(language);
             w.app.playback.file_loaded = s.file_loaded;
-            w.app.fullscreen = s.fullscreen;
+            w.app.mode.fullscreen = s.fullscreen;
             w.app.settings.multi_instance = s.multi_instance;
             w.app.settings.always_on_top = s.always_on_top;
             w.app.settings.wheel_invert = s.wheel_invert;
@@ -90,15 +90,16 @@ TEST_F(ContextMenuWin, BuiltMenuReadsBackInBothLanguagesAndStates) {
             ASSERT_EQ(items.size(), 16u);
             // Submenus: audio (4), subtitles (5), language (11).
             const std::vector<Track> none;
-            const auto audio = s.file_loaded ? list_tracks(w.app, "audio") : none;
-            const auto subs = s.file_loaded ? list_tracks(w.app, "sub") : none;
-            expect_menu_matches(items[4].submenu, track_menu_entries("audio", true, s.file_loaded, audio),
+            const auto audio = s.file_loaded ? list_tracks(w.app, TrackKind::audio) : none;
+            const auto subs = s.file_loaded ? list_tracks(w.app, TrackKind::subtitle) : none;
+            expect_menu_matches(items[4].submenu, track_menu_entries(TrackKind::audio, true, s.file_loaded, audio),
                                 where + " audio");
-            expect_menu_matches(items[5].submenu, track_menu_entries("sub", true, s.file_loaded, subs), where + " sub");
+            expect_menu_matches(items[5].submenu, track_menu_entries(TrackKind::subtitle, true, s.file_loaded, subs),
+                                where + " sub");
             expect_menu_matches(items[11].submenu, language_menu_entries(), where + " language");
         }
     }
-    w.app.fullscreen = false;
+    w.app.mode.fullscreen = false;
 }
 
 TEST_F(ContextMenuWin, IdleMenuInEnglishAsTheUserSeesIt) {
@@ -106,14 +107,14 @@ TEST_F(ContextMenuWin, IdleMenuInEnglishAsTheUserSeesIt) {
     OwnedMenu menu = build_context_menu(w.app);
     const auto items = read_menu(menu.get());
     ASSERT_EQ(items.size(), 16u);
-    EXPECT_EQ(items[0].text, "Open\xE2\x80\xA6\tCtrl+O");
+    EXPECT_EQ(items[0].text, "Open…\tCtrl+O");
     EXPECT_EQ(items[0].state & MFS_GRAYED, 0u);
     EXPECT_EQ(items[1].text, "Play / Pause\tSpace");
     EXPECT_NE(items[1].state & MFS_GRAYED, 0u);
     EXPECT_NE(items[4].state & MFS_GRAYED, 0u);
     EXPECT_NE(items[5].state & MFS_GRAYED, 0u);
     EXPECT_NE(items[9].state & MFS_CHECKED, 0u) << "the wheel is inverted by default";
-    EXPECT_EQ(items[14].text, "About Tarnwick Light\xE2\x80\xA6");
+    EXPECT_EQ(items[14].text, "About Tarnwick Light…");
     const auto subs = read_menu(items[5].submenu);
     ASSERT_EQ(subs.size(), 3u);
     EXPECT_EQ(subs[0].text, "Off");
@@ -156,9 +157,9 @@ TEST_F(ContextMenuWin, OwnedMenuDestroysItsSubmenus) {
 TEST_F(ContextMenuWin, CommandsByIdentifier) {
     MainWindow w;
     run_menu_command(w.app, kMenuFullscreen);
-    EXPECT_TRUE(w.app.fullscreen);
+    EXPECT_TRUE(w.app.mode.fullscreen);
     run_menu_command(w.app, kMenuFullscreen);
-    EXPECT_FALSE(w.app.fullscreen);
+    EXPECT_FALSE(w.app.mode.fullscreen);
 
     run_menu_command(w.app, kMenuMultiInstance);
     EXPECT_TRUE(w.app.settings.multi_instance);
@@ -187,7 +188,7 @@ TEST_F(ContextMenuWin, CommandsByIdentifier) {
     EXPECT_EQ(w.app.settings.multi_instance, before.multi_instance);
     EXPECT_EQ(w.app.settings.always_on_top, before.always_on_top);
     EXPECT_EQ(w.app.settings.wheel_invert, before.wheel_invert);
-    EXPECT_FALSE(w.app.fullscreen);
+    EXPECT_FALSE(w.app.mode.fullscreen);
     EXPECT_TRUE(w.recorder.calls.empty());
     EXPECT_FALSE(w.app.closing);
 
@@ -233,20 +234,20 @@ TEST_F(ContextMenuWin, TrackDispatchHandlesOnlyTrackIdentifiers) {
 TEST_F(ContextMenuWin, TrackMenuAnchorsAtTheButtonOnTheBarTop) {
     MainWindow w;
     for (const uint32_t dpi : {96u, 144u}) {
-        w.app.dpi = dpi;
+        w.app.windows.dpi = dpi;
         const RECT client = w.client();
         const int32_t bar = bar_height_for(dpi);
         const BarLayout layout = compute_bar_layout(dpi, client.right, bar);
         const struct {
-            const char* kind;
+            TrackKind kind;
             uint8_t button;
-        } cases[] = {{"audio", kButtonAudio}, {"sub", kButtonSubtitles}};
+        } cases[] = {{TrackKind::audio, kButtonAudio}, {TrackKind::subtitle, kButtonSubtitles}};
         for (const auto& c : cases) {
             POINT expected{layout.button(c.button).rect.left, client.bottom - bar};
             ClientToScreen(w.window(), &expected);
             const POINT anchor = track_menu_anchor(w.app, c.kind);
-            EXPECT_EQ(anchor.x, expected.x) << c.kind << " " << dpi;
-            EXPECT_EQ(anchor.y, expected.y) << c.kind << " " << dpi;
+            EXPECT_EQ(anchor.x, expected.x) << (c.kind == TrackKind::audio ? "audio " : "sub ") << dpi;
+            EXPECT_EQ(anchor.y, expected.y) << (c.kind == TrackKind::audio ? "audio " : "sub ") << dpi;
         }
     }
 }
@@ -273,7 +274,7 @@ struct MenuCloser {
         app_saw_menu = false;
     }
     static void CALLBACK on_timer(HWND, UINT, UINT_PTR id, DWORD) {
-        app_saw_menu = g_app && g_app->menu_open;
+        app_saw_menu = g_app && g_app->mode.menu_open;
         EnumThreadWindows(GetCurrentThreadId(), find_menu, 0);
         KillTimer(nullptr, id);
         EndMenu();
@@ -330,7 +331,7 @@ TEST_F(ContextMenuWin, TitleBarGetsTheWindowMenuAndTheClientAreaThePlayers) {
         EXPECT_EQ(MenuCloser::menus_seen, 1) << c.name;
         EXPECT_EQ(MenuCloser::menu == system_menu, c.window_menu) << c.name;
         EXPECT_TRUE(MenuCloser::app_saw_menu) << c.name;
-        EXPECT_FALSE(w.app.menu_open) << c.name;
+        EXPECT_FALSE(w.app.mode.menu_open) << c.name;
     }
     EXPECT_FALSE(w.app.closing);
 }
@@ -341,28 +342,28 @@ TEST_F(ContextMenuWin, OpenMenuKeepsTheFullscreenBar) {
     MainWindow w(harness::kShown);
     SetForegroundWindow(w.window());
     set_fullscreen(w.app, true);
-    w.app.bar_shown = true;
+    w.app.mode.bar_shown = true;
     layout_children(w.app);
     w.send(WM_ENTERMENULOOP, TRUE);
     EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
-    EXPECT_TRUE(w.app.bar_shown);
-    EXPECT_FALSE(w.app.cursor_hidden);
+    EXPECT_TRUE(w.app.mode.bar_shown);
+    EXPECT_FALSE(w.app.mode.cursor_hidden);
     KillTimer(w.window(), kTimerAutoHide);
     w.send(WM_EXITMENULOOP, TRUE);
     EXPECT_TRUE(KillTimer(w.window(), kTimerAutoHide)) << "the count starts again";
     EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
-    EXPECT_FALSE(w.app.bar_shown);
+    EXPECT_FALSE(w.app.mode.bar_shown);
     set_fullscreen(w.app, false);
 }
 
 TEST_F(ContextMenuWin, TrackMenuOpensUpwardsFromTheBar) {
     MainWindow w(harness::kShown);
     SetForegroundWindow(w.window());
-    const POINT anchor = track_menu_anchor(w.app, "sub");
+    const POINT anchor = track_menu_anchor(w.app, TrackKind::subtitle);
     MenuCloser::reset();
     const UINT_PTR timer = SetTimer(nullptr, 0, 200, MenuCloser::on_timer);
     ASSERT_NE(timer, 0u);
-    show_track_menu(w.app, "sub");
+    show_track_menu(w.app, TrackKind::subtitle);
     EXPECT_EQ(MenuCloser::menus_seen, 1);
     EXPECT_EQ(MenuCloser::menu_rect.left, anchor.x);
     EXPECT_EQ(MenuCloser::menu_rect.bottom, anchor.y);
@@ -412,7 +413,7 @@ TEST_F(ContextMenuWin, ChosenPathEndsAtTheFirstNul) {
     prepare_open_file_dialog(dialog, nullptr, "x", "*.x");
     const std::wstring text = std::wstring(L"C:\\v\\a\x00E9.mkv") + L'\0' + L"junk";
     std::copy(text.begin(), text.end(), dialog.file.begin());
-    EXPECT_EQ(chosen_path(dialog), "C:\\v\\a\xC3\xA9.mkv");
+    EXPECT_EQ(chosen_path(dialog), "C:\\v\\aé.mkv");
     dialog.file[0] = 0xD800;  // a lone surrogate
     dialog.file[1] = L'\0';
     EXPECT_EQ(chosen_path(dialog), "\xEF\xBF\xBD");

@@ -4,10 +4,10 @@
 #include <thread>
 #include <vector>
 
-#include "playback_fixture_win.h"
 #include "player/event_fold.h"
 #include "player/wake_up_win.h"
 #include "support/mpv_events.h"
+#include "win/playback_fixture_win.h"
 
 namespace {
 
@@ -22,9 +22,9 @@ struct Pump : PlaybackWindows {
     // The main window in front with the focus on one of its children, as after a click into a
     // control: the state in which a newly loaded file should take the focus back.
     void focus_on_child() {
-        child = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, app.main_window, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-        SetForegroundWindow(app.main_window);
+        child = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, app.windows.main_window,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(app.windows.main_window);
         SetFocus(child);
         settle();
         set_focus_count = 0;
@@ -39,7 +39,7 @@ struct Pump : PlaybackWindows {
 // wake-up folds a batch, then the rest waits behind what is already queued.
 TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
     MSG stale;
-    while (PeekMessageW(&stale, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE)) {
+    while (PeekMessageW(&stale, app.windows.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE)) {
     }
     constexpr size_t kQueued = 5000;
     for (size_t i = 0; i < kQueued; ++i) queue(events.number(kObservedTimePos, static_cast<double>(i)));
@@ -48,7 +48,7 @@ TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
     EXPECT_GT(folded, 0u);
     EXPECT_LT(folded, kQueued);
     MSG next;
-    EXPECT_TRUE(PeekMessageW(&next, app.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE));
+    EXPECT_TRUE(PeekMessageW(&next, app.windows.main_window, kMsgCoreWakeUp, kMsgCoreWakeUp, PM_REMOVE));
     recorder.events.clear();
 }
 
@@ -143,14 +143,14 @@ TEST_F(Pump, FailedFileIsAnnounced) {
 
 TEST_F(Pump, LoadedFileResumesAndTakesTheFocusBack) {
     focus_on_child();
-    ASSERT_EQ(GetForegroundWindow(), app.main_window);
+    ASSERT_EQ(GetForegroundWindow(), app.windows.main_window);
     ASSERT_EQ(GetFocus(), child);
     recorder.properties["time-pos"] = "3725.4";
     queue(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
     pump_events(app);
     EXPECT_TRUE(app.playback.file_loaded);
     EXPECT_EQ(recorder.calls, (Calls{"get time-pos", "async 0 [show-text] [Resuming at 1:02:05] [2000]"}));
-    EXPECT_EQ(GetFocus(), app.main_window);
+    EXPECT_EQ(GetFocus(), app.windows.main_window);
     EXPECT_EQ(set_focus_count, 1);
     EXPECT_TRUE(bar_invalidated());
 
@@ -215,7 +215,7 @@ TEST_F(Pump, WakeUpsCoalesceUnderStress) {
     g_consumed = 0;
     g_wake_up_pending = false;
     app.core->api.mpv_wait_event = stress_wait;
-    HWND window = app.main_window;
+    HWND window = app.windows.main_window;
 
     std::atomic<int> round{0};
     std::atomic<int> fired{0};

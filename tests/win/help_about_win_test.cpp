@@ -13,7 +13,7 @@
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/input_win.h"
-#include "ui_fixture_win.h"
+#include "win/ui_fixture_win.h"
 
 namespace {
 
@@ -61,12 +61,12 @@ protected:
     HWND open() {
         toggle_help(app);
         pump_messages();
-        return app.help_window;
+        return app.windows.help_window;
     }
     void expect_closed(HWND help) {
-        EXPECT_EQ(app.help_window, nullptr);
+        EXPECT_EQ(app.windows.help_window, nullptr);
         EXPECT_FALSE(IsWindow(help));
-        EXPECT_EQ(GetFocus(), app.main_window);
+        EXPECT_EQ(GetFocus(), app.windows.main_window);
     }
 };
 
@@ -75,7 +75,7 @@ TEST_F(HelpWindow, OpensCentredOverTheMainWindowWithTheFocus) {
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(class_name_of(help), L"TarnwickLight.Help");
     EXPECT_TRUE(IsWindowVisible(help));
-    EXPECT_EQ(GetWindow(help, GW_OWNER), app.main_window);
+    EXPECT_EQ(GetWindow(help, GW_OWNER), app.windows.main_window);
     EXPECT_EQ(GetWindowLongW(help, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
     EXPECT_EQ(GetFocus(), help);
     RECT rect{};
@@ -83,7 +83,7 @@ TEST_F(HelpWindow, OpensCentredOverTheMainWindowWithTheFocus) {
     const SIZE size = help_window_size(app);
     EXPECT_EQ(rect.right, size.cx);
     EXPECT_EQ(rect.bottom, size.cy);
-    expect_centred_over(help, app.main_window);
+    expect_centred_over(help, app.windows.main_window);
     wchar_t title[64] = {};
     GetWindowTextW(help, title, 64);
     EXPECT_EQ(std::wstring(title), L"Help \x2014 1.8.0");
@@ -94,7 +94,7 @@ TEST_F(HelpWindow, FollowsADpiChangeOfTheMainWindow) {
     ASSERT_NE(help, nullptr);
     RECT before{};
     GetWindowRect(help, &before);
-    SendMessageW(app.main_window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+    SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
     pump_messages();
     RECT after{};
     GetWindowRect(help, &after);
@@ -102,7 +102,7 @@ TEST_F(HelpWindow, FollowsADpiChangeOfTheMainWindow) {
     EXPECT_EQ(after.right - after.left, size.cx);
     EXPECT_EQ(after.bottom - after.top, size.cy);
     EXPECT_GT(after.right - after.left, before.right - before.left);
-    expect_centred_over(help, app.main_window);
+    expect_centred_over(help, app.windows.main_window);
 }
 
 TEST_F(HelpWindow, HandlesItsOwnDpiChange) {
@@ -110,12 +110,12 @@ TEST_F(HelpWindow, HandlesItsOwnDpiChange) {
     ASSERT_NE(help, nullptr);
     RECT before{};
     GetWindowRect(help, &before);
-    const HFONT main_body = app.fonts.body;
+    const HFONT main_body = app.windows.fonts.body.get();
     RECT suggested{40, 50, 40 + (before.right - before.left) * 3 / 2, 50 + (before.bottom - before.top) * 3 / 2};
     EXPECT_EQ(SendMessageW(help, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
     pump_messages();
-    EXPECT_EQ(app.dpi, 96u);
-    EXPECT_EQ(app.fonts.body, main_body);
+    EXPECT_EQ(app.windows.dpi, 96u);
+    EXPECT_EQ(app.windows.fonts.body.get(), main_body);
     // Where Windows put it, at the size its texts need at 144 DPI.
     RECT after{};
     GetWindowRect(help, &after);
@@ -125,9 +125,9 @@ TEST_F(HelpWindow, HandlesItsOwnDpiChange) {
     EXPECT_EQ(after.right - after.left, size.cx);
     EXPECT_EQ(after.bottom - after.top, size.cy);
     EXPECT_GT(size.cx, before.right - before.left);
-    EXPECT_EQ(app.help_style->dpi, 144u);
+    EXPECT_EQ(app.windows.help_style->dpi, 144u);
     LOGFONTW font{};
-    ASSERT_TRUE(GetObjectW(app.help_style->fonts.title, sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.help_style->fonts.title.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -scale_px(20, 144));
 }
 
@@ -148,7 +148,7 @@ TEST_F(HelpWindow, EscF1AndClicksClose) {
     const HWND help = open();
     SendMessageW(help, WM_KEYDOWN, 'X', 0);
     SendMessageW(help, WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(app.help_window, help);
+    EXPECT_EQ(app.windows.help_window, help);
 }
 
 TEST_F(HelpWindow, TogglesAndClosesOnFocusLoss) {
@@ -158,7 +158,7 @@ TEST_F(HelpWindow, TogglesAndClosesOnFocusLoss) {
 
     help = open();
     ASSERT_EQ(GetFocus(), help);
-    SetFocus(app.main_window);
+    SetFocus(app.windows.main_window);
     pump_messages();
     expect_closed(help);
 }
@@ -174,7 +174,7 @@ TEST_F(HelpWindow, BarHelpButtonClosesItInsteadOfReopening) {
     send(WM_LBUTTONDOWN, (button.left + button.right) / 2, bar_top() + 10, MK_LBUTTON);
     send(WM_LBUTTONUP, (button.left + button.right) / 2, bar_top() + 10);
     pump_messages();
-    EXPECT_NE(app.help_window, nullptr);
+    EXPECT_NE(app.windows.help_window, nullptr);
 }
 
 TEST_F(HelpWindow, PaintsTheCardAndRedrawsInTheOtherLanguage) {
@@ -202,7 +202,7 @@ TEST_F(HelpWindow, IToggleMultiInstance) {
     EXPECT_NE(app.settings.multi_instance, before);
     const std::string text = read_settings_text();
     EXPECT_NE(text.find(before ? "multi_instance=0" : "multi_instance=1"), std::string::npos) << text;
-    EXPECT_EQ(app.help_window, help);
+    EXPECT_EQ(app.windows.help_window, help);
 }
 
 class AboutWindowTest : public ProgramWindows {
@@ -220,16 +220,16 @@ protected:
     HWND open() {
         show_about(app);
         pump_messages();
-        return app.about ? app.about->window : nullptr;
+        return app.windows.about ? app.windows.about->window : nullptr;
     }
     LRESULT hit_test(HWND window, POINT client_point) {
         ClientToScreen(window, &client_point);
         return SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(client_point.x, client_point.y));
     }
     void expect_closed(HWND about) {
-        EXPECT_FALSE(app.about);
+        EXPECT_FALSE(app.windows.about);
         EXPECT_FALSE(IsWindow(about));
-        EXPECT_EQ(GetFocus(), app.main_window);
+        EXPECT_EQ(GetFocus(), app.windows.main_window);
     }
 };
 
@@ -238,36 +238,36 @@ TEST_F(AboutWindowTest, OpensCentredAndBorderless) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(class_name_of(about), L"TarnwickLight.About");
     EXPECT_TRUE(IsWindowVisible(about));
-    EXPECT_EQ(GetWindow(about, GW_OWNER), app.main_window);
+    EXPECT_EQ(GetWindow(about, GW_OWNER), app.windows.main_window);
     EXPECT_EQ(GetWindowLongW(about, GWL_STYLE) & (WS_CAPTION | WS_THICKFRAME), 0);
     RECT rect{};
     GetClientRect(about, &rect);
     EXPECT_EQ(rect.right, about_layout(96).size.cx);
     EXPECT_EQ(rect.bottom, about_layout(96).size.cy);
-    expect_centred_over(about, app.main_window);
-    EXPECT_FALSE(app.about->to_close);
+    expect_centred_over(about, app.windows.main_window);
+    EXPECT_FALSE(app.windows.about->to_close);
 
     // A second request keeps the one window.
     show_about(app);
-    EXPECT_EQ(app.about->window, about);
+    EXPECT_EQ(app.windows.about->window, about);
 }
 
 TEST_F(AboutWindowTest, FollowsADpiChangeOfTheMainWindow) {
     const HWND about = open();
     ASSERT_NE(about, nullptr);
-    SendMessageW(app.main_window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
+    SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(144, 144), 0);
     pump_messages();
     RECT rect{};
     GetWindowRect(about, &rect);
     const SIZE size = about_layout(144).size;
     EXPECT_EQ(rect.right - rect.left, size.cx);
     EXPECT_EQ(rect.bottom - rect.top, size.cy);
-    expect_centred_over(about, app.main_window);
+    expect_centred_over(about, app.windows.main_window);
 }
 
 TEST_F(AboutWindowTest, TopBandDragsExceptTheCross) {
     const HWND about = open();
-    const AboutLayout l = about_layout(app.dpi);
+    const AboutLayout l = about_layout(app.windows.dpi);
     EXPECT_EQ(hit_test(about, POINT{10, 5}), HTCAPTION);
     EXPECT_EQ(hit_test(about, POINT{l.close_cross.left - 1, l.band.bottom - 1}), HTCAPTION);
     EXPECT_EQ(hit_test(about, POINT{10, l.band.bottom}), HTCLIENT);
@@ -279,7 +279,7 @@ TEST_F(AboutWindowTest, TopBandDragsExceptTheCross) {
 
 TEST_F(AboutWindowTest, CheckBoxSetsHideAboutAndShowsIt) {
     const HWND about = open();
-    const AboutLayout l = about_layout(app.dpi);
+    const AboutLayout l = about_layout(app.windows.dpi);
     // Away from the check mark's strokes.
     const POINT inside_box{l.check_box.left + 12, l.check_box.top + 12};
     EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), bar_colour::background);
@@ -299,7 +299,7 @@ TEST_F(AboutWindowTest, CheckBoxSetsHideAboutAndShowsIt) {
     SendMessageW(about, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre_of(l.check_box).x, centre_of(l.check_box).y));
     SendMessageW(about, WM_LBUTTONUP, 0, MAKELPARAM(centre_of(l.logo).x, centre_of(l.logo).y));
     EXPECT_TRUE(app.settings.hide_about);
-    EXPECT_EQ(app.about->window, about);
+    EXPECT_EQ(app.windows.about->window, about);
 }
 
 TEST_F(AboutWindowTest, CheckBoxWritesTheSettingsFile) {
@@ -307,13 +307,13 @@ TEST_F(AboutWindowTest, CheckBoxWritesTheSettingsFile) {
     // A file left by an earlier test must not answer for this one.
     DeleteFileW(wide(settings_folder() + "\\settings.ini").c_str());
     ASSERT_FALSE(app.settings.hide_about);
-    click_client(about, centre_of(about_layout(app.dpi).check_box));
+    click_client(about, centre_of(about_layout(app.windows.dpi).check_box));
     const std::string text = read_settings_text();
     EXPECT_NE(text.find("hide_about=1"), std::string::npos) << text;
 }
 
 TEST_F(AboutWindowTest, EscapeTheCrossAndTheButtonClose) {
-    const AboutLayout l = about_layout(app.dpi);
+    const AboutLayout l = about_layout(app.windows.dpi);
     struct Way {
         const char* name;
         void (*close)(AboutWindowTest&, HWND, const AboutLayout&);
@@ -331,8 +331,8 @@ TEST_F(AboutWindowTest, EscapeTheCrossAndTheButtonClose) {
         ASSERT_NE(about, nullptr);
         way.close(*this, about, l);
         // It only asks; the main window destroys it when the message arrives.
-        ASSERT_TRUE(app.about);
-        EXPECT_TRUE(app.about->to_close);
+        ASSERT_TRUE(app.windows.about);
+        EXPECT_TRUE(app.windows.about->to_close);
         EXPECT_TRUE(IsWindow(about));
         pump_messages();
         expect_closed(about);
@@ -363,7 +363,7 @@ TEST_F(AboutWindowTest, SpaceAndEnterCloseUnlessTabFocusedTheCheckBox) {
         for (WPARAM key : c.keys) SendMessageW(about, WM_KEYDOWN, key, 0);
         EXPECT_EQ(app.settings.hide_about, c.hide_about);
         pump_messages();
-        EXPECT_EQ(!app.about, c.closes);
+        EXPECT_EQ(!app.windows.about, c.closes);
         destroy_about(app);
     }
 }
@@ -373,23 +373,23 @@ TEST_F(AboutWindowTest, SpaceAndEnterCloseUnlessTabFocusedTheCheckBox) {
 TEST_F(AboutWindowTest, HandlesItsOwnDpiChange) {
     const HWND about = open();
     ASSERT_NE(about, nullptr);
-    const HFONT main_body = app.fonts.body;
+    const HFONT main_body = app.windows.fonts.body.get();
     const AboutLayout big = about_layout(144);
     RECT suggested{20, 30, 20 + big.size.cx, 30 + big.size.cy};
     EXPECT_EQ(SendMessageW(about, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
     RECT rect{};
     GetWindowRect(about, &rect);
     EXPECT_TRUE(EqualRect(&rect, &suggested));
-    EXPECT_EQ(app.dpi, 96u);
-    EXPECT_EQ(app.fonts.body, main_body);
+    EXPECT_EQ(app.windows.dpi, 96u);
+    EXPECT_EQ(app.windows.fonts.body.get(), main_body);
     LOGFONTW font{};
-    ASSERT_TRUE(GetObjectW(app.about->style.fonts.body, sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.about->style.fonts.body.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -scale_px(14, 144));
-    ASSERT_TRUE(GetObjectW(app.about->link_font.get(), sizeof font, &font));
+    ASSERT_TRUE(GetObjectW(app.windows.about->link_font.get(), sizeof font, &font));
     EXPECT_EQ(font.lfHeight, -scale_px(14, 144));
     // Clicks land on the items where they are drawn at 144 DPI.
     click_client(about, centre_of(big.close_button));
-    EXPECT_TRUE(app.about->to_close);
+    EXPECT_TRUE(app.windows.about->to_close);
 }
 
 TEST_F(AboutWindowTest, RedrawsInTheOtherLanguage) {
@@ -397,7 +397,7 @@ TEST_F(AboutWindowTest, RedrawsInTheOtherLanguage) {
     const Picture english = print_client(about);
     EXPECT_EQ(english.at(0, english.height / 2), bar_colour::track);
     EXPECT_EQ(english.at(5, english.height - 5), bar_colour::background);
-    const AboutLayout l = about_layout(app.dpi);
+    const AboutLayout l = about_layout(app.windows.dpi);
     if (!has_colour_other_than(english, bar_colour::background, bar_colour::track, l.description))
         GTEST_SKIP() << "no text drawn: no usable font";
     set_active_language(Language::french);
@@ -405,7 +405,7 @@ TEST_F(AboutWindowTest, RedrawsInTheOtherLanguage) {
 }
 
 TEST_F(AboutWindowTest, LinksAndItems) {
-    const AboutLayout l = about_layout(app.dpi);
+    const AboutLayout l = about_layout(app.windows.dpi);
     EXPECT_EQ(about_item_at(l, centre_of(l.link_mpv)), AboutItem::link_mpv);
     EXPECT_EQ(about_item_at(l, centre_of(l.link_licence)), AboutItem::link_licence);
     EXPECT_EQ(about_item_at(l, centre_of(l.logo)), AboutItem::none);
@@ -430,23 +430,23 @@ TEST_F(AboutWindowTest, LinksAndItems) {
     // The pointer over a link makes it hot.
     const HWND about = open();
     SendMessageW(about, WM_MOUSEMOVE, 0, MAKELPARAM(centre_of(l.link_mpv).x, centre_of(l.link_mpv).y));
-    EXPECT_EQ(app.about->hot, AboutItem::link_mpv);
+    EXPECT_EQ(app.windows.about->hot, AboutItem::link_mpv);
     SendMessageW(about, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(app.about->hot, AboutItem::none);
+    EXPECT_EQ(app.windows.about->hot, AboutItem::none);
 }
 
 TEST_F(AboutWindowTest, CloseSequenceDestroysBothWindows) {
     const HWND about = open();
     toggle_help(app);
-    const HWND help = app.help_window;
+    const HWND help = app.windows.help_window;
     ASSERT_NE(about, nullptr);
     ASSERT_NE(help, nullptr);
     close_sequence(app);
-    EXPECT_FALSE(app.about);
-    EXPECT_EQ(app.help_window, nullptr);
+    EXPECT_FALSE(app.windows.about);
+    EXPECT_EQ(app.windows.help_window, nullptr);
     EXPECT_FALSE(IsWindow(about));
     EXPECT_FALSE(IsWindow(help));
-    EXPECT_FALSE(IsWindow(app.main_window));
+    EXPECT_FALSE(IsWindow(app.windows.main_window));
     pump_messages();
 }
 

@@ -49,16 +49,16 @@ TEST(Keys, FullscreenKeysWithAndWithoutCtrl) {
         for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{'F'}, WPARAM{VK_F11}}) {
             set_modifiers(ctrl, false);
             EXPECT_EQ(w.send(WM_KEYDOWN, key, 1), 0);
-            EXPECT_TRUE(w.app.fullscreen) << key << " ctrl " << ctrl;
+            EXPECT_TRUE(w.app.mode.fullscreen) << key << " ctrl " << ctrl;
             EXPECT_EQ(w.send(WM_KEYDOWN, key, 1), 0);
-            EXPECT_FALSE(w.app.fullscreen) << key << " ctrl " << ctrl;
+            EXPECT_FALSE(w.app.mode.fullscreen) << key << " ctrl " << ctrl;
         }
         // Esc only leaves.
         EXPECT_EQ(w.send(WM_KEYDOWN, VK_ESCAPE, 1), 0);
-        EXPECT_FALSE(w.app.fullscreen);
+        EXPECT_FALSE(w.app.mode.fullscreen);
         w.send(WM_KEYDOWN, 'F', 1);
         EXPECT_EQ(w.send(WM_KEYDOWN, VK_ESCAPE, 1), 0);
-        EXPECT_FALSE(w.app.fullscreen);
+        EXPECT_FALSE(w.app.mode.fullscreen);
     }
 }
 
@@ -214,12 +214,12 @@ TEST(Wheel, FourSmallDeltasRaiseTheVolumeByTwenty) {
 TEST(Wheel, WakesTheBarInFullscreen) {
     MainWindow w;
     set_fullscreen(w.app, true);
-    w.app.cursor_hidden = true;
-    ASSERT_FALSE(w.app.bar_shown);
+    w.app.mode.cursor_hidden = true;
+    ASSERT_FALSE(w.app.mode.bar_shown);
     KillTimer(w.window(), kTimerAutoHide);
     EXPECT_EQ(w.send(WM_MOUSEWHEEL, MAKEWPARAM(0, 0x8000), 0), 0);
-    EXPECT_TRUE(w.app.bar_shown);
-    EXPECT_FALSE(w.app.cursor_hidden);
+    EXPECT_TRUE(w.app.mode.bar_shown);
+    EXPECT_FALSE(w.app.mode.cursor_hidden);
     EXPECT_TRUE(w.bar_visible());
     EXPECT_TRUE(KillTimer(w.window(), kTimerAutoHide));
     set_fullscreen(w.app, false);
@@ -253,11 +253,11 @@ TEST(MultiInstance, FrenchMessagesAndNoneWithoutCore) {
         set_active_language(Language::english);
         ASSERT_EQ(w.recorder.calls.size(), 2u);
         EXPECT_EQ(w.recorder.calls[0],
-                  "async 0 [show-text] [Multi-instance activ\xC3\xA9 : chaque vid\xC3\xA9o s'ouvre dans une nouvelle "
-                  "fen\xC3\xAAtre] [2500]");
+                  "async 0 [show-text] [Multi-instance activé : chaque vidéo s'ouvre dans une nouvelle "
+                  "fenêtre] [2500]");
         EXPECT_EQ(w.recorder.calls[1],
-                  "async 0 [show-text] [Multi-instance d\xC3\xA9sactiv\xC3\xA9 : les vid\xC3\xA9os s'ouvrent dans "
-                  "cette fen\xC3\xAAtre] [2500]");
+                  "async 0 [show-text] [Multi-instance désactivé : les vidéos s'ouvrent dans "
+                  "cette fenêtre] [2500]");
     }
     MainWindow w(harness::kNoCore);
     toggle_multi_instance(w.app);
@@ -284,18 +284,18 @@ void put_cursor(HWND window, int x, int y) {
 
 TEST(AutoHide, WakeUpOnlyInFullscreen) {
     MainWindow w;
-    w.app.bar_shown = false;
-    w.app.cursor_hidden = true;  // as if left over; windowed nothing changes
+    w.app.mode.bar_shown = false;
+    w.app.mode.cursor_hidden = true;  // as if left over; windowed nothing changes
     auto_hide_wake_up(w.app);
-    EXPECT_FALSE(w.app.bar_shown);
-    EXPECT_TRUE(w.app.cursor_hidden);
+    EXPECT_FALSE(w.app.mode.bar_shown);
+    EXPECT_TRUE(w.app.mode.cursor_hidden);
     EXPECT_FALSE(KillTimer(w.window(), kTimerAutoHide));
 
     set_fullscreen(w.app, true);
     EXPECT_FALSE(w.bar_visible());
     auto_hide_wake_up(w.app);
-    EXPECT_TRUE(w.app.bar_shown);
-    EXPECT_FALSE(w.app.cursor_hidden);
+    EXPECT_TRUE(w.app.mode.bar_shown);
+    EXPECT_FALSE(w.app.mode.cursor_hidden);
     EXPECT_TRUE(w.bar_visible());
     EXPECT_TRUE(KillTimer(w.window(), kTimerAutoHide));
     set_fullscreen(w.app, false);
@@ -306,43 +306,53 @@ TEST(AutoHide, TimerHidesTheBarUnlessSomethingKeepsIt) {
     set_fullscreen(w.app, true);
     SetForegroundWindow(w.window());
     const RECT client = w.client();
-    const int32_t bar = bar_height_for(w.app.dpi);
+    const int32_t bar = bar_height_for(w.app.windows.dpi);
     struct Case {
         const char* name;
         POINT cursor;
-        uint8_t hover;
+        BarHit hover;
         Drag drag;
         bool help;
         bool keep;
     };
     const Case cases[] = {
-        {"over the video", {client.right / 2, client.bottom / 3}, kHitNone, Drag::none, false, false},
-        {"on a button", {client.right / 2, client.bottom - bar / 2}, 3, Drag::none, false, true},
-        {"on the seek bar", {client.right / 2, client.bottom - bar / 2}, kHitSeekBar, Drag::none, false, true},
-        {"on the bar's background", {client.right / 2, client.bottom - bar / 2}, kHitNone, Drag::none, false, false},
-        {"stale hover above the bar", {client.right / 2, client.bottom - bar - 1}, 3, Drag::none, false, false},
-        {"dragging", {client.right / 2, client.bottom / 3}, kHitNone, Drag::seek, false, true},
-        {"help open", {client.right / 2, client.bottom / 3}, kHitNone, Drag::none, true, true},
+        {"over the video", {client.right / 2, client.bottom / 3}, BarHit::none, Drag::none, false, false},
+        {"on a button", {client.right / 2, client.bottom - bar / 2}, button_hit(3), Drag::none, false, true},
+        {"on the seek bar", {client.right / 2, client.bottom - bar / 2}, BarHit::seek_bar, Drag::none, false, true},
+        {"on the bar's background",
+         {client.right / 2, client.bottom - bar / 2},
+         BarHit::none,
+         Drag::none,
+         false,
+         false},
+        {"stale hover above the bar",
+         {client.right / 2, client.bottom - bar - 1},
+         button_hit(3),
+         Drag::none,
+         false,
+         false},
+        {"dragging", {client.right / 2, client.bottom / 3}, BarHit::none, Drag::seek, false, true},
+        {"help open", {client.right / 2, client.bottom / 3}, BarHit::none, Drag::none, true, true},
     };
     const HWND help = CreateWindowExW(0, L"STATIC", L"h", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     for (const Case& c : cases) {
         auto_hide_wake_up(w.app);
-        w.app.hover_button = c.hover;
-        w.app.drag = c.drag;
-        w.app.help_window = c.help ? help : nullptr;
+        w.app.bar.hover_button = c.hover;
+        w.app.bar.drag = c.drag;
+        w.app.windows.help_window = c.help ? help : nullptr;
         put_cursor(w.window(), c.cursor.x, c.cursor.y);
         const bool foreground = GetForegroundWindow() == w.window();
         EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
-        EXPECT_EQ(w.app.bar_shown, c.keep) << c.name;
+        EXPECT_EQ(w.app.mode.bar_shown, c.keep) << c.name;
         EXPECT_EQ(w.bar_visible(), c.keep) << c.name;
         EXPECT_EQ(KillTimer(w.window(), kTimerAutoHide) != FALSE, c.keep) << c.name;
         if (!c.keep) {
-            EXPECT_EQ(w.app.hover_button, kHitNone) << c.name;
-            EXPECT_EQ(w.app.cursor_hidden, foreground) << c.name;
+            EXPECT_EQ(w.app.bar.hover_button, BarHit::none) << c.name;
+            EXPECT_EQ(w.app.mode.cursor_hidden, foreground) << c.name;
         }
     }
-    w.app.help_window = nullptr;
-    w.app.drag = Drag::none;
+    w.app.windows.help_window = nullptr;
+    w.app.bar.drag = Drag::none;
     DestroyWindow(help);
     set_fullscreen(w.app, false);
 }
@@ -360,19 +370,19 @@ TEST(AutoHide, InTheBackgroundOnlyTheBarHides) {
     auto_hide_wake_up(w.app);
     put_cursor(w.window(), 300, 100);
     w.send(WM_TIMER, kTimerAutoHide);
-    EXPECT_FALSE(w.app.bar_shown);
-    EXPECT_FALSE(w.app.cursor_hidden);
+    EXPECT_FALSE(w.app.mode.bar_shown);
+    EXPECT_FALSE(w.app.mode.cursor_hidden);
     DestroyWindow(other);
     set_fullscreen(w.app, false);
 }
 
 TEST(AutoHide, WindowedTimerOnlyStopsItself) {
     MainWindow w;
-    w.app.bar_shown = true;
+    w.app.mode.bar_shown = true;
     SetTimer(w.window(), kTimerAutoHide, kAutoHideMs, nullptr);
     EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
     EXPECT_FALSE(KillTimer(w.window(), kTimerAutoHide));
-    EXPECT_TRUE(w.app.bar_shown);
+    EXPECT_TRUE(w.app.mode.bar_shown);
     EXPECT_TRUE(w.bar_visible());
 }
 

@@ -112,9 +112,7 @@ TEST(LanguageWin, SwitchWritesTheFileAndAnnounces) {
     Settings expected = app.settings;
     EXPECT_EQ(read_file(settings_path()), format_settings(expected));
     EXPECT_NE(read_file(settings_path())->find("\nlanguage=fr\n"), std::string::npos);
-    EXPECT_TRUE(has_call(recorder,
-                         "async 0 [show-text] [Langue : fran\xC3\xA7"
-                         "ais] [1500]"));
+    EXPECT_TRUE(has_call(recorder, "async 0 [show-text] [Langue : français] [1500]"));
 
     recorder.calls.clear();
     switch_language(app, Language::english);
@@ -135,33 +133,34 @@ TEST(LanguageWin, SwitchRedrawsTheOpenWindows) {
     const TempAppData appdata;
     App app;
     HWND main_window = create_plain_window(nullptr, 640, 400);
-    app.video_window = create_plain_window(main_window, 10, 10);
-    app.bar_window = create_plain_window(main_window, 10, 10);
-    app.main_window = main_window;
+    app.windows.video_window = create_plain_window(main_window, 10, 10);
+    app.windows.bar_window = create_plain_window(main_window, 10, 10);
+    app.windows.main_window = main_window;
     // Children rather than pop-ups only to keep the test fast under Wine; invalidation is the same.
-    app.help_window = create_plain_window(main_window, 200, 100);
-    app.about.reset(new AboutWindow);
-    app.about->window = create_plain_window(main_window, 200, 100);
-    app.tooltip_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                         main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(app.tooltip_window, nullptr);
-    const HWND old_tooltip = app.tooltip_window;
-    for (HWND window : {main_window, app.bar_window, app.help_window, app.about->window}) UpdateWindow(window);
-    ASSERT_FALSE(GetUpdateRect(app.bar_window, nullptr, FALSE));
+    app.windows.help_window = create_plain_window(main_window, 200, 100);
+    app.windows.about.reset(new AboutWindow);
+    app.windows.about->window = create_plain_window(main_window, 200, 100);
+    app.windows.tooltip_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                                                 0, 0, 0, main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(app.windows.tooltip_window, nullptr);
+    const HWND old_tooltip = app.windows.tooltip_window;
+    for (HWND window : {main_window, app.windows.bar_window, app.windows.help_window, app.windows.about->window})
+        UpdateWindow(window);
+    ASSERT_FALSE(GetUpdateRect(app.windows.bar_window, nullptr, FALSE));
 
     switch_language(app, Language::french);
 
     EXPECT_FALSE(IsWindow(old_tooltip)) << "the old tooltip control speaks the old language";
     RECT bar{};
-    GetWindowRect(app.bar_window, &bar);
+    GetWindowRect(app.windows.bar_window, &bar);
     EXPECT_GT(bar.bottom - bar.top, 10) << "the children were laid out again";
-    EXPECT_TRUE(GetUpdateRect(app.bar_window, nullptr, FALSE));
-    EXPECT_TRUE(GetUpdateRect(app.help_window, nullptr, FALSE));
-    EXPECT_TRUE(GetUpdateRect(app.about->window, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(app.windows.bar_window, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(app.windows.help_window, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(app.windows.about->window, nullptr, FALSE));
 
-    if (app.tooltip_window) DestroyWindow(app.tooltip_window);
-    app.about.reset();
-    app.help_window = nullptr;
+    if (app.windows.tooltip_window) DestroyWindow(app.windows.tooltip_window);
+    app.windows.about.reset();
+    app.windows.help_window = nullptr;
     DestroyWindow(main_window);
     set_active_language(Language::english);
 }

@@ -40,10 +40,10 @@ TEST(MainWindowProc, DefaultProcessingUntilMainWindowIsSet) {
         info.ptMinTrackSize = {1, 2};
         SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
         EXPECT_NE(info.ptMinTrackSize.x, 580);
-        EXPECT_FALSE(app.fullscreen);
+        EXPECT_FALSE(app.mode.fullscreen);
         EXPECT_FALSE(app.settings.multi_instance);
         EXPECT_FALSE(app.settings.always_on_top);
-        EXPECT_EQ(app.dpi, 96u);
+        EXPECT_EQ(app.windows.dpi, 96u);
         // WM_CLOSE gets the default too: the window goes without the close sequence.
         SendMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_FALSE(app.closing);
@@ -60,10 +60,10 @@ TEST(MainWindowProc, ActivationTakesTheFocusUnlessHelpIsOpen) {
         CreateWindowExW(0, L"EDIT", L"help", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     SetFocus(help);
     ASSERT_EQ(GetFocus(), help);
-    w.app.help_window = help;
+    w.app.windows.help_window = help;
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_ACTIVE, 0), 0);
     EXPECT_EQ(GetFocus(), help);
-    w.app.help_window = nullptr;
+    w.app.windows.help_window = nullptr;
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_INACTIVE, 0), 0);
     EXPECT_EQ(GetFocus(), help);
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_CLICKACTIVE, 0), 0);
@@ -97,7 +97,7 @@ TEST(MainWindowProc, MinimumTrackSizeFollowsTheDpi) {
         LONG x, y;
     } cases[] = {{96, 580, 300}, {120, 725, 375}, {144, 870, 450}, {192, 1160, 600}};
     for (const auto& c : cases) {
-        w.app.dpi = c.dpi;
+        w.app.windows.dpi = c.dpi;
         MINMAXINFO info{};
         info.ptMaxSize = {11, 12};
         info.ptMaxPosition = {13, 14};
@@ -115,7 +115,7 @@ TEST(MainWindowProc, MinimumTrackSizeFollowsTheDpi) {
     EXPECT_EQ(w.send(WM_GETMINMAXINFO, 0, 0), 0);  // no structure: nothing to fill, no crash
 
     // The window manager applies it: the window cannot be made smaller.
-    w.app.dpi = 96;
+    w.app.windows.dpi = 96;
     SetWindowPos(w.window(), nullptr, 0, 0, 100, 50, SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
     RECT rect{};
     GetWindowRect(w.window(), &rect);
@@ -127,14 +127,14 @@ TEST(MainWindowProc, DpiChangeAppliesTheSuggestedRectangle) {
     MainWindow w;
     RECT suggested{60, 70, 60 + 1200, 70 + 737};
     EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested)), 0);
-    EXPECT_EQ(w.app.dpi, 120u);
+    EXPECT_EQ(w.app.windows.dpi, 120u);
     RECT rect{};
     GetWindowRect(w.window(), &rect);
     EXPECT_EQ(rect.left, suggested.left);
     EXPECT_EQ(rect.top, suggested.top);
     EXPECT_EQ(rect.right, suggested.right);
     EXPECT_EQ(rect.bottom, suggested.bottom);
-    const RECT bar = w.child_rect(w.app.bar_window);
+    const RECT bar = w.child_rect(w.app.windows.bar_window);
     EXPECT_EQ(bar.bottom - bar.top, 55);
     EXPECT_EQ(bar.bottom, w.client().bottom);
     MINMAXINFO info{};
@@ -146,29 +146,29 @@ TEST(MainWindowProc, DpiChangeAppliesTheSuggestedRectangle) {
     RECT degenerate[] = {{100, 100, 100, 500}, {100, 100, 500, 100}, {500, 500, 100, 100}, {0, 0, 0, 0}};
     for (RECT& r : degenerate) {
         EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(0, 0), reinterpret_cast<LPARAM>(&r)), 0);
-        EXPECT_EQ(w.app.dpi, 120u);
+        EXPECT_EQ(w.app.windows.dpi, 120u);
         GetWindowRect(w.window(), &rect);
         EXPECT_TRUE(EqualRect(&rect, &before));
     }
     EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(144, 144), 0), 0);
-    EXPECT_EQ(w.app.dpi, 144u);
+    EXPECT_EQ(w.app.windows.dpi, 144u);
     GetWindowRect(w.window(), &rect);
     EXPECT_TRUE(EqualRect(&rect, &before));
-    EXPECT_EQ(w.child_rect(w.app.bar_window).bottom - w.child_rect(w.app.bar_window).top, 66);
+    EXPECT_EQ(w.child_rect(w.app.windows.bar_window).bottom - w.child_rect(w.app.windows.bar_window).top, 66);
 }
 
 TEST(MainWindowProc, SetCursorHidesOnlyOverTheClientArea) {
     MainWindow w;
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
-    w.app.cursor_hidden = true;
+    w.app.mode.cursor_hidden = true;
     SetCursor(arrow);
     EXPECT_EQ(w.send(WM_SETCURSOR, reinterpret_cast<WPARAM>(w.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
     EXPECT_EQ(GetCursor(), nullptr);
-    w.app.cursor_hidden = false;
+    w.app.mode.cursor_hidden = false;
     EXPECT_EQ(w.send(WM_SETCURSOR, reinterpret_cast<WPARAM>(w.window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)), 1);
     EXPECT_EQ(GetCursor(), arrow);
     // Over the frame the system picks the cursor, hidden or not.
-    w.app.cursor_hidden = true;
+    w.app.mode.cursor_hidden = true;
     w.send(WM_SETCURSOR, reinterpret_cast<WPARAM>(w.window()), MAKELPARAM(HTCAPTION, WM_MOUSEMOVE));
     EXPECT_NE(GetCursor(), nullptr);
 }
@@ -178,34 +178,35 @@ TEST(MainWindowProc, CaptureLossEndsTheDragWithoutASeek) {
     w.app.playback.file_loaded = true;
     w.app.playback.duration = 100;
     for (const Drag drag : {Drag::seek, Drag::volume, Drag::none}) {
-        w.app.drag = drag;
+        w.app.bar.drag = drag;
         w.recorder.calls.clear();
         EXPECT_EQ(w.send(WM_CAPTURECHANGED, 0, 0), 0);
-        EXPECT_EQ(w.app.drag, Drag::none);
+        EXPECT_EQ(w.app.bar.drag, Drag::none);
         EXPECT_EQ(w.count_calls_starting("async 0 [seek]"), 0u);
     }
 }
 
 TEST(MainWindowProc, MouseLeaveClearsTrackingAndHover) {
     MainWindow w;
-    const uint8_t hovers[] = {0, 3, 9, kHitSeekBar, kHitVolume, kHitNone};
-    for (const uint8_t hover : hovers) {
-        w.app.mouse_tracked = true;
-        w.app.hover_button = hover;
+    const BarHit hovers[] = {button_hit(0),    button_hit(3),  button_hit(9),
+                             BarHit::seek_bar, BarHit::volume, BarHit::none};
+    for (const BarHit hover : hovers) {
+        w.app.bar.mouse_tracked = true;
+        w.app.bar.hover_button = hover;
         EXPECT_EQ(w.send(WM_MOUSELEAVE), 0);
-        EXPECT_FALSE(w.app.mouse_tracked);
-        EXPECT_EQ(w.app.hover_button, kHitNone);
+        EXPECT_FALSE(w.app.bar.mouse_tracked);
+        EXPECT_EQ(w.app.bar.hover_button, BarHit::none);
     }
 }
 
 TEST(MainWindowProc, AltEnterTogglesFullscreenAndItsCarriageReturnIsSwallowed) {
     MainWindow w;
     EXPECT_EQ(w.send(WM_SYSKEYDOWN, VK_RETURN, 1 << 29), 0);
-    EXPECT_TRUE(w.app.fullscreen);
+    EXPECT_TRUE(w.app.mode.fullscreen);
     EXPECT_EQ(w.send(WM_SYSCHAR, '\r', 1 << 29), 0);
-    EXPECT_TRUE(w.app.fullscreen);
+    EXPECT_TRUE(w.app.mode.fullscreen);
     EXPECT_EQ(w.send(WM_SYSKEYDOWN, VK_RETURN, 1 << 29), 0);
-    EXPECT_FALSE(w.app.fullscreen);
+    EXPECT_FALSE(w.app.mode.fullscreen);
     EXPECT_FALSE(w.app.closing);
 }
 
@@ -214,7 +215,7 @@ TEST(MainWindowProc, AltF4ClosesThroughWmClose) {
     w.send(WM_SYSKEYDOWN, VK_F4, 1 << 29);
     harness::pump();
     EXPECT_TRUE(w.app.closing);
-    EXPECT_FALSE(IsWindow(w.app.main_window));
+    EXPECT_FALSE(IsWindow(w.app.windows.main_window));
 }
 
 TEST(MainWindowProc, ResumeTimerSavesOnlyWhilePlaying) {
@@ -278,13 +279,13 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     w.app.playback.duration = 100;
     w.app.playback.current_volume = 37;
     w.app.playback.muted = true;
-    w.app.help_window =
+    w.app.windows.help_window =
         CreateWindowExW(0, L"STATIC", L"help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND help = w.app.help_window;
-    w.app.about.reset(new AboutWindow);
-    w.app.about->window =
+    const HWND help = w.app.windows.help_window;
+    w.app.windows.about.reset(new AboutWindow);
+    w.app.windows.about->window =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND about = w.app.about->window;
+    const HWND about = w.app.windows.about->window;
 
     EXPECT_EQ(w.send(WM_CLOSE), 0);
     g_probe = nullptr;
@@ -298,11 +299,11 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     EXPECT_EQ(probe.hand_off, 0);
     EXPECT_EQ(w.count_calls_starting("command [loadfile]"), 0u);
     EXPECT_FALSE(w.app.core.has_value());
-    EXPECT_FALSE(IsWindow(w.app.main_window));
+    EXPECT_FALSE(IsWindow(w.app.windows.main_window));
     EXPECT_FALSE(IsWindow(help));
     EXPECT_FALSE(IsWindow(about));
-    EXPECT_EQ(w.app.help_window, nullptr);
-    EXPECT_EQ(w.app.about, nullptr);
+    EXPECT_EQ(w.app.windows.help_window, nullptr);
+    EXPECT_EQ(w.app.windows.about, nullptr);
     EXPECT_TRUE(harness::quit_posted());
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 37);
     EXPECT_TRUE(w.app.settings.mute);
@@ -318,7 +319,7 @@ TEST(CloseSequence, WithoutCoreStillSavesAndDestroys) {
     w.app.playback.current_volume = 55;
     EXPECT_EQ(w.send(WM_CLOSE), 0);
     EXPECT_TRUE(w.app.closing);
-    EXPECT_FALSE(IsWindow(w.app.main_window));
+    EXPECT_FALSE(IsWindow(w.app.windows.main_window));
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 55);
     EXPECT_TRUE(w.recorder.calls.empty());
     EXPECT_TRUE(harness::quit_posted());
@@ -363,16 +364,16 @@ TEST(EndSession, SavesWithoutDestroying) {
 TEST(CloseAbout, OnlyWhenTheAboutWindowAskedForIt) {
     MainWindow w;
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);  // nothing open
-    w.app.about.reset(new AboutWindow);
-    w.app.about->window =
+    w.app.windows.about.reset(new AboutWindow);
+    w.app.windows.about->window =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND about = w.app.about->window;
+    const HWND about = w.app.windows.about->window;
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);
     EXPECT_TRUE(IsWindow(about));
-    w.app.about->to_close = true;
+    w.app.windows.about->to_close = true;
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);
     EXPECT_FALSE(IsWindow(about));
-    EXPECT_EQ(w.app.about, nullptr);
+    EXPECT_EQ(w.app.windows.about, nullptr);
 }
 
 // --- dropped files ---
@@ -390,7 +391,7 @@ TEST(DropFiles, FirstFileDecidesByItsExtension) {
         {{L"C:\\v\\noextension"}, "C:\\v\\noextension", false},
         {{L"C:\\v\\.srt"}, "C:\\v\\.srt", false},
         {{L"C:\\my.folder\\video"}, "C:\\my.folder\\video", false},
-        {{L"C:\\v\\\x00E9t\x00E9 \xD83C\xDFAC.mp4"}, "C:\\v\\\xC3\xA9t\xC3\xA9 \xF0\x9F\x8E\xAC.mp4", false},
+        {{L"C:\\v\\\x00E9t\x00E9 \xD83C\xDFAC.mp4"}, "C:\\v\\été 🎬.mp4", false},
         {{L"C:\\v\\bad\xD800.mkv"}, "C:\\v\\bad\xEF\xBF\xBD.mkv", false},
         {{}, nullptr, false},
     };

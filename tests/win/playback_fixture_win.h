@@ -61,10 +61,10 @@ struct PlaybackWindows : ::testing::Test {
         const Windows windows = shared_windows();
         ASSERT_NE(windows.main, nullptr);
         ASSERT_NE(windows.bar, nullptr);
-        app.main_window = windows.main;
-        app.bar_window = windows.bar;
-        SetWindowLongPtrW(app.main_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        SetWindowTextW(app.main_window, L"Tarnwick Light");
+        app.windows.main_window = windows.main;
+        app.windows.bar_window = windows.bar;
+        SetWindowLongPtrW(app.windows.main_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        SetWindowTextW(app.windows.main_window, L"Tarnwick Light");
         app.core = recorder.core();
         g_app = &app;
         settle();
@@ -72,7 +72,7 @@ struct PlaybackWindows : ::testing::Test {
 
     void TearDown() override {
         g_app = nullptr;
-        SetWindowLongPtrW(app.main_window, GWLP_USERDATA, 0);
+        SetWindowLongPtrW(app.windows.main_window, GWLP_USERDATA, 0);
         set_active_language(Language::english);
     }
 
@@ -80,18 +80,18 @@ struct PlaybackWindows : ::testing::Test {
     void settle() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-        ValidateRect(app.bar_window, nullptr);
+        ValidateRect(app.windows.bar_window, nullptr);
         recorder.calls.clear();
     }
 
     bool bar_invalidated() const {
         RECT r{};
-        return GetUpdateRect(app.bar_window, &r, FALSE) != 0;
+        return GetUpdateRect(app.windows.bar_window, &r, FALSE) != 0;
     }
 
     std::string title() const {
         wchar_t buffer[512];
-        const int n = GetWindowTextW(app.main_window, buffer, 512);
+        const int n = GetWindowTextW(app.windows.main_window, buffer, 512);
         return narrow(std::wstring_view(buffer, static_cast<size_t>(n)));
     }
 };

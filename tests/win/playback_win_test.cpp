@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "playback_fixture_win.h"
+#include "win/playback_fixture_win.h"
 
 namespace {
 
@@ -20,22 +20,22 @@ TEST_F(Playback, OpenFileSendsTheFileAndResetsTheState) {
     app.playback.position = 12;
     app.playback.duration = 90;
     app.playback.eof_reached = true;
-    const std::string path = "C:\\Vid\xC3\xA9os\\Le film.mkv";
+    const std::string path = "C:\\Vidéos\\Le film.mkv";
     open_file(app, path);
-    EXPECT_EQ(recorder.calls, (Calls{"async 0 [show-text] [] [1]", "set 0 pause=0",
-                                     "command [loadfile] [C:\\Vid\xC3\xA9os\\Le film.mkv]"}));
+    EXPECT_EQ(recorder.calls,
+              (Calls{"async 0 [show-text] [] [1]", "set 0 pause=0", "command [loadfile] [C:\\Vidéos\\Le film.mkv]"}));
     EXPECT_EQ(app.playback.current_file, path);
     EXPECT_FALSE(app.playback.file_loaded);
     EXPECT_FALSE(app.playback.eof_reached);
     EXPECT_EQ(app.playback.position, 0);
     EXPECT_EQ(app.playback.duration, 0);
-    EXPECT_EQ(title(), path + " \xE2\x80\x94 Tarnwick Light");
+    EXPECT_EQ(title(), path + " — Tarnwick Light");
     EXPECT_TRUE(bar_invalidated());
 }
 
 TEST_F(Playback, OpenUrlTitle) {
     open_file(app, "https://example.com/live?a=1&b=%20");
-    EXPECT_EQ(title(), "https://example.com/live?a=1&b=%20 \xE2\x80\x94 Tarnwick Light");
+    EXPECT_EQ(title(), "https://example.com/live?a=1&b=%20 — Tarnwick Light");
 }
 
 TEST_F(Playback, OpeningAnotherFileSavesTheResumePointFirst) {
@@ -136,7 +136,7 @@ TEST_F(Playback, PauseSavesOrForgetsTheResumePoint) {
         recorder.calls.clear();
         loaded(c.position, c.duration);
         app.playback.paused = false;
-        ValidateRect(app.bar_window, nullptr);
+        ValidateRect(app.windows.bar_window, nullptr);
         toggle_pause(app);
         EXPECT_TRUE(app.playback.paused);
         EXPECT_EQ(recorder.calls, (Calls{"set 0 pause=1", c.command}));
@@ -207,8 +207,7 @@ TEST_F(Playback, CharacterActions) {
     frame_step(app, 0x11002B);  // above U+10FFFF, even though its low bits read "+"
     frame_step(app, '=');
     EXPECT_EQ(recorder.calls, (Calls{"async 0 [frame-step]", "async 0 [frame-back-step]", "set 0 speed=1.000000",
-                                     "async 0 [show-text] [Speed: \xC3\x97"
-                                     "1] [1000]"}));
+                                     "async 0 [show-text] [Speed: ×1] [1000]"}));
     frame_step(app, '-');
     EXPECT_EQ(app.playback.speed, 0.75);
 }
@@ -277,7 +276,7 @@ TEST_F(Playback, VolumeSteps) {
     };
     for (const auto& c : cases) {
         recorder.calls.clear();
-        ValidateRect(app.bar_window, nullptr);
+        ValidateRect(app.windows.bar_window, nullptr);
         app.playback.current_volume = c.volume;
         app.playback.muted = c.muted;
         set_volume(app, c.requested, c.show);
@@ -302,7 +301,7 @@ TEST_F(Playback, MuteToggles) {
     toggle_mute(app);
     EXPECT_FALSE(app.playback.muted);
     EXPECT_EQ(recorder.calls, (Calls{"set 0 mute=1", "async 0 [show-text] [Muted] [1000]", "set 0 mute=0",
-                                     "async 0 [show-text] [Son activ\xC3\xA9] [1000]"}));
+                                     "async 0 [show-text] [Son activé] [1000]"}));
 }
 
 TEST_F(Playback, SpeedSteps) {
@@ -312,24 +311,9 @@ TEST_F(Playback, SpeedSteps) {
         double expected;
         const char* message;
     } cases[] = {
-        {4, +1, 4,
-         "Speed: \xC3\x97"
-         "4"},
-        {0.25, -1, 0.25,
-         "Speed: \xC3\x97"
-         "0.25"},
-        {1.1, +1, 1.25,
-         "Speed: \xC3\x97"
-         "1.25"},
-        {3, 0, 1,
-         "Speed: \xC3\x97"
-         "1"},
-        {-2, -1, 0.75,
-         "Speed: \xC3\x97"
-         "0.75"},
-        {std::numeric_limits<double>::quiet_NaN(), +1, 1.25,
-         "Speed: \xC3\x97"
-         "1.25"},
+        {4, +1, 4, "Speed: ×4"},         {0.25, -1, 0.25, "Speed: ×0.25"},
+        {1.1, +1, 1.25, "Speed: ×1.25"}, {3, 0, 1, "Speed: ×1"},
+        {-2, -1, 0.75, "Speed: ×0.75"},  {std::numeric_limits<double>::quiet_NaN(), +1, 1.25, "Speed: ×1.25"},
     };
     for (const auto& c : cases) {
         recorder.calls.clear();
@@ -343,9 +327,7 @@ TEST_F(Playback, SpeedSteps) {
     set_active_language(Language::french);
     app.playback.speed = 0.75;
     change_speed(app, -1);
-    EXPECT_EQ(recorder.calls.back(),
-              "async 0 [show-text] [Vitesse : \xC3\x97"
-              "0.5] [1000]");
+    EXPECT_EQ(recorder.calls.back(), "async 0 [show-text] [Vitesse : ×0.5] [1000]");
 }
 
 }  // namespace

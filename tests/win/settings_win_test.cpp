@@ -25,7 +25,7 @@ Settings changed_settings() {
 std::string settings_file() { return settings_folder() + "\\settings.ini"; }
 
 TEST(SettingsWin, FolderFollowsAppData) {
-    const TempAppData appdata("-Vid\xC3\xA9os \xF0\x9F\x8E\xAC");
+    const TempAppData appdata("-Vidéos 🎬");
     EXPECT_EQ(settings_folder(), appdata.folder() + "\\Tarnwick Light");
     EXPECT_EQ(settings_path(), appdata.folder() + "\\Tarnwick Light\\settings.ini");
 
@@ -39,7 +39,7 @@ TEST(SettingsWin, FolderFollowsAppData) {
 
 // Also covers a folder whose name is not ASCII: the file goes where the wide path says.
 TEST(SettingsWin, SaveThenLoad) {
-    const TempAppData appdata("-\xC3\xA9t\xC3\xA9");
+    const TempAppData appdata("-été");
     EXPECT_EQ(load_settings().volume, 80) << "no file yet gives the defaults";
     const Settings s = changed_settings();
     save_settings(s);

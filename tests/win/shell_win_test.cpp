@@ -73,29 +73,29 @@ protected:
 
     void SetUp() override {
         ProgramWindows::SetUp();
-        app.shell.reset(new Shell);
-        app.shell->taskbar_created = RegisterWindowMessageW(L"TaskbarButtonCreated");
+        app.windows.shell.reset(new Shell);
+        app.windows.shell->taskbar_created = RegisterWindowMessageW(L"TaskbarButtonCreated");
         taskbar.AddRef();  // the program's reference
-        app.shell->taskbar.list.reset(&taskbar);
+        app.windows.shell->taskbar.list.reset(&taskbar);
     }
     void TearDown() override {
-        app.shell.reset();
+        app.windows.shell.reset();
         set_active_language(Language::english);
         ProgramWindows::TearDown();
     }
 };
 
 TEST_F(ShellWin, ButtonsAreAddedOnceThenFollowPauseLanguageAndDpi) {
-    SendMessageW(app.main_window, app.shell->taskbar_created, 0, 0);
+    SendMessageW(app.windows.main_window, app.windows.shell->taskbar_created, 0, 0);
     load_file(100);
     shell_follow(app);
     toggle_pause(app);
     shell_follow(app);  // nothing changed since the last call: nothing is sent
     switch_language(app, Language::french);
     RECT suggested{};
-    GetWindowRect(app.main_window, &suggested);
-    SendMessageW(app.main_window, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
-    SendMessageW(app.main_window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(app.windows.main_window, &suggested);
+    SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
+    SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(taskbar.calls, (std::vector<std::string>{
                                  "add 16 Back 10 s|Play|Forward 10 s",
                                  "state 0",
@@ -114,11 +114,11 @@ TEST_F(ShellWin, ButtonsAreAddedOnceThenFollowPauseLanguageAndDpi) {
 TEST_F(ShellWin, FailureShowsTheErrorStateUntilItsTimer) {
     shell_file_failed(app);
     EXPECT_EQ(taskbar.calls, (std::vector<std::string>{"state 4", "value 1/1"}));
-    SendMessageW(app.main_window, WM_TIMER, kTimerTaskbarError, 0);
+    SendMessageW(app.windows.main_window, WM_TIMER, kTimerTaskbarError, 0);
     EXPECT_EQ(taskbar.calls.back(), "state 0");
     shell_close(app);
     EXPECT_EQ(taskbar.calls.back(), "state 0");
-    EXPECT_FALSE(app.shell->taskbar.list);
+    EXPECT_FALSE(app.windows.shell->taskbar.list);
     EXPECT_EQ(taskbar.references, 1);  // the program let go of its reference
 }
 

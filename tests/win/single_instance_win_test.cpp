@@ -8,8 +8,8 @@
 #include "app/app_state_win.h"
 #include "app/single_instance_win.h"
 #include "support/recording_core.h"
-#include "ui/about_window_win.h"  // App destroys its About state
 #include "win/test_windows_win.h"
+#include "ui/about_window_win.h"  // App destroys its About state
 
 namespace {
 
@@ -64,7 +64,7 @@ protected:
         ShowWindow(window, SW_RESTORE);
         app.core = recorder.core();
         g_app = &app;
-        app.main_window = window;
+        app.windows.main_window = window;
     }
     void TearDown() override { g_app = nullptr; }
 
@@ -101,7 +101,7 @@ TEST_F(HandOff, ReceivingSide) {
         {"non-ASCII path",
          utf16_bytes(u"C:\\Vid\u00E9os\\\U0001F3AC.mkv"
                      u"\0"),
-         kHandOffTag, false, 1, "C:\\Vid\xC3\xA9os\\\xF0\x9F\x8E\xAC.mkv"},
+         kHandOffTag, false, 1, "C:\\Vidéos\\🎬.mkv"},
         {"no terminator", utf16_bytes(u"C:\\v\\clip.mkv"), kHandOffTag, false, 1, "C:\\v\\clip.mkv"},
         {"odd byte count", utf16_bytes(u"C:\\ab") + "c", kHandOffTag, false, 1, "C:\\ab"},
         {"embedded NUL", utf16_bytes(std::u16string_view(u"C:\\a.mkv\0b.mkv\0", 15)), kHandOffTag, false, 1, "C:\\a.mkv"},
@@ -164,8 +164,8 @@ TEST_F(HandOff, CopyWithoutPlayerCoreRefuses) {
 
 // The sending side finds this process's own main window, so both ends run here.
 TEST_F(HandOff, SendingSide) {
-    EXPECT_TRUE(hand_off_to_running_copy(std::string("C:\\Vid\xC3\xA9os\\a b.mkv")));
-    EXPECT_EQ(loads(), std::vector<std::string>{"command [loadfile] [C:\\Vid\xC3\xA9os\\a b.mkv]"});
+    EXPECT_TRUE(hand_off_to_running_copy(std::string("C:\\Vidéos\\a b.mkv")));
+    EXPECT_EQ(loads(), std::vector<std::string>{"command [loadfile] [C:\\Vidéos\\a b.mkv]"});
 
     // Without a file the running copy only comes forward.
     recorder.calls.clear();

@@ -89,7 +89,7 @@ TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
 TEST(LoaderWin, LibraryBesideTheExecutable) {
     EXPECT_EQ(library_path("C:\\Program Files\\Tarnwick Light\\TarnwickLight.exe"),
               "C:\\Program Files\\Tarnwick Light\\libmpv-2.dll");
-    EXPECT_EQ(library_path("C:\\Vid\xC3\xA9os\\t.exe"), "C:\\Vid\xC3\xA9os\\libmpv-2.dll");
+    EXPECT_EQ(library_path("C:\\Vidéos\\t.exe"), "C:\\Vidéos\\libmpv-2.dll");
     EXPECT_EQ(library_path("t.exe"), "libmpv-2.dll");
 }
 

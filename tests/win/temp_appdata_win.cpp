@@ -1,4 +1,4 @@
-#include "temp_appdata_win.h"
+#include "win/temp_appdata_win.h"
 
 #include <vector>
 

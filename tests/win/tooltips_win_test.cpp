@@ -4,7 +4,7 @@
 #include "app/language.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui_fixture_win.h"
+#include "win/ui_fixture_win.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ protected:
     TOOLINFOW tool(uint8_t id) const {
         TOOLINFOW info{};
         info.cbSize = sizeof info;
-        info.hwnd = app.main_window;
+        info.hwnd = app.windows.main_window;
         info.uId = static_cast<UINT_PTR>(id) + 1;
         return info;
     }
@@ -27,28 +27,28 @@ protected:
         wchar_t buffer[256] = {};
         TOOLINFOW info = tool(id);
         info.lpszText = buffer;
-        SendMessageW(app.tooltip_window, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(app.windows.tooltip_window, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&info));
         return buffer;
     }
 
     RECT rect(uint8_t id) const {
         TOOLINFOW info = tool(id);
-        SendMessageW(app.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
+        SendMessageW(app.windows.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info));
         return info.rect;
     }
 
     void recreate() {
-        DestroyWindow(app.tooltip_window);
-        app.tooltip_window = nullptr;
+        DestroyWindow(app.windows.tooltip_window);
+        app.windows.tooltip_window = nullptr;
         create_tooltips(app);
     }
 };
 
 TEST_F(Tooltips, TenToolsWithTheTextsOfTheActiveLanguage) {
-    ASSERT_NE(app.tooltip_window, nullptr);
-    EXPECT_EQ(class_name_of(app.tooltip_window), L"tooltips_class32");
-    EXPECT_EQ(GetWindow(app.tooltip_window, GW_OWNER), app.main_window);
-    EXPECT_EQ(SendMessageW(app.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
+    ASSERT_NE(app.windows.tooltip_window, nullptr);
+    EXPECT_EQ(class_name_of(app.windows.tooltip_window), L"tooltips_class32");
+    EXPECT_EQ(GetWindow(app.windows.tooltip_window, GW_OWNER), app.windows.main_window);
+    EXPECT_EQ(SendMessageW(app.windows.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
     for (uint8_t id = 0; id < 10; ++id) EXPECT_EQ(text(id), wide(kBarTooltips[id].en)) << int(id);
     EXPECT_EQ(text(kButtonPlayPause), L"Play / Pause (Space)");
     EXPECT_EQ(text(kButtonVolume), L"Mute (M) \x2014 wheel or \x2191/\x2193 for volume");
@@ -57,7 +57,7 @@ TEST_F(Tooltips, TenToolsWithTheTextsOfTheActiveLanguage) {
 TEST_F(Tooltips, LanguageSwitchReplacesEveryText) {
     set_active_language(Language::french);
     recreate();
-    EXPECT_EQ(SendMessageW(app.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
+    EXPECT_EQ(SendMessageW(app.windows.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
     for (uint8_t id = 0; id < 10; ++id) EXPECT_EQ(text(id), wide(kBarTooltips[id].fr)) << int(id);
     EXPECT_EQ(text(kButtonAudio), L"Piste audio (A : suivante)");
     EXPECT_EQ(text(kButtonHelp), L"Aide (F1)");
@@ -79,12 +79,12 @@ TEST_F(Tooltips, ToolRectanglesFollowTheButtons) {
         EXPECT_EQ(r.top, top) << int(button.id);
         EXPECT_EQ(r.bottom, top + bar_height(app)) << int(button.id);
     }
-    app.fullscreen = true;
-    app.bar_shown = false;
+    app.mode.fullscreen = true;
+    app.mode.bar_shown = false;
     layout_children(app);
     const RECT hidden = rect(kButtonHelp);
     EXPECT_TRUE(IsRectEmpty(&hidden));
-    app.fullscreen = false;
+    app.mode.fullscreen = false;
     layout_children(app);
 }
 

@@ -15,6 +15,7 @@
 #include "support/recording_core.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
+#include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/main_window_win.h"
 #include "ui/window_modes_win.h"
@@ -130,11 +131,11 @@ protected:
         g_app = &app;
         reset_state();
         create_fonts(app);
-        if (!app.main_window || !IsWindow(app.main_window)) create_windows();
-        if (!app.tooltip_window || !IsWindow(app.tooltip_window)) create_tooltips(app);
+        if (!app.windows.main_window || !IsWindow(app.windows.main_window)) create_windows();
+        if (!app.windows.tooltip_window || !IsWindow(app.windows.tooltip_window)) create_tooltips(app);
         set_client_size(kClientWidth, kClientHeight);
-        SetForegroundWindow(app.main_window);
-        SetFocus(app.main_window);
+        SetForegroundWindow(app.windows.main_window);
+        SetFocus(app.windows.main_window);
         pump_messages();
     }
 
@@ -149,38 +150,38 @@ protected:
     void reset_state() {
         app.settings = Settings{};
         app.settings_synced = Settings{};
-        app.menu_open = false;
+        app.mode.menu_open = false;
         app.playback = PlaybackState{};
         app.playback.current_volume = app.settings.volume;
         app.core.reset();
-        app.dpi = 96;
+        app.windows.dpi = 96;
         app.closing = false;
-        app.fullscreen = false;
-        app.bar_shown = false;
-        app.cursor_hidden = false;
-        app.mouse_tracked = false;
-        app.last_mouse = POINT{INT32_MIN, INT32_MIN};
-        app.drag = Drag::none;
-        app.pressed = kPressedNone;
-        app.hover_button = kHitNone;
-        app.seek_fraction = 0;
+        app.mode.fullscreen = false;
+        app.mode.bar_shown = false;
+        app.mode.cursor_hidden = false;
+        app.bar.mouse_tracked = false;
+        app.mode.last_mouse = POINT{INT32_MIN, INT32_MIN};
+        app.bar.drag = Drag::none;
+        app.bar.pressed = BarHit::released;
+        app.bar.hover_button = BarHit::none;
+        app.bar.seek_fraction = 0;
     }
 
     void create_windows() {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
-        app.main_window = nullptr;
+        app.windows.main_window = nullptr;
         const HWND main =
             CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
                             960, 600, nullptr, nullptr, instance, nullptr);
         ASSERT_NE(main, nullptr);
-        app.video_window =
+        app.windows.video_window =
             CreateWindowExW(0, L"TarnwickLight.Video", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
                             0, 0, 0, 0, main, nullptr, instance, nullptr);
-        app.bar_window =
+        app.windows.bar_window =
             CreateWindowExW(0, L"TarnwickLight.Bar", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS, 0,
                             0, 0, 0, main, nullptr, instance, nullptr);
-        app.main_window = main;
-        app.tooltip_window = nullptr;
+        app.windows.main_window = main;
+        app.windows.tooltip_window = nullptr;
         ShowWindow(main, SW_SHOWNORMAL);
     }
 
@@ -188,24 +189,24 @@ protected:
     void set_client_size(int width, int height) {
         RECT frame{};
         RECT client{};
-        GetWindowRect(app.main_window, &frame);
-        GetClientRect(app.main_window, &client);
+        GetWindowRect(app.windows.main_window, &frame);
+        GetClientRect(app.windows.main_window, &client);
         const int outer_width = width + (frame.right - frame.left) - client.right;
         const int outer_height = height + (frame.bottom - frame.top) - client.bottom;
         const int screen_width = GetSystemMetrics(SM_CXSCREEN);
         const int screen_height = GetSystemMetrics(SM_CYSCREEN);
-        SetWindowPos(app.main_window, nullptr, (screen_width - outer_width) / 2, (screen_height - outer_height) / 2,
-                     outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(app.windows.main_window, nullptr, (screen_width - outer_width) / 2,
+                     (screen_height - outer_height) / 2, outer_width, outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
         layout_children(app);
     }
 
     RECT client() const {
         RECT rect{};
-        GetClientRect(app.main_window, &rect);
+        GetClientRect(app.windows.main_window, &rect);
         return rect;
     }
     int bar_top() const { return client().bottom - bar_height(app); }
-    BarLayout layout() const { return compute_bar_layout(app.dpi, client().right, bar_height(app)); }
+    BarLayout layout() const { return compute_bar_layout(app.windows.dpi, client().right, bar_height(app)); }
 
     void load_file(double duration) {
         app.core = recorder.core();
@@ -215,6 +216,6 @@ protected:
 
     // Real mouse messages through the main window procedure.
     LRESULT send(UINT message, int x, int y, WPARAM keys = 0) {
-        return SendMessageW(app.main_window, message, keys, MAKELPARAM(x, y));
+        return SendMessageW(app.windows.main_window, message, keys, MAKELPARAM(x, y));
     }
 };

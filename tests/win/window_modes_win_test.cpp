@@ -29,8 +29,8 @@ RECT monitor_of(HWND window) {
 // The bar's ten tool rectangles: the buttons moved down by the bar's top, or empty when hidden.
 void expect_tool_rects(const MainWindow& w, bool visible) {
     const RECT client = w.client();
-    const int32_t bar = bar_height_for(w.app.dpi);
-    const BarLayout layout = compute_bar_layout(w.app.dpi, client.right, bar);
+    const int32_t bar = bar_height_for(w.app.windows.dpi);
+    const BarLayout layout = compute_bar_layout(w.app.windows.dpi, client.right, bar);
     for (const BarButton& button : layout.buttons) {
         const RECT got = w.tool_rect(button.id + 1u);
         const RECT want = visible ? RECT{button.rect.left, button.rect.top + client.bottom - bar, button.rect.right,
@@ -44,12 +44,12 @@ void expect_tool_rects(const MainWindow& w, bool visible) {
 TEST(Layout, VideoAboveTheBarAtEachDpi) {
     MainWindow w(harness::kTooltips);
     for (const uint32_t dpi : {96u, 120u, 144u, 192u}) {
-        w.app.dpi = dpi;
+        w.app.windows.dpi = dpi;
         layout_children(w.app);
         const RECT client = w.client();
         const int32_t bar = bar_height_for(dpi);
-        const RECT video = w.child_rect(w.app.video_window);
-        const RECT strip = w.child_rect(w.app.bar_window);
+        const RECT video = w.child_rect(w.app.windows.video_window);
+        const RECT strip = w.child_rect(w.app.windows.bar_window);
         EXPECT_EQ(video.top, 0);
         EXPECT_EQ(video.right, client.right);
         EXPECT_EQ(video.bottom, client.bottom - bar) << dpi;
@@ -64,13 +64,13 @@ TEST(Layout, VideoAboveTheBarAtEachDpi) {
 TEST(Layout, ClientLowerThanTheBarPutsTheBarAtNegativeY) {
     MainWindow w;
     // A DPI whose bar is taller than the whole client area.
-    w.app.dpi = 96 * 16;
+    w.app.windows.dpi = 96 * 16;
     layout_children(w.app);
     const RECT client = w.client();
-    const int32_t bar = bar_height_for(w.app.dpi);
+    const int32_t bar = bar_height_for(w.app.windows.dpi);
     ASSERT_GT(bar, client.bottom);
-    const RECT video = w.child_rect(w.app.video_window);
-    const RECT strip = w.child_rect(w.app.bar_window);
+    const RECT video = w.child_rect(w.app.windows.video_window);
+    const RECT strip = w.child_rect(w.app.windows.bar_window);
     EXPECT_EQ(video.bottom - video.top, 0);
     EXPECT_EQ(strip.top, client.bottom - bar);
     EXPECT_LT(strip.top, 0);
@@ -79,14 +79,14 @@ TEST(Layout, ClientLowerThanTheBarPutsTheBarAtNegativeY) {
 
 TEST(Layout, NothingWithoutTheVideoWindow) {
     MainWindow w;
-    const RECT before = w.child_rect(w.app.bar_window);
-    const HWND video = w.app.video_window;
-    w.app.video_window = nullptr;
-    w.app.dpi = 192;
+    const RECT before = w.child_rect(w.app.windows.bar_window);
+    const HWND video = w.app.windows.video_window;
+    w.app.windows.video_window = nullptr;
+    w.app.windows.dpi = 192;
     layout_children(w.app);
-    const RECT after = w.child_rect(w.app.bar_window);
+    const RECT after = w.child_rect(w.app.windows.bar_window);
     EXPECT_TRUE(EqualRect(&before, &after));
-    w.app.video_window = video;
+    w.app.windows.video_window = video;
 }
 
 TEST(Fullscreen, CoversTheMonitorAndComesBack) {
@@ -94,33 +94,33 @@ TEST(Fullscreen, CoversTheMonitorAndComesBack) {
     SetWindowPos(w.window(), nullptr, 50, 40, 800, 500, SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT before = window_rect(w.window());
     const LONG_PTR style_before = GetWindowLongPtrW(w.window(), GWL_STYLE);
-    w.app.cursor_hidden = false;
+    w.app.mode.cursor_hidden = false;
 
     set_fullscreen(w.app, true);
-    EXPECT_TRUE(w.app.fullscreen);
-    EXPECT_FALSE(w.app.bar_shown);
+    EXPECT_TRUE(w.app.mode.fullscreen);
+    EXPECT_FALSE(w.app.mode.bar_shown);
     const LONG_PTR style = GetWindowLongPtrW(w.window(), GWL_STYLE);
     EXPECT_EQ(style & kFrameStyles, 0);
     EXPECT_EQ(style & ~kFrameStyles, style_before & ~kFrameStyles);  // WS_CLIPCHILDREN and the rest stay
     const RECT screen = monitor_of(w.window());
     const RECT full = window_rect(w.window());
     EXPECT_TRUE(EqualRect(&full, &screen));
-    EXPECT_EQ(w.app.saved_placement.length, sizeof(WINDOWPLACEMENT));
+    EXPECT_EQ(w.app.mode.saved_placement.length, sizeof(WINDOWPLACEMENT));
     EXPECT_FALSE(w.bar_visible());
-    const RECT video = w.child_rect(w.app.video_window);
+    const RECT video = w.child_rect(w.app.windows.video_window);
     EXPECT_EQ(video.bottom, w.client().bottom);
     expect_tool_rects(w, false);
 
     // Asking again changes nothing, not even the saved placement.
-    const WINDOWPLACEMENT saved = w.app.saved_placement;
+    const WINDOWPLACEMENT saved = w.app.mode.saved_placement;
     set_fullscreen(w.app, true);
-    EXPECT_EQ(memcmp(&saved, &w.app.saved_placement, sizeof saved), 0);
+    EXPECT_EQ(memcmp(&saved, &w.app.mode.saved_placement, sizeof saved), 0);
 
-    w.app.cursor_hidden = true;
+    w.app.mode.cursor_hidden = true;
     set_fullscreen(w.app, false);
-    EXPECT_FALSE(w.app.fullscreen);
-    EXPECT_TRUE(w.app.bar_shown);
-    EXPECT_FALSE(w.app.cursor_hidden);
+    EXPECT_FALSE(w.app.mode.fullscreen);
+    EXPECT_TRUE(w.app.mode.bar_shown);
+    EXPECT_FALSE(w.app.mode.cursor_hidden);
     EXPECT_FALSE(KillTimer(w.window(), kTimerAutoHide)) << "leaving stops the auto-hide timer";
     EXPECT_EQ(GetWindowLongPtrW(w.window(), GWL_STYLE) & kFrameStyles, kFrameStyles);
     const RECT after = window_rect(w.window());
@@ -161,16 +161,16 @@ TEST(Fullscreen, SwitchingUnderAStillPointerLeavesTheBarHidden) {
         set_fullscreen(w.app, on);
         harness::pump();
         const POINT cursor = synthesized_move();
-        EXPECT_EQ(w.app.last_mouse.x, cursor.x) << on;
-        EXPECT_EQ(w.app.last_mouse.y, cursor.y) << on;
-        EXPECT_EQ(w.app.bar_shown, !on);
+        EXPECT_EQ(w.app.mode.last_mouse.x, cursor.x) << on;
+        EXPECT_EQ(w.app.mode.last_mouse.y, cursor.y) << on;
+        EXPECT_EQ(w.app.mode.bar_shown, !on);
     }
     // A real move still wakes it.
     set_fullscreen(w.app, true);
     harness::pump();
     const POINT cursor = synthesized_move();
     w.send(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x + 5, cursor.y));
-    EXPECT_TRUE(w.app.bar_shown);
+    EXPECT_TRUE(w.app.mode.bar_shown);
     set_fullscreen(w.app, false);
 }
 
@@ -185,10 +185,10 @@ TEST(Fullscreen, DpiChangeKeepsTheMonitorCovered) {
     RECT suggested{screen.left, screen.top, screen.left + (screen.right - screen.left) * 3 / 2,
                    screen.top + (screen.bottom - screen.top) * 3 / 2};
     EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested)), 0);
-    EXPECT_EQ(w.app.dpi, 144u);
+    EXPECT_EQ(w.app.windows.dpi, 144u);
     RECT full = window_rect(w.window());
     EXPECT_TRUE(EqualRect(&full, &screen));
-    EXPECT_EQ(w.child_rect(w.app.video_window).bottom, w.client().bottom);
+    EXPECT_EQ(w.child_rect(w.app.windows.video_window).bottom, w.client().bottom);
     EXPECT_EQ(w.send(WM_DPICHANGED, MAKEWPARAM(96, 96), 0), 0);
     full = window_rect(w.window());
     EXPECT_TRUE(EqualRect(&full, &screen));
@@ -249,16 +249,16 @@ TEST(Placement, EmptyRectangleChangesNothing) {
     w.app.settings.window_valid = true;
     w.app.settings.window_rect = WindowRect{1, 2, 3, 4};
     w.app.settings.maximized = true;
-    w.app.fullscreen = true;  // capture from saved_placement, which we empty
-    w.app.saved_placement = WINDOWPLACEMENT{};
-    w.app.saved_placement.showCmd = SW_SHOWNORMAL;
-    w.app.saved_placement.rcNormalPosition = RECT{100, 100, 100, 300};
+    w.app.mode.fullscreen = true;  // capture from saved_placement, which we empty
+    w.app.mode.saved_placement = WINDOWPLACEMENT{};
+    w.app.mode.saved_placement.showCmd = SW_SHOWNORMAL;
+    w.app.mode.saved_placement.rcNormalPosition = RECT{100, 100, 100, 300};
     w.app.playback.current_volume = 12;
     capture_placement(w.app);
     EXPECT_EQ(w.app.settings.window_rect, (WindowRect{1, 2, 3, 4}));
     EXPECT_TRUE(w.app.settings.maximized);
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 12);  // volume and mute are still copied
-    w.app.fullscreen = false;
+    w.app.mode.fullscreen = false;
 }
 
 TEST(Placement, RestoreIgnoresARectangleOnNoMonitor) {
