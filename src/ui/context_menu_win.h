@@ -1,4 +1,4 @@
-// The right-click menu, the control bar's track menus and the open-file dialog. Building a menu,
+// The right-click menu and the control bar's track menus. Building a menu,
 // showing it and running the chosen command are separate steps, so each can be driven on its own.
 #pragma once
 
@@ -32,24 +32,3 @@ void show_context_menu(App& app);
 POINT track_menu_anchor(const App& app, TrackKind kind);
 // The menu opens upwards from the bar at the button's left edge.
 void show_track_menu(App& app, TrackKind kind);
-
-// GetOpenFileNameW's arguments; the structure points into the two buffers, so it stays in place.
-struct OpenFileDialog {
-    std::wstring filter;
-    std::vector<wchar_t> file;
-    OPENFILENAMEW request{};
-
-    OpenFileDialog() = default;
-    OpenFileDialog(const OpenFileDialog&) = delete;
-    OpenFileDialog& operator=(const OpenFileDialog&) = delete;
-};
-
-void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
-                              std::string_view pattern);
-// The file buffer up to its first NUL, as UTF-8.
-std::string chosen_path(const OpenFileDialog& dialog);
-
-// The chosen path, or nothing when cancelled.
-std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
-// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file.
-void open_video_with_dialog(App& app);

@@ -77,8 +77,3 @@ int32_t wheel_volume_step(int16_t delta, bool invert) {
     const bool up = delta > 0;
     return (up != invert) ? 5 : -5;
 }
-
-bool auto_hide_keeps_bar(const AutoHideInputs& inputs) {
-    if (inputs.bar_shown && inputs.cursor_in_bar_strip && inputs.over_bar_target) return true;
-    return inputs.dragging || inputs.help_open || inputs.menu_open;
-}

@@ -1,6 +1,5 @@
-// Keys, characters and the wheel of the main window, and the auto-hide that mouse activity wakes.
-// The tables themselves are in input_bindings.cpp; this side reads the modifier state and runs the
-// actions of the other modules.
+// Keys, characters and the wheel of the main window. The tables themselves are in input.cpp; this
+// side reads the modifier state and runs the actions of the other modules.
 #include "ui/input_win.h"
 
 #include "app/app_state_win.h"
@@ -12,6 +11,7 @@
 #include "player/commands.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
@@ -126,50 +126,6 @@ void toggle_multi_instance(App& app) {
                   kMultiInstanceMessageMs);
     // The Help window shows the switch's state.
     if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
-}
-
-void auto_hide_wake_up(App& app) {
-    if (!app.mode.fullscreen) return;
-    if (app.mode.cursor_hidden) {
-        app.mode.cursor_hidden = false;
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    }
-    if (!app.mode.bar_shown) {
-        app.mode.bar_shown = true;
-        layout_children(app);
-    }
-    SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
-}
-
-// Timer 1 fires once per arming: it is killed first and re-armed only while the bar must stay.
-void on_auto_hide_timer(App& app) {
-    KillTimer(app.windows.main_window, kTimerAutoHide);
-    if (!app.mode.fullscreen) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(app.windows.main_window, &cursor);
-    RECT client{};
-    GetClientRect(app.windows.main_window, &client);
-
-    AutoHideInputs inputs;
-    inputs.bar_shown = app.mode.bar_shown;
-    inputs.cursor_in_bar_strip = in_bar_strip(app.windows.dpi, client.right, client.bottom, cursor.x, cursor.y);
-    inputs.over_bar_target = app.bar.hover_button != BarHit::none;
-    inputs.dragging = app.bar.drag != Drag::none;
-    inputs.help_open = app.windows.help_window != nullptr;
-    inputs.menu_open = app.mode.menu_open;
-    if (auto_hide_keeps_bar(inputs)) {
-        SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
-        return;
-    }
-    app.mode.bar_shown = false;
-    app.bar.hover_button = BarHit::none;
-    // Hiding the cursor of a window in the background would hide it over someone else's window.
-    if (GetForegroundWindow() == app.windows.main_window) {
-        app.mode.cursor_hidden = true;
-        SetCursor(nullptr);
-    }
-    layout_children(app);
 }
 
 void save_resume_point(App& app) { save_resume_position(app); }

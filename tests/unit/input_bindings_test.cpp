@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "base/utf.h"
+#include "ui/window_modes.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "ui/bar/bar_layout.h"
 #include "ui/context_menu.h"
 #include "ui/context_menu_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes.h"
 
 namespace {

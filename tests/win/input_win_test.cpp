@@ -7,6 +7,7 @@
 #include "support/main_window_harness_win.h"
 #include "ui/input_win.h"
 #include "ui/window_modes.h"
+#include "ui/window_modes_win.h"
 
 namespace {
 

@@ -12,17 +12,7 @@
 #include "app/language.h"
 #include "player/playback_state.h"
 #include "ui/bar/bar_layout.h"
-
-// COLORREF values (0x00BBGGRR) of the bar, shared by the Help and About windows.
-namespace bar_colour {
-constexpr uint32_t background = 0x001E1C1C;
-constexpr uint32_t top_line = 0x00333030;
-constexpr uint32_t hover = 0x003E3A3A;
-constexpr uint32_t normal = 0x00EAEAEA;
-constexpr uint32_t accent = 0x00F08E3B;
-constexpr uint32_t dimmed = 0x008E8A8A;
-constexpr uint32_t track = 0x004E4A4A;
-}  // namespace bar_colour
+#include "ui/palette.h"
 
 // "1:15 / 59:59", "0:00:30 / 2:00:00", or "—" with nothing to show; the speed suffix "   ×1.5" when
 // the speed is not 1. While the seek bar is dragged the position follows the drag.

@@ -10,6 +10,7 @@
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes_win.h"
 
 const BarActions& bar_actions() {
