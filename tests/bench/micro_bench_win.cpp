@@ -28,7 +28,7 @@
 #include "app/event_pump_win.h"
 #include "support/mpv_events.h"
 #include "support/recording_core.h"
-#include "win/temp_appdata_win.h"
+#include "support/temp_appdata_win.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/input_win.h"
-#include "win/ui_fixture_win.h"
+#include "support/ui_fixture_win.h"
 
 namespace {
 

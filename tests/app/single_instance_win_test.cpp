@@ -8,7 +8,7 @@
 #include "app/app_state_win.h"
 #include "app/single_instance_win.h"
 #include "support/recording_core.h"
-#include "win/test_windows_win.h"
+#include "support/test_windows_win.h"
 #include "ui/about_window_win.h"  // App destroys its About state
 
 namespace {

@@ -16,7 +16,7 @@
 #include "ui/context_menu_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/help_window.h"
-#include "ui_fixture_win.h"
+#include "support/ui_fixture_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win/temp_appdata_win.h"
+#include "support/temp_appdata_win.h"
 
 #include <vector>
 

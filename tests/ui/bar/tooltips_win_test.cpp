@@ -4,7 +4,7 @@
 #include "app/language.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
-#include "win/ui_fixture_win.h"
+#include "support/ui_fixture_win.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "ui/bar/bar_model.h"
-#include "win/ui_fixture_win.h"
+#include "support/ui_fixture_win.h"
 
 namespace {
 

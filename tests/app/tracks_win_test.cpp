@@ -1,6 +1,6 @@
 #include "app/tracks_win.h"
 
-#include "win/playback_fixture_win.h"
+#include "support/playback_fixture_win.h"
 
 namespace {
 

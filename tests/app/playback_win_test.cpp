@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "win/playback_fixture_win.h"
+#include "support/playback_fixture_win.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "support/recording_core.h"
 #include "ui/about_window_win.h"
 #include "ui/context_menu_win.h"
-#include "win/temp_appdata_win.h"
-#include "win/test_windows_win.h"
+#include "support/temp_appdata_win.h"
+#include "support/test_windows_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "win/test_windows_win.h"
+#include "support/test_windows_win.h"
 
 #include "app/app_state_win.h"
 #include "ui/main_window_win.h"

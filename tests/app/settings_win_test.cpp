@@ -6,7 +6,7 @@
 
 #include "app/settings_win.h"
 #include "base/wide_win.h"
-#include "win/temp_appdata_win.h"
+#include "support/temp_appdata_win.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/shell_win.h"
 #include "base/wide_win.h"
 #include "ui/context_menu_win.h"
-#include "ui_fixture_win.h"
+#include "support/ui_fixture_win.h"
 
 namespace {
 
