@@ -60,42 +60,8 @@ void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, 
     RegisterClassExW(&window_class);
 }
 
-void register_classes(HINSTANCE instance) {
-    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    register_class(instance, kMainWindowClass, main_window_proc, CS_DBLCLKS, black);
-    register_class(instance, kVideoWindowClass, DefWindowProcW, 0, black);
-    register_class(instance, kBarWindowClass, bar_window_proc, 0, nullptr);
-    register_class(instance, kHelpWindowClass, help_window_proc, CS_DROPSHADOW, nullptr);
-    register_class(instance, kAboutWindowClass, about_window_proc, CS_DROPSHADOW, nullptr);
-}
-
 HWND create_child(HINSTANCE instance, HWND parent, const wchar_t* class_name, DWORD style) {
     return CreateWindowExW(0, class_name, nullptr, style, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
-}
-
-bool create_windows(App& app, HINSTANCE instance) {
-    const uint32_t start_dpi = system_dpi();
-    const HWND main_window = CreateWindowExW(
-        0, kMainWindowClass, kProductNameWide, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-        scale_truncated(960, start_dpi), scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
-    if (!main_window) return false;
-
-    const BOOL dark = TRUE;
-    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
-
-    // main_window stays null until both children exist, so the procedure gives default processing
-    // to everything until then.
-    restore_placement(app.settings, main_window);
-
-    app.windows.dpi = window_dpi(main_window);
-    create_fonts(app);
-
-    app.windows.video_window = create_child(instance, main_window, kVideoWindowClass,
-                                            WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    app.windows.bar_window =
-        create_child(instance, main_window, kBarWindowClass, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
-    app.windows.main_window = main_window;
-    return true;
 }
 
 void show_start_up_failure(const App& app, const std::string& text) {
@@ -146,6 +112,40 @@ int message_loop() {
 }
 
 }  // namespace
+
+void register_classes(HINSTANCE instance) {
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    register_class(instance, kMainWindowClass, main_window_proc, CS_DBLCLKS, black);
+    register_class(instance, kVideoWindowClass, DefWindowProcW, 0, black);
+    register_class(instance, kBarWindowClass, bar_window_proc, 0, nullptr);
+    register_class(instance, kHelpWindowClass, help_window_proc, CS_DROPSHADOW, nullptr);
+    register_class(instance, kAboutWindowClass, about_window_proc, CS_DROPSHADOW, nullptr);
+}
+
+bool create_windows(App& app, HINSTANCE instance) {
+    const uint32_t start_dpi = system_dpi();
+    const HWND main_window = CreateWindowExW(
+        0, kMainWindowClass, kProductNameWide, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+        scale_truncated(960, start_dpi), scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
+    if (!main_window) return false;
+
+    const BOOL dark = TRUE;
+    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
+
+    // main_window stays null until both children exist, so the procedure gives default processing
+    // to everything until then.
+    restore_placement(app.settings, main_window);
+
+    app.windows.dpi = window_dpi(main_window);
+    create_fonts(app);
+
+    app.windows.video_window = create_child(instance, main_window, kVideoWindowClass,
+                                            WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    app.windows.bar_window =
+        create_child(instance, main_window, kBarWindowClass, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
+    app.windows.main_window = main_window;
+    return true;
+}
 
 std::optional<std::string> file_argument_from_command_line(const wchar_t* command_line) {
     const std::wstring_view line(command_line ? command_line : L"");

@@ -17,6 +17,7 @@
 #include "app/settings_win.h"
 #include "base/wide_win.h"
 #include "support/recording_core.h"
+#include "top/startup_win.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/help_window_win.h"
@@ -25,39 +26,7 @@
 
 namespace harness {
 
-inline void register_classes() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    const struct {
-        const wchar_t* name;
-        WNDPROC procedure;
-        UINT style;
-        HBRUSH background;
-    } classes[] = {
-        {L"TarnwickLight.Main", main_window_proc, CS_DBLCLKS, black},
-        {L"TarnwickLight.Video", DefWindowProcW, 0, black},
-        {L"TarnwickLight.Bar", bar_window_proc, 0, nullptr},
-        {L"TarnwickLight.Help", help_window_proc, CS_DROPSHADOW, nullptr},
-        {L"TarnwickLight.About", about_window_proc, CS_DROPSHADOW, nullptr},
-    };
-    for (const auto& c : classes) {
-        WNDCLASSEXW window_class{};
-        window_class.cbSize = sizeof window_class;
-        window_class.style = c.style;
-        window_class.lpfnWndProc = c.procedure;
-        window_class.hInstance = instance;
-        window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = c.background;
-        window_class.lpszClassName = c.name;
-        RegisterClassExW(&window_class);
-    }
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-}
+inline void register_classes() { ::register_classes(GetModuleHandleW(nullptr)); }
 
 // Dispatches whatever is queued for this thread, with TranslateMessage as the real loop does.
 inline void pump() {
@@ -117,18 +86,10 @@ struct MainWindow {
         DeleteFileW(wide(settings_path()).c_str());
         set_modifiers(false, false);
         g_app = &app;
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
-        const HWND main =
-            CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 30,
-                            960, 590, nullptr, nullptr, instance, nullptr);
+        create_windows(app, GetModuleHandleW(nullptr));
+        const HWND main = app.windows.main_window;
+        SetWindowPos(main, nullptr, 40, 30, 960, 590, SWP_NOZORDER | SWP_NOACTIVATE);
         app.windows.dpi = 96;
-        app.windows.video_window = CreateWindowExW(
-            0, L"TarnwickLight.Video", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-            0, 0, 0, 0, main, nullptr, instance, nullptr);
-        app.windows.bar_window =
-            CreateWindowExW(0, L"TarnwickLight.Bar", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS, 0,
-                            0, 0, 0, main, nullptr, instance, nullptr);
-        app.windows.main_window = main;
         if (options & kTooltips) add_tooltips();
         if (!(options & kNoCore)) app.core = recorder.core();
         layout_children(app);

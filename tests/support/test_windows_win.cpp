@@ -1,6 +1,8 @@
 #include "support/test_windows_win.h"
 
 #include "app/app_state_win.h"
+#include "app/names_win.h"
+#include "top/startup_win.h"
 #include "ui/main_window_win.h"
 
 void register_test_classes() {
@@ -8,26 +10,21 @@ void register_test_classes() {
     if (registered) return;
     registered = true;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW main_class{};
-    main_class.cbSize = sizeof main_class;
-    main_class.style = CS_DBLCLKS;
-    main_class.lpfnWndProc = main_window_proc;
-    main_class.hInstance = instance;
-    main_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    main_class.lpszClassName = L"TarnwickLight.Main";
-    RegisterClassExW(&main_class);
+    register_classes(instance);  // the program's own, the main window's among them
 
-    WNDCLASSEXW plain = main_class;
-    plain.style = 0;
+    WNDCLASSEXW plain{};
+    plain.cbSize = sizeof plain;
     plain.lpfnWndProc = DefWindowProcW;
+    plain.hInstance = instance;
+    plain.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     plain.lpszClassName = L"TarnwickLight.TestPlain";
     RegisterClassExW(&plain);
 }
 
 HWND create_main_window() {
     register_test_classes();
-    return CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40,
-                           640, 400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return CreateWindowExW(0, kMainWindowClass, kProductNameWide, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 640,
+                           400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND create_plain_window(HWND parent, int width, int height) {

@@ -13,6 +13,7 @@
 
 #include "app/app_state_win.h"
 #include "support/recording_core.h"
+#include "top/startup_win.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/fonts_win.h"
@@ -20,31 +21,7 @@
 #include "ui/main_window_win.h"
 #include "ui/window_modes_win.h"
 
-inline void register_program_classes() {
-    struct Class {
-        const wchar_t* name;
-        WNDPROC procedure;
-        UINT style;
-    };
-    const Class classes[] = {
-        {L"TarnwickLight.Main", main_window_proc, CS_DBLCLKS},
-        {L"TarnwickLight.Video", DefWindowProcW, 0},
-        {L"TarnwickLight.Bar", bar_window_proc, 0},
-        {L"TarnwickLight.Help", help_window_proc, CS_DROPSHADOW},
-        {L"TarnwickLight.About", about_window_proc, CS_DROPSHADOW},
-    };
-    for (const Class& c : classes) {
-        WNDCLASSEXW window_class{};
-        window_class.cbSize = sizeof window_class;
-        window_class.style = c.style;
-        window_class.lpfnWndProc = c.procedure;
-        window_class.hInstance = GetModuleHandleW(nullptr);
-        window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = c.style == CS_DBLCLKS ? static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)) : nullptr;
-        window_class.lpszClassName = c.name;
-        RegisterClassExW(&window_class);  // already registered by an earlier test: fine
-    }
-}
+inline void register_program_classes() { register_classes(GetModuleHandleW(nullptr)); }
 
 // Dispatches whatever is queued for this thread, WM_QUIT included (a destroyed main window posts it).
 inline void pump_messages() {
@@ -168,19 +145,10 @@ protected:
     }
 
     void create_windows() {
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
         app.windows.main_window = nullptr;
-        const HWND main =
-            CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                            960, 600, nullptr, nullptr, instance, nullptr);
-        ASSERT_NE(main, nullptr);
-        app.windows.video_window =
-            CreateWindowExW(0, L"TarnwickLight.Video", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS,
-                            0, 0, 0, 0, main, nullptr, instance, nullptr);
-        app.windows.bar_window =
-            CreateWindowExW(0, L"TarnwickLight.Bar", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS, 0,
-                            0, 0, 0, main, nullptr, instance, nullptr);
-        app.windows.main_window = main;
+        ASSERT_TRUE(::create_windows(app, GetModuleHandleW(nullptr)));
+        const HWND main = app.windows.main_window;
+        SetWindowPos(main, nullptr, 0, 0, 960, 600, SWP_NOZORDER | SWP_NOACTIVATE);
         app.windows.tooltip_window = nullptr;
         ShowWindow(main, SW_SHOWNORMAL);
     }
