@@ -5,6 +5,6 @@ App* g_app = nullptr;
 App::~App() = default;
 
 void invalidate_bar(const App& app) {
-    if (app.bar_window) InvalidateRect(app.bar_window, nullptr, FALSE);
-    if (app.bar_changed) app.bar_changed(app);
+    if (app.windows.bar_window) InvalidateRect(app.windows.bar_window, nullptr, FALSE);
+    if (app.windows.bar_changed) app.windows.bar_changed(app);
 }

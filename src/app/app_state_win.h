@@ -7,14 +7,26 @@
 #include <optional>
 #include <string>
 
+#include "app/bar_input.h"
 #include "app/colour_scheme.h"
 #include "app/settings.h"
+#include "base/gdi_win.h"
 #include "base/win32_win.h"
 #include "player/core.h"
 #include "player/playback_state.h"
+#include "player/wake_up_win.h"
 
-// Private messages to the main window (the player's wake-up has WM_APP + 1).
-constexpr UINT kMsgCloseAbout = WM_APP + 2;
+// Private messages of the main window, in one list so that no two share a number. The first is the
+// number the player's wake-up callback posts.
+enum MainWindowMessage : UINT {
+    kMsgMainCoreWakeUp = kMsgCoreWakeUp,
+    kMsgCloseAbout,
+    // A button of the media overlay, in wParam; posted from the overlay's worker thread.
+    kMsgOverlayButton = WM_APP + 16,
+    // A screen reader's Invoke, Toggle or SetValue (accessible_provider_win.h). The accessible
+    // provider posts it to whichever window it serves, so the About window takes the same number.
+    kMsgAccessibleAction = WM_APP + 20,
+};
 
 // Timers of the main window.
 constexpr UINT_PTR kTimerAutoHide = 1;
@@ -22,14 +34,7 @@ constexpr UINT kAutoHideMs = 2500;
 constexpr UINT_PTR kTimerResumeSave = 2;
 constexpr UINT kResumeSaveMs = 30000;
 
-// Hit codes of the control bar, kept in hover_button.
-constexpr uint8_t kHitNone = 10;
-constexpr uint8_t kHitSeekBar = 12;
-constexpr uint8_t kHitVolume = 13;
-constexpr uint8_t kPressedNone = 255;
-
-enum class Drag : uint8_t { none = 0, seek = 1, volume = 2 };
-
+struct App;
 struct AboutWindow;  // the About window's own state, defined with the window
 // Deletes it where its type is known, next to the window.
 struct AboutWindowDelete {
@@ -49,17 +54,15 @@ struct CardStyleDelete {
 };
 
 struct Fonts {
-    HFONT icon = nullptr;
-    HFONT text = nullptr;
-    HFONT title = nullptr;
-    HFONT body = nullptr;
-    HFONT large_icon = nullptr;
+    OwnedFont icon;
+    OwnedFont text;
+    OwnedFont title;
+    OwnedFont body;
+    OwnedFont large_icon;
 };
 
-struct App {
-    Settings settings;         // the persisted fields
-    Settings settings_synced;  // as this copy last read or wrote them: what it changed is what differs
-
+// The program's windows and what they draw with.
+struct AppWindows {
     HWND main_window = nullptr;
     HWND video_window = nullptr;
     HWND bar_window = nullptr;
@@ -75,23 +78,27 @@ struct App {
     // Set with accessibility's bar tree: invalidate_bar calls it so that the tree follows the bar
     // even while the bar is hidden and does not paint.
     void (*bar_changed)(const App& app) = nullptr;
+};
 
-    std::optional<Core> core;
-    PlaybackState playback;
-
-    bool closing = false;
+// Windowed or fullscreen, and the bar and cursor that fullscreen hides.
+struct WindowMode {
     bool fullscreen = false;
     bool bar_shown = false;
     bool cursor_hidden = false;
-    bool mouse_tracked = false;
-    bool menu_open = false;  // between WM_ENTERMENULOOP and WM_EXITMENULOOP
-    WINDOWPLACEMENT saved_placement{};
+    bool menu_open = false;             // between WM_ENTERMENULOOP and WM_EXITMENULOOP
+    WINDOWPLACEMENT saved_placement{};  // the windowed placement, while fullscreen
     POINT last_mouse{INT32_MIN, INT32_MIN};
-    Drag drag = Drag::none;
-    uint8_t pressed = kPressedNone;
-    bool last_press_on_video = false;  // how the first click of a double click was routed
-    uint8_t hover_button = kHitNone;
-    double seek_fraction = 0;
+};
+
+struct App {
+    AppWindows windows;
+    WindowMode mode;
+    BarInput bar;
+    std::optional<Core> core;
+    PlaybackState playback;
+    Settings settings;         // the persisted fields
+    Settings settings_synced;  // as this copy last read or wrote them: what it changed is what differs
+    bool closing = false;
 
     App() = default;
     App(const App&) = delete;

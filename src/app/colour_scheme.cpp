@@ -3,7 +3,7 @@
 Palette choose_palette(bool high_contrast, const SystemColours& system) {
     Palette p;
     if (!high_contrast) {
-        // The program's dark look (the bar's colours in ui/bar/bar_model.h).
+        // The program's dark look (the bar's colours in ui/palette.h).
         p.background = 0x001E1C1C;
         p.top_line = 0x00333030;
         p.border = 0x004E4A4A;

@@ -18,8 +18,9 @@ constexpr ULONGLONG kDrainMs = 50;
 // A file that starts from a double-click in Explorer or a drop leaves the keyboard focus where it
 // was; the shortcuts should work at once, so the main window takes it back when it is in front.
 void take_focus_after_load(const App& app) {
-    if (!app.main_window) return;
-    if (GetForegroundWindow() == app.main_window && GetFocus() != app.main_window) SetFocus(app.main_window);
+    if (!app.windows.main_window) return;
+    if (GetForegroundWindow() == app.windows.main_window && GetFocus() != app.windows.main_window)
+        SetFocus(app.windows.main_window);
 }
 
 }  // namespace
@@ -35,7 +36,7 @@ void pump_events(App& app) {
     for (int folded = 0; app.core; ++folded) {
         if (folded == kEventsPerWakeUp || (folded > 0 && GetTickCount64() - started >= kDrainMs)) {
             // The rest waits for the next turn of the message loop, so input and painting go on.
-            wake_up(app.main_window);
+            wake_up(app.windows.main_window);
             break;
         }
         const mpv_event* event = app.core->api.mpv_wait_event(app.core->handle, 0);

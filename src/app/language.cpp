@@ -18,9 +18,7 @@ std::optional<Language> recognise_language(std::string_view text) {
     std::string word(trim_white(text));
     std::transform(word.begin(), word.end(), word.begin(),
                    [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    static constexpr std::array<std::string_view, 4> french{"fr", "french", "francais",
-                                                            "fran\xC3\xA7"
-                                                            "ais"};
+    static constexpr std::array<std::string_view, 4> french{"fr", "french", "francais", "français"};
     static constexpr std::array<std::string_view, 3> english{"en", "english", "anglais"};
     if (std::find(french.begin(), french.end(), word) != french.end()) return Language::french;
     if (std::find(english.begin(), english.end(), word) != english.end()) return Language::english;

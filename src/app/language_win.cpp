@@ -1,5 +1,6 @@
 #include "app/language_win.h"
 
+#include "app/names_win.h"
 #include "app/settings_win.h"
 #include "base/wide_win.h"
 
@@ -7,8 +8,8 @@ std::optional<Language> registry_language(HKEY root) {
     // An installer writes a short word; anything that needs more than 64 bytes is not one of ours.
     wchar_t buffer[32]{};
     DWORD size = sizeof buffer;
-    if (RegGetValueW(root, L"Software\\Tarnwick Light", L"Language", RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-        ERROR_SUCCESS)
+    if (RegGetValueW(root, L"Software\\" TARNWICK_WIDE(TARNWICK_PRODUCT_NAME), L"Language", RRF_RT_REG_SZ, nullptr,
+                     buffer, &size) != ERROR_SUCCESS)
         return std::nullopt;
     // RegGetValueW terminates the string; the size counts that terminator.
     size_t length = 0;

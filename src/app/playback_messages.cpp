@@ -7,7 +7,7 @@ namespace {
 
 constexpr Text kSubtitleRefused{"Cannot load this subtitle file", "Impossible de charger ce fichier de sous-titres"};
 constexpr Text kMuted{"Muted", "Muet"};
-constexpr Text kSoundOn{"Sound on", "Son activ\xC3\xA9"};
+constexpr Text kSoundOn{"Sound on", "Son activé"};
 constexpr Text kOnlyOneAudio{"Only one audio track", "Une seule piste audio"};
 constexpr Text kNoSubtitles{"No subtitles (right-click to load a file)",
                             "Aucun sous-titre (clic droit pour charger un fichier)"};
@@ -15,12 +15,8 @@ constexpr Text kAudioKind{"Audio", "Audio"};
 constexpr Text kSubtitleKind{"Subtitles", "Sous-titres"};
 constexpr Text kCannotLoad{"Cannot load ", "Impossible de charger "};
 constexpr Text kFunctionMissing{"Function missing from libmpv: ", "Fonction absente de libmpv : "};
-constexpr Text kCreateFailed{"mpv_create failed",
-                             "mpv_create a \xC3\xA9"
-                             "chou\xC3\xA9"};
-constexpr Text kInitializeFailed{"mpv_initialize failed (",
-                                 "mpv_initialize a \xC3\xA9"
-                                 "chou\xC3\xA9 ("};
+constexpr Text kCreateFailed{"mpv_create failed", "mpv_create a échoué"};
+constexpr Text kInitializeFailed{"mpv_initialize failed (", "mpv_initialize a échoué ("};
 
 std::string concat(std::string_view a, std::string_view b, std::string_view c = {}) {
     std::string out;
@@ -36,11 +32,11 @@ std::string_view colon() { return english_active() ? ": " : " : "; }
 
 std::string cannot_play_message(std::string_view path) {
     if (english_active()) return concat("Cannot play \"", path, "\"");
-    return concat("Impossible de lire \xC2\xAB ", path, " \xC2\xBB");
+    return concat("Impossible de lire « ", path, " »");
 }
 
 std::string resume_message(double position) {
-    return concat(english_active() ? "Resuming at " : "Reprise \xC3\xA0 ", format_clock(position));
+    return concat(english_active() ? "Resuming at " : "Reprise à ", format_clock(position));
 }
 
 std::string volume_message(double volume) {
@@ -52,18 +48,20 @@ std::string volume_message(double volume) {
 std::string mute_message(bool muted) { return pick(muted ? kMuted : kSoundOn); }
 
 std::string speed_message(double speed) {
-    return concat(english_active() ? "Speed: \xC3\x97" : "Vitesse : \xC3\x97", format_shortest(speed));
+    return concat(english_active() ? "Speed: ×" : "Vitesse : ×", format_shortest(speed));
 }
 
 std::string subtitle_added_message(std::string_view path) { return concat(pick(kSubtitleKind), colon(), path); }
 
 std::string subtitle_refused_message() { return pick(kSubtitleRefused); }
 
-std::string track_selected_message(std::string_view kind, std::string_view label) {
-    return concat(pick(kind == "audio" ? kAudioKind : kSubtitleKind), colon(), label);
+std::string track_selected_message(TrackKind kind, std::string_view label) {
+    return concat(pick(kind == TrackKind::audio ? kAudioKind : kSubtitleKind), colon(), label);
 }
 
-std::string single_track_message(std::string_view kind) { return pick(kind == "audio" ? kOnlyOneAudio : kNoSubtitles); }
+std::string single_track_message(TrackKind kind) {
+    return pick(kind == TrackKind::audio ? kOnlyOneAudio : kNoSubtitles);
+}
 
 std::string cannot_load_message(std::string_view library_path) { return concat(pick(kCannotLoad), library_path); }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "player/track_list.h"
+
 // How long each message stays on the video.
 constexpr uint32_t kCannotPlayMs = 5000;
 constexpr uint32_t kResumeMs = 2000;
@@ -26,9 +28,9 @@ std::string mute_message(bool muted);
 std::string speed_message(double speed);
 std::string subtitle_added_message(std::string_view path);
 std::string subtitle_refused_message();
-// kind is "audio" or "sub"; label is the track's label, or "off" when none.
-std::string track_selected_message(std::string_view kind, std::string_view label);
-std::string single_track_message(std::string_view kind);
+// label is the track's label, or "off" when none.
+std::string track_selected_message(TrackKind kind, std::string_view label);
+std::string single_track_message(TrackKind kind);
 
 // Start-up failures of the player core, for the error box.
 std::string cannot_load_message(std::string_view library_path);

@@ -14,13 +14,12 @@ std::string relative_seek_line(int32_t seconds) {
     return "osd-msg-bar seek " + std::to_string(seconds) + " relative+exact";
 }
 
-bool is_unicode_scalar(uint32_t code) { return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF); }
-
-double clamp_volume(double requested) {
+double clamp_volume(double volume) {
     // A volume that became NaN (from the core or a caller) would otherwise stick: every later
     // step from it is NaN again. Taking it as 0 lets the next key press recover.
-    if (std::isnan(requested)) return 0;
-    const double clamped = requested < 0 ? 0 : requested > 100 ? 100 : requested;
-    // + 0.0 turns a negative zero into zero.
-    return round_half_away(clamped) + 0.0;
+    if (std::isnan(volume)) return 0;
+    return volume < 0 ? 0 : volume > 100 ? 100 : volume;
 }
+
+// + 0.0 turns a negative zero into zero.
+double whole_volume(double requested) { return round_half_away(clamp_volume(requested)) + 0.0; }

@@ -13,8 +13,8 @@ const char* resume_command(const PlaybackState& state);
 // The relative seek as one command line, with the core's own seek bar on the video.
 std::string relative_seek_line(int32_t seconds);
 
-// Clamped to 0..100 and rounded half away from zero; a request that is not a number gives 0.
-double clamp_volume(double requested);
+// Clamped to 0..100; a value that is not a number gives 0. The settings keep a volume so.
+double clamp_volume(double volume);
 
-// False for surrogates and values above U+10FFFF.
-bool is_unicode_scalar(uint32_t code);
+// clamp_volume rounded half away from zero, never a negative zero: the volume the actions set.
+double whole_volume(double requested);

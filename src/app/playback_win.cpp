@@ -9,8 +9,10 @@
 #include "app/playback_rules.h"
 #include "app/shell_win.h"
 #include "app/speed_ladder.h"
+#include "app/version.h"
 #include "base/long_path.h"
 #include "base/number_format.h"
+#include "base/utf.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
 
@@ -38,7 +40,8 @@ void open_file(App& app, const std::string& path_or_url) {
     state.position = 0;
     state.duration = 0;
 
-    if (app.main_window) SetWindowTextW(app.main_window, wide(path_or_url + " \xE2\x80\x94 Tarnwick Light").c_str());
+    if (app.windows.main_window)
+        SetWindowTextW(app.windows.main_window, wide(path_or_url + " — " TARNWICK_PRODUCT_NAME).c_str());
     invalidate_bar(app);
     shell_follow(app);
 }
@@ -114,7 +117,7 @@ void frame_step(App& app, uint32_t character) {
 void set_volume(App& app, double requested, bool show_message) {
     if (!app.core) return;
     PlaybackState& state = app.playback;
-    const double volume = clamp_volume(requested);
+    const double volume = whole_volume(requested);
     state.current_volume = volume;
     post_property_double(*app.core, "volume", volume);
     // Any request above 0 unmutes; lowering to 0 never mutes.

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "app/language.h"
+#include "app/playback_rules.h"
 #include "base/number_format.h"
 #include "base/text.h"
 #include "base/utf.h"
@@ -33,8 +34,6 @@ std::optional<double> parse_volume(std::string_view text) {
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return *value;
 }
-
-double clamp_volume(double volume) { return volume < 0 ? 0 : (volume > 100 ? 100 : volume); }
 
 // Pieces that are not integers are skipped, so "10,x,20,800,600" still gives four numbers; the
 // rectangle is only taken when exactly four remain and it is not empty.

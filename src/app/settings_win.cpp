@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "base/handles_win.h"
 #include "base/wide_win.h"
 #include "base/win32_win.h"
@@ -97,7 +98,7 @@ std::string settings_folder() {
         length = GetTempPathW(static_cast<DWORD>(buffer.size()), buffer.data());
         if (length > 0 && length < buffer.size() && buffer[length - 1] == L'\\') --length;
     }
-    return narrow(std::wstring_view(buffer.data(), length)) + "\\Tarnwick Light";
+    return narrow(std::wstring_view(buffer.data(), length)) + "\\" TARNWICK_PRODUCT_NAME;
 }
 
 std::string settings_path() { return settings_folder() + "\\settings.ini"; }

@@ -11,29 +11,29 @@ static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 &
 void ShellDelete::operator()(Shell* shell) const { delete shell; }
 
 void shell_start(App& app) {
-    app.shell.reset(new Shell);
-    Shell& shell = *app.shell;
+    app.windows.shell.reset(new Shell);
+    Shell& shell = *app.windows.shell;
     // Explorer sends it whenever it makes the window's taskbar button, again after a restart of its
     // own. An elevated copy would not receive it, nor the buttons' WM_COMMAND, without the filter.
     shell.taskbar_created = RegisterWindowMessageW(L"TaskbarButtonCreated");
     if (shell.taskbar_created)
-        ChangeWindowMessageFilterEx(app.main_window, shell.taskbar_created, MSGFLT_ALLOW, nullptr);
-    ChangeWindowMessageFilterEx(app.main_window, WM_COMMAND, MSGFLT_ALLOW, nullptr);
-    attach_media_overlay(shell.overlay, app.main_window, kMsgOverlayButton);
+        ChangeWindowMessageFilterEx(app.windows.main_window, shell.taskbar_created, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(app.windows.main_window, WM_COMMAND, MSGFLT_ALLOW, nullptr);
+    attach_media_overlay(shell.overlay, app.windows.main_window, kMsgOverlayButton);
 }
 
 void shell_follow(App& app) {
-    if (!app.shell || !app.main_window) return;
-    Shell& shell = *app.shell;
-    taskbar_follow(shell.taskbar, app.main_window, taskbar_progress(app.playback, shell.failed),
-                   thumb_buttons(app.playback), app.dpi);
+    if (!app.windows.shell || !app.windows.main_window) return;
+    Shell& shell = *app.windows.shell;
+    taskbar_follow(shell.taskbar, app.windows.main_window, taskbar_progress(app.playback, shell.failed),
+                   thumb_buttons(app.playback), app.windows.dpi);
     media_overlay_follow(shell.overlay, app.playback);
 }
 
 void shell_file_failed(App& app) {
-    if (!app.shell || !app.main_window) return;
-    app.shell->failed = true;
-    SetTimer(app.main_window, kTimerTaskbarError, kTaskbarErrorMs, nullptr);
+    if (!app.windows.shell || !app.windows.main_window) return;
+    app.windows.shell->failed = true;
+    SetTimer(app.windows.main_window, kTimerTaskbarError, kTaskbarErrorMs, nullptr);
     shell_follow(app);
 }
 
@@ -42,31 +42,32 @@ void shell_file_loaded(App& app) {
     // Windows lists it in its recent documents and in the jump list of the program the file type
     // is registered to.
     if (path && belongs_in_recent_documents(*path)) SHAddToRecentDocs(SHARD_PATHW, wide(*path).c_str());
-    if (app.shell && app.shell->failed) {
-        app.shell->failed = false;
-        KillTimer(app.main_window, kTimerTaskbarError);
+    if (app.windows.shell && app.windows.shell->failed) {
+        app.windows.shell->failed = false;
+        KillTimer(app.windows.main_window, kTimerTaskbarError);
     }
     shell_follow(app);
 }
 
 void shell_close(App& app) {
-    if (!app.shell) return;
-    Shell& shell = *app.shell;
-    if (shell.taskbar.list) shell.taskbar.list->SetProgressState(app.main_window, TBPF_NOPROGRESS);
+    if (!app.windows.shell) return;
+    Shell& shell = *app.windows.shell;
+    if (shell.taskbar.list) shell.taskbar.list->SetProgressState(app.windows.main_window, TBPF_NOPROGRESS);
     shell.taskbar = Taskbar{};
     detach_media_overlay(shell.overlay);
 }
 
 bool is_taskbar_created(const App& app, UINT message) {
-    return app.shell && app.shell->taskbar_created != 0 && message == app.shell->taskbar_created;
+    return app.windows.shell && app.windows.shell->taskbar_created != 0 &&
+           message == app.windows.shell->taskbar_created;
 }
 
 void on_taskbar_created(App& app) {
-    Taskbar& taskbar = app.shell->taskbar;
+    Taskbar& taskbar = app.windows.shell->taskbar;
     if (!taskbar.list && !create_taskbar(taskbar)) return;
     // A new taskbar button shows nothing yet, whatever the old one showed.
     taskbar.shown_progress.reset();
-    add_thumb_buttons(taskbar, app.main_window, thumb_buttons(app.playback), app.dpi);
+    add_thumb_buttons(taskbar, app.windows.main_window, thumb_buttons(app.playback), app.windows.dpi);
     shell_follow(app);
 }
 
@@ -91,9 +92,9 @@ void on_overlay_button(App& app, WPARAM button) {
 }
 
 void on_taskbar_error_timer(App& app) {
-    KillTimer(app.main_window, kTimerTaskbarError);
-    if (!app.shell) return;
-    app.shell->failed = false;
+    KillTimer(app.windows.main_window, kTimerTaskbarError);
+    if (!app.windows.shell) return;
+    app.windows.shell->failed = false;
     shell_follow(app);
 }
 

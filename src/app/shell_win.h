@@ -11,8 +11,6 @@
 
 struct App;
 
-// A button of the media overlay, in wParam; posted from the overlay's worker thread.
-constexpr UINT kMsgOverlayButton = WM_APP + 16;
 // The taskbar's red "failed" state, ended by this timer of the main window.
 constexpr UINT_PTR kTimerTaskbarError = 16;
 constexpr UINT kTaskbarErrorMs = 3000;

@@ -4,6 +4,7 @@
 
 #include "app/app_state_win.h"
 #include "app/hand_off.h"
+#include "app/names_win.h"
 #include "app/playback_win.h"
 #include "base/wide_win.h"
 
@@ -21,7 +22,7 @@ bool is_folder(const std::string& path) {
 // Runs before this copy has any window. A copy that is hung, closing or not answering within five
 // seconds does not take the file, and this copy then opens its own window.
 bool hand_off_to_running_copy(const std::optional<std::string>& file) {
-    const HWND running = FindWindowW(L"TarnwickLight.Main", nullptr);
+    const HWND running = FindWindowW(kMainWindowClass, nullptr);
     if (!running) return false;
 
     // Only a process the foreground process allows may raise its window; the running copy needs
@@ -57,8 +58,8 @@ LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
 
     const std::string text = hand_off_text(data->lpData, data->cbData);
 
-    if (IsIconic(app.main_window)) ShowWindow(app.main_window, SW_RESTORE);
-    SetForegroundWindow(app.main_window);
+    if (IsIconic(app.windows.main_window)) ShowWindow(app.windows.main_window, SW_RESTORE);
+    SetForegroundWindow(app.windows.main_window);
     if (!text.empty() && is_hand_off_target(text) && !is_folder(text)) open_file(app, text);
     return 1;
 }

@@ -13,38 +13,27 @@ struct LanguageName {
 };
 
 constexpr LanguageName kLanguageNames[] = {
-    {{"fr", "fre", "fra"},
-     {"French",
-      "Fran\xC3\xA7"
-      "ais"}},
+    {{"fr", "fre", "fra"}, {"French", "Français"}},
     {{"en", "eng", nullptr}, {"English", "Anglais"}},
     {{"de", "ger", "deu"}, {"German", "Allemand"}},
     {{"es", "spa", nullptr}, {"Spanish", "Espagnol"}},
     {{"it", "ita", nullptr}, {"Italian", "Italien"}},
     {{"pt", "por", nullptr}, {"Portuguese", "Portugais"}},
-    {{"nl", "dut", "nld"},
-     {"Dutch",
-      "N\xC3\xA9"
-      "erlandais"}},
+    {{"nl", "dut", "nld"}, {"Dutch", "Néerlandais"}},
     {{"ru", "rus", nullptr}, {"Russian", "Russe"}},
     {{"ja", "jpn", nullptr}, {"Japanese", "Japonais"}},
     {{"zh", "chi", "zho"}, {"Chinese", "Chinois"}},
-    {{"ko", "kor", nullptr},
-     {"Korean",
-      "Cor\xC3\xA9"
-      "en"}},
+    {{"ko", "kor", nullptr}, {"Korean", "Coréen"}},
     {{"ar", "ara", nullptr}, {"Arabic", "Arabe"}},
     {{"und", nullptr, nullptr}, {"", ""}},
 };
 
 constexpr Text kTrack{"Track ", "Piste "};
-constexpr Text kStereo{"stereo", "st\xC3\xA9r\xC3\xA9o"};
+constexpr Text kStereo{"stereo", "stéréo"};
 constexpr Text kChannels{" channels", " canaux"};
 constexpr Text kExternal{" [external]", " [externe]"};
-constexpr Text kDefault{" [default]",
-                        " [d\xC3\xA9"
-                        "faut]"};
-constexpr Text kOff{"off", "d\xC3\xA9sactiv\xC3\xA9s"};
+constexpr Text kDefault{" [default]", " [défaut]"};
+constexpr Text kOff{"off", "désactivés"};
 
 std::string channel_text(int64_t channels) {
     switch (channels) {
@@ -68,7 +57,7 @@ std::string label_head(const Track& track) {
     if (!track.title.empty()) {
         if (name.empty()) return track.title;
         if (name == track.title) return name;
-        return name + " \xE2\x80\x94 " + track.title;
+        return name + " — " + track.title;
     }
     if (!name.empty()) return name;
     return pick(kTrack) + std::to_string(track.id);
@@ -108,11 +97,11 @@ std::string selection_label(const std::vector<Track>& tracks, int64_t id) {
     return pick(kOff);
 }
 
-std::optional<int64_t> next_track_id(const std::vector<Track>& tracks, std::string_view kind) {
+std::optional<int64_t> next_track_id(const std::vector<Track>& tracks, TrackKind kind) {
     std::vector<int64_t> ids;
     ids.reserve(tracks.size() + 1);
     for (const Track& t : tracks) ids.push_back(t.id);
-    if (kind == "sub") ids.push_back(0);
+    if (kind == TrackKind::subtitle) ids.push_back(0);
     if (ids.size() <= 1) return std::nullopt;
 
     const auto selected = std::find_if(tracks.begin(), tracks.end(), [](const Track& t) { return t.selected; });

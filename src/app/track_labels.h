@@ -21,4 +21,4 @@ std::string selection_label(const std::vector<Track>& tracks, int64_t id);
 
 // The id that cycling a kind selects next: the track after the selected one, the first when none
 // is selected; subtitles also pass through 0 (off). Absent when there is nothing to cycle through.
-std::optional<int64_t> next_track_id(const std::vector<Track>& tracks, std::string_view kind);
+std::optional<int64_t> next_track_id(const std::vector<Track>& tracks, TrackKind kind);

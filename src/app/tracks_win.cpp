@@ -8,23 +8,23 @@
 #include "player/commands.h"
 #include "player/track_list.h"
 
-std::vector<Track> list_tracks(const App& app, std::string_view kind) {
+std::vector<Track> list_tracks(const App& app, TrackKind kind) {
     if (!app.core) return {};
     return read_tracks(*app.core, kind);
 }
 
-void select_track(App& app, std::string_view kind, int64_t id) {
+void select_track(App& app, TrackKind kind, int64_t id) {
     if (!app.core) return;
-    run_command(*app.core, {"set", kind == "audio" ? "aid" : "sid", id == 0 ? std::string("no") : std::to_string(id)});
+    set_track(*app.core, kind, id);
     // Built from the list whatever the core made of the request: the "sid" report corrects the
     // bar if it refused.
     const std::string label = selection_label(read_tracks(*app.core, kind), id);
     show_text(*app.core, track_selected_message(kind, label), kTrackMs);
-    if (kind == "sub") app.playback.subtitles_on = id != 0;
+    if (kind == TrackKind::subtitle) app.playback.subtitles_on = id != 0;
     invalidate_bar(app);
 }
 
-void cycle_track(App& app, std::string_view kind) {
+void cycle_track(App& app, TrackKind kind) {
     if (!app.core || !app.playback.file_loaded) return;
     const auto next = next_track_id(read_tracks(*app.core, kind), kind);
     if (!next) {

@@ -9,7 +9,6 @@
 
 struct App;
 
-// kind is "audio" or "sub".
-std::vector<Track> list_tracks(const App& app, std::string_view kind);
-void select_track(App& app, std::string_view kind, int64_t id);
-void cycle_track(App& app, std::string_view kind);
+std::vector<Track> list_tracks(const App& app, TrackKind kind);
+void select_track(App& app, TrackKind kind, int64_t id);
+void cycle_track(App& app, TrackKind kind);

@@ -2,6 +2,7 @@
 // Windows call, so these two functions are the only bridge.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -16,3 +17,6 @@ std::string utf16_to_utf8(std::u16string_view text);
 std::string sanitize_utf8(std::string_view text);
 
 bool is_valid_utf8(std::string_view text);
+
+// False for surrogates and values above U+10FFFF.
+bool is_unicode_scalar(uint64_t code);

@@ -5,6 +5,7 @@
 #include "base/number_format.h"
 #include "base/text.h"
 #include "player/commands.h"
+#include "player/observed_properties.h"
 
 OptionList program_options(const CoreSetup& setup) {
     return {
@@ -30,7 +31,7 @@ OptionList program_options(const CoreSetup& setup) {
         {"mute", setup.muted ? "yes" : "no"},
         {"osd-duration", "1500"},
         {"osd-font-size", "36"},
-        {"audio-client-name", "Tarnwick Light"},
+        {"audio-client-name", setup.client_name},
         // The core always records the position itself. Listing "start" here as well would also save
         // the start option that the previous resume set, and that stale second line would win at the
         // next start: every resume after the second would go back to the first saved point.
@@ -72,18 +73,9 @@ std::optional<int> configure_core(const Core& core, const CoreSetup& setup, void
         return status;
     }
 
-    struct Observed {
-        PropertyId id;
-        const char* name;
-        mpv_format format;
-    };
-    static constexpr Observed kObserved[] = {
-        {kTimePos, "time-pos", MPV_FORMAT_DOUBLE}, {kDuration, "duration", MPV_FORMAT_DOUBLE},
-        {kPause, "pause", MPV_FORMAT_FLAG},        {kVolume, "volume", MPV_FORMAT_DOUBLE},
-        {kMute, "mute", MPV_FORMAT_FLAG},          {kEofReached, "eof-reached", MPV_FORMAT_FLAG},
-        {kSpeed, "speed", MPV_FORMAT_DOUBLE},      {kSid, "sid", MPV_FORMAT_STRING},
-    };
-    for (const auto& p : kObserved) core.api.mpv_observe_property(core.handle, p.id, p.name, p.format);
+#define TARNWICK_OBSERVE(id, name, mpv_name, format) core.api.mpv_observe_property(core.handle, name, mpv_name, format);
+    TARNWICK_OBSERVED_PROPERTIES(TARNWICK_OBSERVE)
+#undef TARNWICK_OBSERVE
 
     core.api.mpv_set_wakeup_callback(core.handle, wake_up, wake_up_data);
     return std::nullopt;

@@ -19,6 +19,7 @@ struct CoreSetup {
     double volume = 80;
     bool muted = false;
     std::string user_options;  // the "mpv_options" setting
+    std::string client_name;   // the program's name in the system's volume mixer
 };
 
 // The program's own options, in the order they are set.
@@ -26,18 +27,6 @@ OptionList program_options(const CoreSetup& setup);
 
 // "name=value;name=value": pieces without '=' are skipped, names and values trimmed.
 OptionList parse_user_options(std::string_view text);
-
-// Reply ids of the observed properties; the event pump relies on them.
-enum PropertyId : uint64_t {
-    kTimePos = 1,
-    kDuration = 2,
-    kPause = 3,
-    kVolume = 4,
-    kMute = 5,
-    kEofReached = 6,
-    kSpeed = 7,
-    kSid = 8,
-};
 
 // Sets every option, initializes, observes the properties and installs the wake-up callback. On an
 // initialization failure the handle is destroyed and mpv_initialize's status returned.

@@ -6,19 +6,8 @@
 #include <optional>
 
 #include "player/core.h"
+#include "player/observed_properties.h"
 #include "player/playback_state.h"
-
-// Reply ids of the observed properties, as the core was configured to report them.
-enum ObservedProperty : uint64_t {
-    kObservedTimePos = 1,
-    kObservedDuration = 2,
-    kObservedPause = 3,
-    kObservedVolume = 4,
-    kObservedMute = 5,
-    kObservedEofReached = 6,
-    kObservedSpeed = 7,
-    kObservedSid = 8,
-};
 
 // Where the bar shows a position: its whole second and the pixel the seek bar's fill ends at, for a
 // seek bar `seek_bar_width` pixels wide.

@@ -8,9 +8,12 @@ namespace {
 
 bool is_yes(const std::optional<std::string>& text) { return text && *text == "yes"; }
 
+// The core's name of a kind, compared byte for byte with each track's type.
+std::string_view type_name(TrackKind kind) { return kind == TrackKind::audio ? "audio" : "sub"; }
+
 }  // namespace
 
-std::vector<Track> read_tracks(const Core& core, std::string_view kind) {
+std::vector<Track> read_tracks(const Core& core, TrackKind kind) {
     std::vector<Track> tracks;
     const int64_t count = read_int_property(core, "track-list/count");
     for (int64_t i = 0; i < count; ++i) {
@@ -20,7 +23,7 @@ std::vector<Track> read_tracks(const Core& core, std::string_view kind) {
         // type cannot be read means the list ended (or changed) under us. Stopping there keeps a
         // count that is absurdly large, or that went stale, from holding the window for minutes.
         if (!type) break;
-        if (*type != kind) continue;
+        if (*type != type_name(kind)) continue;
         Track track;
         track.id = read_int_property(core, prefix + "id");
         track.title = read_string_property(core, prefix + "title").value_or("");
@@ -33,4 +36,9 @@ std::vector<Track> read_tracks(const Core& core, std::string_view kind) {
         tracks.push_back(std::move(track));
     }
     return tracks;
+}
+
+void set_track(const Core& core, TrackKind kind, int64_t id) {
+    run_command(core,
+                {"set", kind == TrackKind::audio ? "aid" : "sid", id == 0 ? std::string("no") : std::to_string(id)});
 }

@@ -9,6 +9,8 @@
 
 #include "player/core.h"
 
+enum class TrackKind : uint8_t { audio, subtitle };
+
 // A track of the playing file.
 struct Track {
     int64_t id = 0;
@@ -21,5 +23,8 @@ struct Track {
     bool is_default = false;  // "default" in the core's track list
 };
 
-// kind is "audio" or "sub", compared byte for byte with each track's type. Keeps the core's order.
-std::vector<Track> read_tracks(const Core& core, std::string_view kind);
+// The tracks of one kind, in the core's order.
+std::vector<Track> read_tracks(const Core& core, TrackKind kind);
+
+// Selects the track with that id; 0 turns the kind off.
+void set_track(const Core& core, TrackKind kind, int64_t id);

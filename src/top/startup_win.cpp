@@ -6,11 +6,14 @@
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
 #include "app/language_win.h"
+#include "app/names_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
+#include "app/resource_ids.h"
 #include "app/settings_win.h"
 #include "app/shell_win.h"
 #include "app/single_instance_win.h"
+#include "app/version.h"
 #include "base/command_line.h"
 #include "base/dpi_scale.h"
 #include "base/newer_api_win.h"
@@ -22,15 +25,15 @@
 #include "player/wake_up_win.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
+#include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/main_window_win.h"
 #include "ui/window_modes_win.h"
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"Tarnwick Light";
-constexpr Text kDropMessage{"Drop a video here or press Ctrl+O to open \xE2\x80\x94 F1: help",
-                            "Glissez une vid\xC3\xA9o ici ou Ctrl+O pour ouvrir \xE2\x80\x94 F1 : aide"};
+constexpr Text kDropMessage{"Drop a video here or press Ctrl+O to open — F1: help",
+                            "Glissez une vidéo ici ou Ctrl+O pour ouvrir — F1 : aide"};
 constexpr uint32_t kDropMessageMs = 3600000;
 
 std::string full_path(const std::string& path) {
@@ -50,53 +53,19 @@ void register_class(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, 
     window_class.style = style;
     window_class.lpfnWndProc = procedure;
     window_class.hInstance = instance;
-    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TARNWICK_ICON_ID));
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     window_class.hbrBackground = background;
     window_class.lpszClassName = name;
     RegisterClassExW(&window_class);
 }
 
-void register_classes(HINSTANCE instance) {
-    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    register_class(instance, L"TarnwickLight.Main", main_window_proc, CS_DBLCLKS, black);
-    register_class(instance, L"TarnwickLight.Video", DefWindowProcW, 0, black);
-    register_class(instance, L"TarnwickLight.Bar", bar_window_proc, 0, nullptr);
-    register_class(instance, L"TarnwickLight.Help", help_window_proc, CS_DROPSHADOW, nullptr);
-    register_class(instance, L"TarnwickLight.About", about_window_proc, CS_DROPSHADOW, nullptr);
-}
-
 HWND create_child(HINSTANCE instance, HWND parent, const wchar_t* class_name, DWORD style) {
     return CreateWindowExW(0, class_name, nullptr, style, 0, 0, 0, 0, parent, nullptr, instance, nullptr);
 }
 
-bool create_windows(App& app, HINSTANCE instance) {
-    const uint32_t start_dpi = system_dpi();
-    const HWND main_window = CreateWindowExW(0, L"TarnwickLight.Main", kTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                             CW_USEDEFAULT, CW_USEDEFAULT, scale_truncated(960, start_dpi),
-                                             scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
-    if (!main_window) return false;
-
-    const BOOL dark = TRUE;
-    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
-
-    // main_window stays null until both children exist, so the procedure gives default processing
-    // to everything until then.
-    restore_placement(app.settings, main_window);
-
-    app.dpi = window_dpi(main_window);
-    create_fonts(app);
-
-    app.video_window = create_child(instance, main_window, L"TarnwickLight.Video",
-                                    WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
-    app.bar_window = create_child(instance, main_window, L"TarnwickLight.Bar",
-                                  WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
-    app.main_window = main_window;
-    return true;
-}
-
 void show_start_up_failure(const App& app, const std::string& text) {
-    MessageBoxW(app.main_window, wide(text).c_str(), kTitle, MB_OK | MB_ICONERROR);
+    MessageBoxW(app.windows.main_window, wide(text).c_str(), kProductNameWide, MB_OK | MB_ICONERROR);
 }
 
 std::string load_failure_message(const LoadFailure& failure) {
@@ -121,12 +90,13 @@ std::optional<std::string> start_core(App& app) {
     SHCreateDirectoryExW(nullptr, wide(watch_later).c_str(), nullptr);
 
     CoreSetup setup;
-    setup.video_window = static_cast<int64_t>(reinterpret_cast<intptr_t>(app.video_window));
+    setup.video_window = static_cast<int64_t>(reinterpret_cast<intptr_t>(app.windows.video_window));
     setup.watch_later_directory = watch_later;
     setup.volume = app.playback.current_volume;
     setup.muted = app.playback.muted;
     setup.user_options = app.settings.mpv_options;
-    if (const auto status = configure_core(core, setup, wake_up, app.main_window))
+    setup.client_name = TARNWICK_PRODUCT_NAME;
+    if (const auto status = configure_core(core, setup, wake_up, app.windows.main_window))
         return initialize_failed_message(*status);
     app.core = core;
     return std::nullopt;
@@ -148,7 +118,7 @@ int message_loop(App& app) {
             // would end the program without saving. A failure that keeps repeating closes the window
             // as the user would.
             if (++failures == kMessageFailuresToGiveUp) {
-                if (app.main_window && !app.closing) SendMessageW(app.main_window, WM_CLOSE, 0, 0);
+                if (app.windows.main_window && !app.closing) SendMessageW(app.windows.main_window, WM_CLOSE, 0, 0);
                 return 0;
             }
             continue;
@@ -160,6 +130,40 @@ int message_loop(App& app) {
 }
 
 }  // namespace
+
+void register_classes(HINSTANCE instance) {
+    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    register_class(instance, kMainWindowClass, main_window_proc, CS_DBLCLKS, black);
+    register_class(instance, kVideoWindowClass, DefWindowProcW, 0, black);
+    register_class(instance, kBarWindowClass, bar_window_proc, 0, nullptr);
+    register_class(instance, kHelpWindowClass, help_window_proc, CS_DROPSHADOW, nullptr);
+    register_class(instance, kAboutWindowClass, about_window_proc, CS_DROPSHADOW, nullptr);
+}
+
+bool create_windows(App& app, HINSTANCE instance) {
+    const uint32_t start_dpi = system_dpi();
+    const HWND main_window = CreateWindowExW(
+        0, kMainWindowClass, kProductNameWide, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+        scale_truncated(960, start_dpi), scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
+    if (!main_window) return false;
+
+    const BOOL dark = TRUE;
+    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
+
+    // main_window stays null until both children exist, so the procedure gives default processing
+    // to everything until then.
+    restore_placement(app.settings, main_window);
+
+    app.windows.dpi = window_dpi(main_window);
+    create_fonts(app);
+
+    app.windows.video_window = create_child(instance, main_window, kVideoWindowClass,
+                                            WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
+    app.windows.bar_window =
+        create_child(instance, main_window, kBarWindowClass, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS);
+    app.windows.main_window = main_window;
+    return true;
+}
 
 std::optional<std::string> file_argument_from_command_line(const wchar_t* command_line) {
     const std::wstring_view line(command_line ? command_line : L"");
@@ -192,26 +196,26 @@ int run_application() {
     app->settings_synced = settings;
     app->playback.current_volume = settings.volume;
     app->playback.muted = settings.mute;
-    app->palette = system_palette();
+    app->windows.palette = system_palette();
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
     shell_start(*app);
     create_tooltips(*app);
-    DragAcceptFiles(app->main_window, TRUE);
+    DragAcceptFiles(app->windows.main_window, TRUE);
     layout_children(*app);
     if (app->settings.always_on_top) {
-        SetWindowPos(app->main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+        SetWindowPos(app->windows.main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         invalidate_bar(*app);
     }
-    ShowWindow(app->main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    UpdateWindow(app->main_window);
+    ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(app->windows.main_window);
 
     if (auto error = start_core(*app)) {
         show_start_up_failure(*app, *error);
         return 0;
     }
-    SetTimer(app->main_window, kTimerResumeSave, kResumeSaveMs, nullptr);
+    SetTimer(app->windows.main_window, kTimerResumeSave, kResumeSaveMs, nullptr);
 
     if (file)
         open_file(*app, *file);

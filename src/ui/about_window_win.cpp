@@ -7,6 +7,8 @@
 
 #include "app/app_state_win.h"
 #include "app/language.h"
+#include "app/names_win.h"
+#include "app/resource_ids.h"
 #include "app/settings_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
@@ -19,14 +21,13 @@
 
 namespace {
 
-constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "\xC3\x80 propos de " TARNWICK_PRODUCT_NAME};
-constexpr Text kDescription{"A lightweight video player built on libmpv.",
-                            "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."};
-constexpr Text kLinkMpv{"libmpv \xE2\x80\x94 mpv.io", "libmpv \xE2\x80\x94 mpv.io"};
+constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "À propos de " TARNWICK_PRODUCT_NAME};
+constexpr Text kDescription{"A lightweight video player built on libmpv.", "Un lecteur vidéo léger basé sur libmpv."};
+constexpr Text kLinkMpv{"libmpv — mpv.io", "libmpv — mpv.io"};
 // The program's own code is GPL 2.0 or later; the libmpv-2.dll it ships with holds Apache-2.0 code,
 // so the two together are distributed under 3.0 or later, which is what a user receives.
-constexpr Text kLinkLicence{"License: GPL 3.0 or later", "Licence : GPL 3.0 ou ult\xC3\xA9rieure"};
-constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au d\xC3\xA9marrage"};
+constexpr Text kLinkLicence{"License: GPL 3.0 or later", "Licence : GPL 3.0 ou ultérieure"};
+constexpr Text kDontShow{"Don't show at start-up", "Ne plus afficher au démarrage"};
 constexpr Text kClose{"Close", "Fermer"};
 
 RECT scaled(uint32_t dpi, int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -57,7 +58,7 @@ void draw_check_mark(HDC dc, uint32_t dpi, const RECT& box, COLORREF colour) {
 void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout& layout, HDC dc) {
     const RECT& box = layout.check_box;
     const bool hot = about.hot == AboutItem::dont_show;
-    const Palette& palette = app.palette;
+    const Palette& palette = app.windows.palette;
     const int corner = scale_px(4, about.style.dpi);
     if (app.settings.hide_about) {
         fill_round_rect(dc, RECT{box.left, box.top, box.right + 1, box.bottom + 1}, corner,
@@ -72,30 +73,30 @@ void paint_check_box(const App& app, const AboutWindow& about, const AboutLayout
                         palette.background);
     }
     if (about.check_focused) {
-        const OwnedBrush cue(CreateSolidBrush(app.palette.accent));
+        const OwnedBrush cue(CreateSolidBrush(app.windows.palette.accent));
         FrameRect(dc, &layout.dont_show, cue.get());
     }
     RECT label = layout.dont_show;
     label.left = box.right + scale_px(10, about.style.dpi);
-    draw_text(dc, about.style.fonts.body, palette.normal, pick(kDontShow), label, DT_LEFT);
+    draw_text(dc, about.style.fonts.body.get(), palette.normal, pick(kDontShow), label, DT_LEFT);
 }
 
 void paint_link(const App& app, const AboutWindow& about, HDC dc, AboutItem item, const Text& text, const RECT& rect) {
     const bool hot = about.hot == item;
     // Underlined only under the pointer, as links in Windows' own dialogs.
-    const HFONT font = hot && about.link_font ? about.link_font.get() : about.style.fonts.body;
-    draw_text(dc, font, hot ? app.palette.link_hot : app.palette.link, pick(text), rect, DT_CENTER);
+    const HFONT font = hot && about.link_font ? about.link_font.get() : about.style.fonts.body.get();
+    draw_text(dc, font, hot ? app.windows.palette.link_hot : app.windows.palette.link, pick(text), rect, DT_CENTER);
 }
 
 AboutWindow* about_of(App* app, HWND window) {
-    if (!app || !app->about || app->about->window != window) return nullptr;
-    return app->about.get();
+    if (!app || !app->windows.about || app->windows.about->window != window) return nullptr;
+    return app->windows.about.get();
 }
 
 void request_close(App& app, AboutWindow& about) {
     if (about.to_close) return;
     about.to_close = true;
-    PostMessageW(app.main_window, kMsgCloseAbout, 0, 0);
+    PostMessageW(app.windows.main_window, kMsgCloseAbout, 0, 0);
 }
 
 void toggle_dont_show(App& app, HWND window) {
@@ -298,7 +299,7 @@ LRESULT handle(App& app, AboutWindow& about, HWND window, UINT message, WPARAM w
 
 AccessibleTree about_accessible_tree(const App& app) {
     // Laid out at the About window's own DPI, which may differ from the main window's.
-    const AboutLayout layout = about_layout(app.about ? app.about->style.dpi : app.dpi);
+    const AboutLayout layout = about_layout(app.windows.about ? app.windows.about->style.dpi : app.windows.dpi);
     AccessibleTree tree;
     tree.language = g_active_language;
     tree.root.role = AccessibleRole::window;
@@ -357,7 +358,8 @@ const wchar_t* about_link_target(AboutItem item) {
 }
 
 HBITMAP load_logo(HINSTANCE module) {
-    return static_cast<HBITMAP>(LoadImageW(module, MAKEINTRESOURCEW(2), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    return static_cast<HBITMAP>(
+        LoadImageW(module, MAKEINTRESOURCEW(TARNWICK_LOGO_ID), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
 }
 
 void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
@@ -380,7 +382,7 @@ void draw_logo(HDC dc, HBITMAP logo, const RECT& dest) {
 void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, int height) {
     const AboutLayout layout = about_layout(about.style.dpi);
     const uint32_t dpi = about.style.dpi;
-    const Palette& palette = app.palette;
+    const Palette& palette = app.windows.palette;
     fill_solid(dc, RECT{0, 0, width, height}, palette.background);
     fill_solid(dc, layout.band, palette.band);
     fill_solid(dc,
@@ -391,11 +393,11 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     RECT caption = layout.band;
     caption.left += scale_px(18, dpi);
     caption.right = layout.close_cross.left;
-    draw_text(dc, about.style.fonts.text, palette.dimmed, pick(kCaption), caption, DT_LEFT);
+    draw_text(dc, about.style.fonts.text.get(), palette.dimmed, pick(kCaption), caption, DT_LEFT);
     const bool cross_hot = about.hot == AboutItem::close_cross;
     if (cross_hot) fill_solid(dc, layout.close_cross, palette.close_hot);
     {
-        const SelectGuard select(dc, about.style.fonts.icon);
+        const SelectGuard select(dc, about.style.fonts.icon.get());
         SetTextColor(dc, cross_hot ? palette.on_close_hot : palette.normal);
         wchar_t cross = 0xE711;
         RECT rect = layout.close_cross;
@@ -405,11 +407,11 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     if (about.logo)
         draw_logo(dc, about.logo.get(), layout.logo);
     else
-        draw_text(dc, about.style.fonts.title, palette.normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
+        draw_text(dc, about.style.fonts.title.get(), palette.normal, TARNWICK_PRODUCT_NAME, layout.logo, DT_CENTER);
 
     const std::string title = std::string(TARNWICK_PRODUCT_NAME) + " " + TARNWICK_VERSION_STRING;
-    draw_text(dc, about.style.fonts.title, palette.normal, title.c_str(), layout.title, DT_CENTER);
-    draw_text(dc, about.style.fonts.body, palette.dimmed, pick(kDescription), layout.description, DT_CENTER);
+    draw_text(dc, about.style.fonts.title.get(), palette.normal, title.c_str(), layout.title, DT_CENTER);
+    draw_text(dc, about.style.fonts.body.get(), palette.dimmed, pick(kDescription), layout.description, DT_CENTER);
     paint_link(app, about, dc, AboutItem::link_mpv, kLinkMpv, layout.link_mpv);
     paint_link(app, about, dc, AboutItem::link_licence, kLinkLicence, layout.link_licence);
     fill_solid(dc, layout.separator, palette.top_line);
@@ -418,7 +420,7 @@ void paint_about(const App& app, const AboutWindow& about, HDC dc, int width, in
     const RECT& button = layout.close_button;
     fill_round_rect(dc, RECT{button.left, button.top, button.right + 1, button.bottom + 1}, scale_px(6, dpi),
                     about.hot == AboutItem::close_button ? palette.accent_hot : palette.accent);
-    draw_text(dc, about.style.fonts.body, palette.on_accent, pick(kClose), button, DT_CENTER);
+    draw_text(dc, about.style.fonts.body.get(), palette.on_accent, pick(kClose), button, DT_CENTER);
 
     const OwnedBrush border(CreateSolidBrush(palette.border));
     const RECT all{0, 0, width, height};
@@ -436,27 +438,27 @@ LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPA
 }
 
 void show_about(App& app) {
-    if (!app.main_window) return;
-    if (app.about) {
-        if (app.about->window) SetForegroundWindow(app.about->window);
+    if (!app.windows.main_window) return;
+    if (app.windows.about) {
+        if (app.windows.about->window) SetForegroundWindow(app.windows.about->window);
         return;
     }
     std::unique_ptr<AboutWindow, AboutWindowDelete> about(new AboutWindow);
     about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
     // The main window's DPI first: the window opens over it, so on its monitor.
-    set_dpi(*about, app.dpi);
+    set_dpi(*about, app.windows.dpi);
 
-    const AboutLayout layout = about_layout(app.dpi);
-    const RECT place = centred_over(app.main_window, layout.size);
+    const AboutLayout layout = about_layout(app.windows.dpi);
+    const RECT place = centred_over(app.windows.main_window, layout.size);
 
     AboutWindow& state = *about;
-    app.about = std::move(about);
+    app.windows.about = std::move(about);
     const std::wstring caption = wide(pick(kCaption));
     state.window =
-        CreateWindowExW(0, L"TarnwickLight.About", caption.c_str(), WS_POPUP, place.left, place.top, layout.size.cx,
-                        layout.size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        CreateWindowExW(0, kAboutWindowClass, caption.c_str(), WS_POPUP, place.left, place.top, layout.size.cx,
+                        layout.size.cy, app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!state.window) {
-        app.about.reset();
+        app.windows.about.reset();
         return;
     }
     // Kept inside the work area, it may still have landed on a monitor of another scale.
@@ -471,18 +473,19 @@ void show_about(App& app) {
 }
 
 void about_follow_dpi(App& app) {
-    if (!app.about || !app.about->window) return;
-    set_dpi(*app.about, app.dpi);
-    const SIZE size = about_layout(app.dpi).size;
-    const RECT place = centred_over(app.main_window, size);
-    SetWindowPos(app.about->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(app.about->window, nullptr, FALSE);
+    if (!app.windows.about || !app.windows.about->window) return;
+    set_dpi(*app.windows.about, app.windows.dpi);
+    const SIZE size = about_layout(app.windows.dpi).size;
+    const RECT place = centred_over(app.windows.main_window, size);
+    SetWindowPos(app.windows.about->window, nullptr, place.left, place.top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(app.windows.about->window, nullptr, FALSE);
 }
 
 void destroy_about(App& app) {
-    if (!app.about) return;
+    if (!app.windows.about) return;
     // Taken out first: the messages of the destruction then find no About state to act on.
-    const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.about);
+    const std::unique_ptr<AboutWindow, AboutWindowDelete> about = std::move(app.windows.about);
     retire_accessible(app, &Accessibility::about, about->window);
     if (about->window) DestroyWindow(about->window);
 }

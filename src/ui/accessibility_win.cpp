@@ -10,11 +10,11 @@
 void AccessibilityDelete::operator()(Accessibility* accessibility) const { delete accessibility; }
 
 Accessibility& accessibility(App& app) {
-    if (!app.accessibility) {
-        app.accessibility.reset(new Accessibility);
-        app.accessibility->api = load_uia_api();
+    if (!app.windows.accessibility) {
+        app.windows.accessibility.reset(new Accessibility);
+        app.windows.accessibility->api = load_uia_api();
     }
-    return *app.accessibility;
+    return *app.windows.accessibility;
 }
 
 std::optional<LRESULT> serve_accessible(App& app, AccessibleSlot slot, HWND host, HWND action_window, WPARAM wparam,
@@ -32,14 +32,14 @@ std::optional<LRESULT> serve_accessible(App& app, AccessibleSlot slot, HWND host
 }
 
 void refresh_accessible(const App& app, AccessibleSlot slot, HWND host, AccessibleTree tree) {
-    if (!app.accessibility) return;
-    const std::shared_ptr<AccessibleStore>& store = (*app.accessibility).*slot;
+    if (!app.windows.accessibility) return;
+    const std::shared_ptr<AccessibleStore>& store = (*app.windows.accessibility).*slot;
     if (store && store->host() == host) store->publish(std::move(tree));
 }
 
 void retire_accessible(App& app, AccessibleSlot slot, HWND host) {
-    if (!app.accessibility) return;
-    std::shared_ptr<AccessibleStore>& store = (*app.accessibility).*slot;
+    if (!app.windows.accessibility) return;
+    std::shared_ptr<AccessibleStore>& store = (*app.windows.accessibility).*slot;
     if (!store || store->host() != host) return;
     store->disconnect();
     store.reset();
@@ -47,26 +47,26 @@ void retire_accessible(App& app, AccessibleSlot slot, HWND host) {
 
 AccessibleTree bar_tree(const App& app) {
     RECT client{};
-    if (app.bar_window) GetClientRect(app.bar_window, &client);
+    if (app.windows.bar_window) GetClientRect(app.windows.bar_window, &client);
     BarView view;
     view.always_on_top = app.settings.always_on_top;
-    view.fullscreen = app.fullscreen;
-    view.visible = !app.fullscreen || app.bar_shown;
-    view.seek_dragging = app.drag == Drag::seek;
-    view.seek_fraction = app.seek_fraction;
+    view.fullscreen = app.mode.fullscreen;
+    view.visible = !app.mode.fullscreen || app.mode.bar_shown;
+    view.seek_dragging = app.bar.drag == Drag::seek;
+    view.seek_fraction = app.bar.seek_fraction;
     view.core_present = app.core.has_value();
-    return bar_accessible_tree(compute_bar_layout(app.dpi, client.right, client.bottom), app.playback, view);
+    return bar_accessible_tree(compute_bar_layout(app.windows.dpi, client.right, client.bottom), app.playback, view);
 }
 
 std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam) {
-    if (!app.bar_window || !app.main_window) return std::nullopt;
-    app.bar_changed = refresh_bar_access;
-    return serve_accessible(app, &Accessibility::bar, app.bar_window, app.main_window, wparam, lparam, bar_tree(app));
+    if (!app.windows.bar_window || !app.windows.main_window) return std::nullopt;
+    app.windows.bar_changed = refresh_bar_access;
+    return serve_accessible(app, &Accessibility::bar, app.windows.bar_window, app.windows.main_window, wparam, lparam, bar_tree(app));
 }
 
 void refresh_bar_access(const App& app) {
-    if (app.accessibility && app.accessibility->bar)
-        refresh_accessible(app, &Accessibility::bar, app.bar_window, bar_tree(app));
+    if (app.windows.accessibility && app.windows.accessibility->bar)
+        refresh_accessible(app, &Accessibility::bar, app.windows.bar_window, bar_tree(app));
 }
 
 // What a click or a drag's last step would do, decided again from the App state: the tree the

@@ -10,12 +10,12 @@
 #include <memory>
 #include <optional>
 
-#include "ui/accessible_tree.h"
+#include "app/app_state_win.h"
 #include "base/uia_api_win.h"
+#include "ui/accessible_tree.h"
 
-// Posted to the acting window: wparam = MAKEWPARAM(node action, verb), lparam = the value's bits.
-// The same number in every window that takes it.
-constexpr UINT kMsgAccessibleAction = WM_APP + 20;
+// kMsgAccessibleAction (app_state_win.h) is posted to the acting window: wparam = MAKEWPARAM(node
+// action, verb), lparam = the value's bits.
 
 enum class AccessibleVerb : uint16_t { invoke = 1, toggle = 2, set_value = 3 };
 

@@ -1,6 +1,6 @@
 #include "ui/card_window_win.h"
 
-#include "ui/bar/bar_win.h"
+#include "ui/fonts_win.h"
 
 RECT centred_over(HWND owner, SIZE size) {
     RECT frame{};
@@ -20,11 +20,8 @@ RECT centred_over(HWND owner, SIZE size) {
     return RECT{x, y, x + size.cx, y + size.cy};
 }
 
-CardStyle::~CardStyle() { delete_fonts(fonts); }
-
 bool CardStyle::set_dpi(uint32_t new_dpi) {
     if (new_dpi == 0 || new_dpi == dpi) return false;
-    delete_fonts(fonts);
     fonts = make_fonts(new_dpi);
     dpi = new_dpi;
     return true;

@@ -17,7 +17,6 @@ struct CardStyle {
     CardStyle() = default;
     CardStyle(const CardStyle&) = delete;
     CardStyle& operator=(const CardStyle&) = delete;
-    ~CardStyle();
     // Recreates the fonts for another DPI; true when it changed.
     bool set_dpi(uint32_t new_dpi);
 };

@@ -1,30 +1,27 @@
 #include "ui/context_menu.h"
 
 #include "app/language.h"
+#include "app/version.h"
 
 namespace {
 
-constexpr Text kOpen{"Open\xE2\x80\xA6\tCtrl+O", "Ouvrir\xE2\x80\xA6\tCtrl+O"};
+constexpr Text kOpen{"Open…\tCtrl+O", "Ouvrir…\tCtrl+O"};
 constexpr Text kPlayPause{"Play / Pause\tSpace", "Lecture / Pause\tEspace"};
-constexpr Text kFullscreen{"Full screen\tF",
-                           "Plein \xC3\xA9"
-                           "cran\tF"};
+constexpr Text kFullscreen{"Full screen\tF", "Plein écran\tF"};
 constexpr Text kAudioTrack{"Audio track\tA", "Piste audio\tA"};
 constexpr Text kSubtitles{"Subtitles\tS", "Sous-titres\tS"};
 constexpr Text kMultiInstance{"Multi-instance\tI", "Multi-instance\tI"};
 constexpr Text kAlwaysOnTop{"Always on top\tT", "Toujours au premier plan\tT"};
-constexpr Text kWheelInvert{"Inverted wheel (up = quieter)",
-                            "Molette invers\xC3\xA9"
-                            "e (haut = moins fort)"};
+constexpr Text kWheelInvert{"Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"};
 constexpr Text kLanguage{"Langue / Language", "Langue / Language"};
 constexpr Text kHelp{"Help\tF1", "Aide\tF1"};
-constexpr Text kAboutPrefix{"About ", "\xC3\x80 propos de "};
-constexpr char kTitle[] = "Tarnwick Light";
-constexpr char kEllipsis[] = "\xE2\x80\xA6";
+constexpr Text kAboutPrefix{"About ", "À propos de "};
+constexpr char kTitle[] = TARNWICK_PRODUCT_NAME;
+constexpr char kEllipsis[] = "…";
 constexpr Text kQuit{"Quit\tAlt+F4", "Quitter\tAlt+F4"};
-constexpr Text kSubtitlesOff{"Off", "D\xC3\xA9sactiv\xC3\xA9s"};
+constexpr Text kSubtitlesOff{"Off", "Désactivés"};
 constexpr Text kNoAudioTrack{"No audio track", "Aucune piste audio"};
-constexpr Text kLoadSubtitles{"Load a subtitle file\xE2\x80\xA6", "Charger un fichier de sous-titres\xE2\x80\xA6"};
+constexpr Text kLoadSubtitles{"Load a subtitle file…", "Charger un fichier de sous-titres…"};
 
 MenuEntry item(uint32_t id, const Text& text, bool checked = false, bool grayed = false) {
     return {MenuEntry::Kind::item, id, pick(text), checked, grayed};
@@ -58,19 +55,16 @@ std::vector<MenuEntry> context_menu_entries(const MenuState& state) {
 
 std::vector<MenuEntry> language_menu_entries() {
     return {
-        {MenuEntry::Kind::item, kMenuFrench,
-         "Fran\xC3\xA7"
-         "ais",
-         !english_active(), false},
+        {MenuEntry::Kind::item, kMenuFrench, "Français", !english_active(), false},
         {MenuEntry::Kind::item, kMenuEnglish, "English", english_active(), false},
     };
 }
 
-std::vector<MenuEntry> track_menu_entries(std::string_view kind, bool core_present, bool file_loaded,
+std::vector<MenuEntry> track_menu_entries(TrackKind kind, bool core_present, bool file_loaded,
                                           const std::vector<Track>& tracks) {
     std::vector<MenuEntry> entries;
     if (!core_present) return entries;
-    const bool subtitles = kind == "sub";
+    const bool subtitles = kind == TrackKind::subtitle;
     const uint32_t base = subtitles ? kMenuSubtitleBase : kMenuAudioBase;
     // Identifiers must stay inside the kind's range, or a track would dispatch as another command.
     const int64_t last_id = subtitles ? kMenuLoadSubtitles - 1 - base : 999;

@@ -47,9 +47,9 @@ struct MenuState {
 std::vector<MenuEntry> context_menu_entries(const MenuState& state);
 std::vector<MenuEntry> language_menu_entries();
 
-// kind "audio" or "sub". Without a player core the submenu is empty; without a loaded file it has no
+// Without a player core the submenu is empty; without a loaded file it has no
 // tracks. Tracks whose identifier would leave the kind's range are left out.
-std::vector<MenuEntry> track_menu_entries(std::string_view kind, bool core_present, bool file_loaded,
+std::vector<MenuEntry> track_menu_entries(TrackKind kind, bool core_present, bool file_loaded,
                                           const std::vector<Track>& tracks);
 
 // "&" doubled so that a title like "Tom & Jerry" is not read as a mnemonic.

@@ -18,21 +18,16 @@
 #include "ui/context_menu.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
 namespace {
 
-constexpr Text kLanguageMessage{"Language: English",
-                                "Langue : fran\xC3\xA7"
-                                "ais"};
+constexpr Text kLanguageMessage{"Language: English", "Langue : français"};
 constexpr uint32_t kLanguageMessageMs = 1500;
 
-constexpr Text kVideos{"Videos", "Vid\xC3\xA9os"};
 constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};
-constexpr Text kAllFiles{"All files", "Tous les fichiers"};
-constexpr DWORD kFileBufferUnits = 32768;
-static_assert(sizeof(OPENFILENAMEW) == 152);
 
 void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries);
 
@@ -56,7 +51,8 @@ void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries)
             case MenuEntry::Kind::audio_menu:
             case MenuEntry::Kind::subtitle_menu: {
                 OwnedMenu submenu(CreatePopupMenu());
-                build_track_menu(app, submenu.get(), entry.kind == MenuEntry::Kind::audio_menu ? "audio" : "sub");
+                build_track_menu(app, submenu.get(),
+                                 entry.kind == MenuEntry::Kind::audio_menu ? TrackKind::audio : TrackKind::subtitle);
                 append_submenu(menu, std::move(submenu), entry);
                 break;
             }
@@ -81,7 +77,7 @@ OwnedMenu build_context_menu(App& app) {
     OwnedMenu menu(CreatePopupMenu());
     MenuState state;
     state.file_loaded = app.playback.file_loaded;
-    state.fullscreen = app.fullscreen;
+    state.fullscreen = app.mode.fullscreen;
     state.multi_instance = app.settings.multi_instance;
     state.always_on_top = app.settings.always_on_top;
     state.wheel_invert = app.settings.wheel_invert;
@@ -89,7 +85,7 @@ OwnedMenu build_context_menu(App& app) {
     return menu;
 }
 
-void build_track_menu(App& app, HMENU menu, std::string_view kind) {
+void build_track_menu(App& app, HMENU menu, TrackKind kind) {
     std::vector<Track> tracks;
     if (app.core && app.playback.file_loaded) tracks = list_tracks(app, kind);
     append_entries(app, menu, track_menu_entries(kind, app.core.has_value(), app.playback.file_loaded, tracks));
@@ -104,10 +100,10 @@ bool dispatch_track_command(App& app, UINT id) {
             load_subtitles_with_dialog(app);
             return true;
         case TrackCommand::Kind::audio:
-            select_track(app, "audio", command.id);
+            select_track(app, TrackKind::audio, command.id);
             return true;
         case TrackCommand::Kind::subtitle:
-            select_track(app, "sub", command.id);
+            select_track(app, TrackKind::subtitle, command.id);
             return true;
     }
     return false;
@@ -123,7 +119,7 @@ void run_menu_command(App& app, UINT id) {
             toggle_pause(app);
             break;
         case kMenuFullscreen:
-            set_fullscreen(app, !app.fullscreen);
+            set_fullscreen(app, !app.mode.fullscreen);
             break;
         case kMenuMultiInstance:
             toggle_multi_instance(app);
@@ -133,7 +129,7 @@ void run_menu_command(App& app, UINT id) {
             break;
         // Posted, so that the menu's modal loop has ended before the window goes.
         case kMenuQuit:
-            PostMessageW(app.main_window, WM_CLOSE, 0, 0);
+            PostMessageW(app.windows.main_window, WM_CLOSE, 0, 0);
             break;
         case kMenuWheelInvert:
             app.settings.wheel_invert = !app.settings.wheel_invert;
@@ -161,63 +157,31 @@ void show_context_menu(App& app) {
     OwnedMenu menu = build_context_menu(app);
     POINT cursor{};
     GetCursorPos(&cursor);
-    const UINT id = static_cast<UINT>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, app.main_window, nullptr));
+    const UINT id = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
+                                                     app.windows.main_window, nullptr));
     menu.reset();
     run_menu_command(app, id);
 }
 
-POINT track_menu_anchor(const App& app, std::string_view kind) {
+POINT track_menu_anchor(const App& app, TrackKind kind) {
     RECT client{};
-    GetClientRect(app.main_window, &client);
-    const int32_t bar = bar_height_for(app.dpi);
-    const BarLayout layout = compute_bar_layout(app.dpi, client.right, bar);
-    const BarButton& button = layout.button(kind == "audio" ? kButtonAudio : kButtonSubtitles);
+    GetClientRect(app.windows.main_window, &client);
+    const int32_t bar = bar_height_for(app.windows.dpi);
+    const BarLayout layout = compute_bar_layout(app.windows.dpi, client.right, bar);
+    const BarButton& button = layout.button(kind == TrackKind::audio ? kButtonAudio : kButtonSubtitles);
     POINT anchor{button.rect.left, client.bottom - bar};
-    ClientToScreen(app.main_window, &anchor);
+    ClientToScreen(app.windows.main_window, &anchor);
     return anchor;
 }
 
-void show_track_menu(App& app, std::string_view kind) {
+void show_track_menu(App& app, TrackKind kind) {
     const POINT anchor = track_menu_anchor(app, kind);
     OwnedMenu menu(CreatePopupMenu());
     build_track_menu(app, menu.get(), kind);
-    const UINT id = static_cast<UINT>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_BOTTOMALIGN, anchor.x, anchor.y, 0, app.main_window, nullptr));
+    const UINT id = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_BOTTOMALIGN, anchor.x, anchor.y, 0,
+                                                     app.windows.main_window, nullptr));
     menu.reset();
     dispatch_track_command(app, id);
-}
-
-void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
-                              std::string_view pattern) {
-    dialog.filter = wide(dialog_filter(filter_name, pattern, pick(kAllFiles)));
-    dialog.file.assign(kFileBufferUnits, L'\0');
-    dialog.request = OPENFILENAMEW{};
-    dialog.request.lStructSize = sizeof dialog.request;
-    dialog.request.hwndOwner = owner;
-    dialog.request.lpstrFilter = dialog.filter.c_str();
-    dialog.request.nFilterIndex = 0;
-    dialog.request.lpstrFile = dialog.file.data();
-    dialog.request.nMaxFile = kFileBufferUnits;  // characters, not bytes
-    dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
-}
-
-std::string chosen_path(const OpenFileDialog& dialog) {
-    const std::wstring_view buffer(dialog.file.data(), dialog.file.size());
-    return narrow(buffer.substr(0, buffer.find(L'\0')));
-}
-
-std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
-    OpenFileDialog dialog;
-    prepare_open_file_dialog(dialog, app.main_window, filter_name, pattern);
-    if (!GetOpenFileNameW(&dialog.request)) return std::nullopt;
-    std::string path = chosen_path(dialog);
-    if (path.empty()) return std::nullopt;
-    return path;
-}
-
-void open_video_with_dialog(App& app) {
-    if (const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns)) open_file(app, *path);
 }
 
 void switch_language(App& app, Language language) {
@@ -226,18 +190,18 @@ void switch_language(App& app, Language language) {
     save_changed_settings(app.settings, app.settings_synced);
 
     // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
-    if (app.tooltip_window) {
-        DestroyWindow(app.tooltip_window);
-        app.tooltip_window = nullptr;
+    if (app.windows.tooltip_window) {
+        DestroyWindow(app.windows.tooltip_window);
+        app.windows.tooltip_window = nullptr;
     }
-    if (app.bar_window) create_tooltips(app);
+    if (app.windows.bar_window) create_tooltips(app);
     layout_children(app);
 
     // Every text is picked when it is drawn, so a repaint is all the open windows need.
     invalidate_bar(app);
     shell_follow(app);  // the thumbnail buttons' tooltips
-    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
-    if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
+    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
+    if (app.windows.about && app.windows.about->window) InvalidateRect(app.windows.about->window, nullptr, FALSE);
 
     if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
 }

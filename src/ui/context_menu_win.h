@@ -1,4 +1,4 @@
-// The right-click menu, the control bar's track menus and the open-file dialog. Building a menu,
+// The right-click menu and the control bar's track menus. Building a menu,
 // showing it and running the chosen command are separate steps, so each can be driven on its own.
 #pragma once
 
@@ -10,13 +10,14 @@
 #include "app/language.h"
 #include "base/handles_win.h"
 #include "base/win32_win.h"
+#include "player/track_list.h"
 
 struct App;
 
 // The right-click menu for the App state and the active language of this moment.
 OwnedMenu build_context_menu(App& app);
-// Appends the track entries of kind "audio" or "sub" to menu.
-void build_track_menu(App& app, HMENU menu, std::string_view kind);
+// Appends the track entries of a kind to menu.
+void build_track_menu(App& app, HMENU menu, TrackKind kind);
 
 // From the context menu: the new language everywhere, written to the settings file.
 void switch_language(App& app, Language language);
@@ -28,27 +29,6 @@ bool dispatch_track_command(App& app, UINT id);
 
 void show_context_menu(App& app);
 // Screen point where a track menu opens: the button's left edge on the bar's top edge.
-POINT track_menu_anchor(const App& app, std::string_view kind);
-// kind is "audio" or "sub"; the menu opens upwards from the bar at the button's left edge.
-void show_track_menu(App& app, std::string_view kind);
-
-// GetOpenFileNameW's arguments; the structure points into the two buffers, so it stays in place.
-struct OpenFileDialog {
-    std::wstring filter;
-    std::vector<wchar_t> file;
-    OPENFILENAMEW request{};
-
-    OpenFileDialog() = default;
-    OpenFileDialog(const OpenFileDialog&) = delete;
-    OpenFileDialog& operator=(const OpenFileDialog&) = delete;
-};
-
-void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
-                              std::string_view pattern);
-// The file buffer up to its first NUL, as UTF-8.
-std::string chosen_path(const OpenFileDialog& dialog);
-
-// The chosen path, or nothing when cancelled.
-std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
-// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file.
-void open_video_with_dialog(App& app);
+POINT track_menu_anchor(const App& app, TrackKind kind);
+// The menu opens upwards from the bar at the button's left edge.
+void show_track_menu(App& app, TrackKind kind);

@@ -29,23 +29,11 @@ const GroupText kPlayback{{"Playback", "Lecture"},
                           0xE768,
                           {
                               {{"Space, K", "Espace, K"}, {"Play / Pause", "Lecture / Pause"}},
-                              {{"\xE2\x86\x90 / \xE2\x86\x92", "\xE2\x86\x90 / \xE2\x86\x92"},
-                               {"Back / forward 5 s", "Reculer / avancer de 5 s"}},
-                              {{"Shift+\xE2\x86\x90 / \xE2\x86\x92", "Maj+\xE2\x86\x90 / \xE2\x86\x92"},
-                               {"Back / forward 1 s", "Reculer / avancer de 1 s"}},
-                              {{"Ctrl+\xE2\x86\x90 / \xE2\x86\x92", "Ctrl+\xE2\x86\x90 / \xE2\x86\x92"},
-                               {"Back / forward 60 s", "Reculer / avancer de 60 s"}},
-                              {{"Home",
-                                "D\xC3\xA9"
-                                "but"},
-                               {"Back to the start",
-                                "Retour au d\xC3\xA9"
-                                "but"}},
-                              {{". / ,", ". / ,"},
-                               {"Next / previous frame",
-                                "Image suivante / pr\xC3\xA9"
-                                "c\xC3\xA9"
-                                "dente"}},
+                              {{"← / →", "← / →"}, {"Back / forward 5 s", "Reculer / avancer de 5 s"}},
+                              {{"Shift+← / →", "Maj+← / →"}, {"Back / forward 1 s", "Reculer / avancer de 1 s"}},
+                              {{"Ctrl+← / →", "Ctrl+← / →"}, {"Back / forward 60 s", "Reculer / avancer de 60 s"}},
+                              {{"Home", "Début"}, {"Back to the start", "Retour au début"}},
+                              {{". / ,", ". / ,"}, {"Next / previous frame", "Image suivante / précédente"}},
                               {{"+ / -", "+ / -"}, {"Faster / slower", "Plus rapide / plus lent"}},
                               {{"=", "="}, {"Normal speed", "Vitesse normale"}},
                           }};
@@ -53,26 +41,17 @@ const GroupText kPlayback{{"Playback", "Lecture"},
 const GroupText kSound{{"Sound", "Son"},
                        0xE995,
                        {
-                           {{"\xE2\x86\x91 / \xE2\x86\x93", "\xE2\x86\x91 / \xE2\x86\x93"},
-                            {"Volume +5 / \xE2\x88\x92"
-                             "5",
-                             "Volume +5 / \xE2\x88\x92"
-                             "5"}},
+                           {{"↑ / ↓", "↑ / ↓"}, {"Volume +5 / −5", "Volume +5 / −5"}},
                            {{"Wheel", "Molette"}, {"Volume (direction in the menu)", "Volume (sens dans le menu)"}},
                            {{"M", "M"}, {"Mute", "Muet"}},
                        }};
 
 // The keyboard's media keys, also the taskbar thumbnail's buttons and Windows' media overlay.
-const GroupText kMediaKeys{{"Media keys",
-                            "Touches multim\xC3\xA9"
-                            "dia"},
+const GroupText kMediaKeys{{"Media keys", "Touches multimédia"},
                            0xE765,
                            {
                                {{"Play/Pause key", "Touche Lecture/Pause"}, {"Play / Pause", "Lecture / Pause"}},
-                               {{"Stop key",
-                                 "Touche Arr\xC3\xAA"
-                                 "t"},
-                                {"Pause", "Pause"}},
+                               {{"Stop key", "Touche Arrêt"}, {"Pause", "Pause"}},
                                {{"Fast forward / Rewind keys", "Touches Avance / Retour rapides"},
                                 {"Forward / back 10 s", "Avancer / reculer de 10 s"}},
                            }};
@@ -84,68 +63,47 @@ const GroupText kTracks{{"Tracks", "Pistes"},
                             {{"S", "S"}, {"Next subtitles, then off", "Sous-titres suivants, puis aucun"}},
                         }};
 
-const GroupText kWindow{{"Window", "Fen\xC3\xAAtre"},
+const GroupText kWindow{{"Window", "Fenêtre"},
                         0xE740,
                         {
-                            {{"F, Enter, F11",
-                              "F, Entr\xC3\xA9"
-                              "e, F11"},
-                             {"Full screen on / off",
-                              "Plein \xC3\xA9"
-                              "cran oui / non"}},
-                            {{"Alt+Enter",
-                              "Alt+Entr\xC3\xA9"
-                              "e"},
-                             {"Full screen on / off",
-                              "Plein \xC3\xA9"
-                              "cran oui / non"}},
-                            {{"Esc",
-                              "\xC3\x89"
-                              "chap"},
-                             {"Leave full screen",
-                              "Quitter le plein \xC3\xA9"
-                              "cran"}},
+                            {{"F, Enter, F11", "F, Entrée, F11"}, {"Full screen on / off", "Plein écran oui / non"}},
+                            {{"Alt+Enter", "Alt+Entrée"}, {"Full screen on / off", "Plein écran oui / non"}},
+                            {{"Esc", "Échap"}, {"Leave full screen", "Quitter le plein écran"}},
                             {{"T", "T"}, {"Always on top", "Toujours au premier plan"}},
                         }};
 
-const GroupText kFiles{
-    {"Files and menu", "Fichiers et menu"},
-    0xE8E5,
-    {
-        {{"Ctrl+O", "Ctrl+O"}, {"Open a video", "Ouvrir une vid\xC3\xA9o"}},
-        {{"Drag and drop", "Glisser-d\xC3\xA9poser"},
-         {"Open a video or add subtitles", "Ouvrir une vid\xC3\xA9o ou des sous-titres"}},
-        {{"Right-click", "Clic droit"}, {"Menu: tracks, language\xE2\x80\xA6", "Menu : pistes, langue\xE2\x80\xA6"}},
-        {{"Shift+F10, Menu key", "Maj+F10, touche Menu"}, {"Menu", "Menu"}},
-    }};
+const GroupText kFiles{{"Files and menu", "Fichiers et menu"},
+                       0xE8E5,
+                       {
+                           {{"Ctrl+O", "Ctrl+O"}, {"Open a video", "Ouvrir une vidéo"}},
+                           {{"Drag and drop", "Glisser-déposer"},
+                            {"Open a video or add subtitles", "Ouvrir une vidéo ou des sous-titres"}},
+                           {{"Right-click", "Clic droit"}, {"Menu: tracks, language…", "Menu : pistes, langue…"}},
+                           {{"Shift+F10, Menu key", "Maj+F10, touche Menu"}, {"Menu", "Menu"}},
+                       }};
 
 const GroupText kMouse{
     {"Mouse", "Souris"},
     0xE962,
     {
-        {{"Click on the video", "Clic sur la vid\xC3\xA9o"}, {"Play / Pause", "Lecture / Pause"}},
-        {{"Double-click", "Double-clic"},
-         {"Full screen on / off",
-          "Plein \xC3\xA9"
-          "cran oui / non"}},
-        {{"Seek bar", "Barre de lecture"}, {"Click or drag to seek", "Cliquer ou glisser pour se d\xC3\xA9placer"}},
+        {{"Click on the video", "Clic sur la vidéo"}, {"Play / Pause", "Lecture / Pause"}},
+        {{"Double-click", "Double-clic"}, {"Full screen on / off", "Plein écran oui / non"}},
+        {{"Seek bar", "Barre de lecture"}, {"Click or drag to seek", "Cliquer ou glisser pour se déplacer"}},
         {{"Volume slider", "Curseur de volume"}, {"Click or drag", "Cliquer ou glisser"}},
     }};
 
 constexpr Text kProgramHeading{"Program", "Programme"};
 constexpr Text kMultiInstance{"Multi-instance", "Multi-instance"};
 constexpr Text kCurrently{"(currently: ", "(actuellement : "};
-constexpr Text kOn{"on", "activ\xC3\xA9"};
-constexpr Text kOff{"off", "d\xC3\xA9sactiv\xC3\xA9"};
+constexpr Text kOn{"on", "activé"};
+constexpr Text kOff{"off", "désactivé"};
 constexpr Text kHelpLine{"Open / close this help", "Ouvrir / fermer cette aide"};
 constexpr Text kQuit{"Quit", "Quitter"};
-constexpr Text kTitle{"Help \xE2\x80\x94 ", "Aide \xE2\x80\x94 "};
+constexpr Text kTitle{"Help — ", "Aide — "};
 constexpr Text kRemembered{"Each video's playback position and the volume are remembered automatically.",
-                           "La position de lecture de chaque vid\xC3\xA9o et le volume sont m\xC3\xA9moris\xC3\xA9s "
+                           "La position de lecture de chaque vidéo et le volume sont mémorisés "
                            "automatiquement."};
-constexpr Text kHowToClose{"Esc, F1 or click to close",
-                           "\xC3\x89"
-                           "chap, F1 ou clic pour fermer"};
+constexpr Text kHowToClose{"Esc, F1 or click to close", "Échap, F1 ou clic pour fermer"};
 
 }  // namespace
 

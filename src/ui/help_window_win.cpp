@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/app_state_win.h"
+#include "app/names_win.h"
 #include "base/dpi_scale.h"
 #include "base/gdi_win.h"
 #include "base/newer_api_win.h"
@@ -20,12 +21,15 @@
 
 namespace {
 
-// Posted to itself when the focus has gone: closing is left until the message that moved the focus
-// has been handled, so that a click on the bar's Help button closes the window rather than closing
-// and reopening it.
-constexpr UINT kMsgFocusLost = WM_APP + 1;
-// Posted to itself when a language switch changed the size the texts need.
-constexpr UINT kMsgRelayout = WM_APP + 2;
+// Private messages of the Help window.
+enum HelpWindowMessage : UINT {
+    // Posted to itself when the focus has gone: closing is left until the message that moved the focus
+    // has been handled, so that a click on the bar's Help button closes the window rather than closing
+    // and reopening it.
+    kMsgFocusLost = WM_APP + 1,
+    // Posted to itself when a language switch changed the size the texts need.
+    kMsgRelayout,
+};
 
 // Geometry at 96 DPI.
 constexpr int32_t kPad = 28;
@@ -76,11 +80,11 @@ HelpGeometry measure(const CardStyle& style, const HelpPage& page, HDC dc) {
     for (const auto& column : page.columns)
         for (const HelpGroup& group : column) {
             heading_width =
-                std::max(heading_width, px(style, 18 + kIconGap) + text_width(dc, style.fonts.body, group.heading));
+                std::max(heading_width, px(style, 18 + kIconGap) + text_width(dc, style.fonts.body.get(), group.heading));
             for (const HelpLine& line : group.lines) {
                 g.key_width =
-                    std::max(g.key_width, text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad));
-                action_width = std::max(action_width, text_width(dc, style.fonts.body, line.action));
+                    std::max(g.key_width, text_width(dc, style.fonts.body.get(), line.keys) + 2 * px(style, kKeyPad));
+                action_width = std::max(action_width, text_width(dc, style.fonts.body.get(), line.action));
             }
         }
     g.column_width = std::max(heading_width, g.key_width + px(style, kKeyGap) + action_width);
@@ -88,9 +92,9 @@ HelpGeometry measure(const CardStyle& style, const HelpPage& page, HDC dc) {
 
     int32_t width = 2 * px(style, kPad) + 2 * g.column_width + px(style, kColumnGap);
     for (const std::string& note : page.notes)
-        width = std::max(width, 2 * px(style, kPad) + text_width(dc, style.fonts.body, note));
+        width = std::max(width, 2 * px(style, kPad) + text_width(dc, style.fonts.body.get(), note));
     width =
-        std::max(width, 2 * px(style, kPad) + px(style, 18 + kIconGap) + text_width(dc, style.fonts.title, page.title));
+        std::max(width, 2 * px(style, kPad) + px(style, 18 + kIconGap) + text_width(dc, style.fonts.title.get(), page.title));
     const int32_t height = px(style, kColumnsTop) + g.columns_height + 2 * px(style, kNotesGap) +
                            static_cast<int32_t>(page.notes.size()) * px(style, kNoteHeight) + px(style, kBottomPad);
     g.size = SIZE{width, height};
@@ -151,20 +155,20 @@ void paint_column(const App& app, const CardStyle& style, HDC dc, const std::vec
     for (const HelpRowPlace& row : column_rows(style, groups, left, g)) {
         const RECT& r = row.rect;
         if (!row.line) {
-            draw_glyph(dc, style.fonts.large_icon, app.palette.accent, row.group->icon,
+            draw_glyph(dc, style.fonts.large_icon.get(), app.windows.palette.accent, row.group->icon,
                        RECT{left, r.top, left + icon, r.bottom});
-            draw_text(dc, style.fonts.body, app.palette.accent, row.group->heading,
+            draw_text(dc, style.fonts.body.get(), app.windows.palette.accent, row.group->heading,
                       RECT{left + icon + px(style, kIconGap), r.top, r.right, r.bottom}, DT_LEFT);
             continue;
         }
         const HelpLine& line = *row.line;
         // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
-        const int32_t cap_width = text_width(dc, style.fonts.body, line.keys) + 2 * px(style, kKeyPad);
+        const int32_t cap_width = text_width(dc, style.fonts.body.get(), line.keys) + 2 * px(style, kKeyPad);
         const RECT cap{left, r.top + px(style, 2), left + cap_width, r.bottom - px(style, 2)};
-        fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), app.palette.key_cap);
-        draw_text(dc, style.fonts.body, app.palette.normal, line.keys, cap, DT_CENTER);
+        fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), app.windows.palette.key_cap);
+        draw_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.keys, cap, DT_CENTER);
         const int32_t action_left = left + g.key_width + px(style, kKeyGap);
-        draw_text(dc, style.fonts.body, app.palette.normal, line.action, RECT{action_left, r.top, r.right, r.bottom},
+        draw_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.action, RECT{action_left, r.top, r.right, r.bottom},
                   DT_LEFT);
     }
 }
@@ -180,8 +184,8 @@ AccessibleNode text_node(std::string id, std::string name, const RECT& rect) {
 
 // The main window's DPI, or the one a test gave the App, until the Help window has its own.
 const CardStyle& style_of(const App& app, CardStyle& fallback) {
-    if (app.help_style) return *app.help_style;
-    fallback.set_dpi(app.dpi);
+    if (app.windows.help_style) return *app.windows.help_style;
+    fallback.set_dpi(app.windows.dpi);
     return fallback;
 }
 
@@ -190,23 +194,23 @@ SIZE size_for(const CardStyle& style, const App& app) {
 }
 
 void open_help(App& app) {
-    if (!app.main_window) return;
+    if (!app.windows.main_window) return;
     // Opened over the main window, so at first on its monitor and DPI.
-    app.help_style.reset(new CardStyle);
-    app.help_style->set_dpi(app.dpi);
-    const SIZE size = size_for(*app.help_style, app);
-    const RECT place = centred_over(app.main_window, size);
+    app.windows.help_style.reset(new CardStyle);
+    app.windows.help_style->set_dpi(app.windows.dpi);
+    const SIZE size = size_for(*app.windows.help_style, app);
+    const RECT place = centred_over(app.windows.main_window, size);
     const std::wstring title = wide(help_page(app.settings.multi_instance).title);
-    const HWND window = CreateWindowExW(0, L"TarnwickLight.Help", title.c_str(), WS_POPUP, place.left, place.top,
-                                        size.cx, size.cy, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND window = CreateWindowExW(0, kHelpWindowClass, title.c_str(), WS_POPUP, place.left, place.top,
+                                        size.cx, size.cy, app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window) {
-        app.help_style.reset();
+        app.windows.help_style.reset();
         return;
     }
-    app.help_window = window;
+    app.windows.help_window = window;
     // Kept inside the work area, it may still have landed on a monitor of another scale.
-    if (app.help_style->set_dpi(window_dpi(window))) {
-        const SIZE own = size_for(*app.help_style, app);
+    if (app.windows.help_style->set_dpi(window_dpi(window))) {
+        const SIZE own = size_for(*app.windows.help_style, app);
         SetWindowPos(window, nullptr, 0, 0, own.cx, own.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ShowWindow(window, SW_SHOW);
@@ -217,12 +221,12 @@ void open_help(App& app) {
 // Another size for the texts (a language switch): centred over the main window again. After its own
 // DPI change the window stays where Windows put it, only its size follows the texts.
 void relayout(App& app, HWND window, bool centre) {
-    if (!app.help_style) return;
-    const SIZE size = size_for(*app.help_style, app);
+    if (!app.windows.help_style) return;
+    const SIZE size = size_for(*app.windows.help_style, app);
     RECT current{};
     GetWindowRect(window, &current);
     if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return;
-    const RECT place = centre ? centred_over(app.main_window, size)
+    const RECT place = centre ? centred_over(app.windows.main_window, size)
                               : RECT{current.left, current.top, current.left + size.cx, current.top + size.cy};
     SetWindowPos(window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, FALSE);
@@ -232,8 +236,8 @@ void relayout(App& app, HWND window, bool centre) {
 // its owner and between monitors when a display's scale changes): the suggested rectangle first,
 // then the size the texts need at the new DPI.
 void on_dpi_changed(App& app, HWND window, uint32_t dpi, const RECT* suggested) {
-    if (!app.help_style) return;
-    app.help_style->set_dpi(dpi);
+    if (!app.windows.help_style) return;
+    app.windows.help_style->set_dpi(dpi);
     if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
         SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -317,7 +321,7 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     const CardStyle& style = style_of(app, fallback);
     const HelpPage page = help_page(app.settings.multi_instance);
     const HelpGeometry g = measure(style, page, dc);
-    const Palette& palette = app.palette;
+    const Palette& palette = app.windows.palette;
     fill_solid(dc, RECT{0, 0, width, height}, palette.background);
     {
         const OwnedBrush border(CreateSolidBrush(palette.border));
@@ -329,8 +333,8 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     const int32_t pad = px(style, kPad);
     const int32_t title_top = px(style, kTitleTop);
     const int32_t title_bottom = title_top + px(style, kTitleHeight);
-    draw_glyph(dc, style.fonts.large_icon, palette.accent, 0xE897, RECT{pad, title_top, pad + px(style, 18), title_bottom});
-    draw_text(dc, style.fonts.title, palette.normal, page.title,
+    draw_glyph(dc, style.fonts.large_icon.get(), palette.accent, 0xE897, RECT{pad, title_top, pad + px(style, 18), title_bottom});
+    draw_text(dc, style.fonts.title.get(), palette.normal, page.title,
               RECT{pad + px(style, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
     fill_solid(dc, RECT{pad, px(style, kColumnsTop) - px(style, 8), width - pad, px(style, kColumnsTop) - px(style, 7)},
                palette.top_line);
@@ -344,24 +348,24 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     for (size_t i = 0; i < page.notes.size(); ++i) {
         // The first note is information, the second only says how to leave.
         const COLORREF colour = i == 0 ? palette.normal : palette.dimmed;
-        draw_text(dc, style.fonts.body, colour, page.notes[i], RECT{pad, y, width - pad, y + px(style, kNoteHeight)},
+        draw_text(dc, style.fonts.body.get(), colour, page.notes[i], RECT{pad, y, width - pad, y + px(style, kNoteHeight)},
                   DT_LEFT);
         y += px(style, kNoteHeight);
     }
 }
 
 void close_help(App& app) {
-    const HWND window = app.help_window;
+    const HWND window = app.windows.help_window;
     if (!window) return;
-    app.help_window = nullptr;  // first, so the messages of the destruction find it closed
+    app.windows.help_window = nullptr;  // first, so the messages of the destruction find it closed
     retire_accessible(app, &Accessibility::help, window);
     DestroyWindow(window);
-    app.help_style.reset();
-    if (app.main_window) SetFocus(app.main_window);
+    app.windows.help_style.reset();
+    if (app.windows.main_window) SetFocus(app.windows.main_window);
 }
 
 void toggle_help(App& app) {
-    if (app.help_window)
+    if (app.windows.help_window)
         close_help(app);
     else
         open_help(app);
@@ -369,7 +373,7 @@ void toggle_help(App& app) {
 
 LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     App* app = g_app;
-    if (!app || app->help_window != window) {
+    if (!app || app->windows.help_window != window) {
         if (message == WM_ERASEBKGND) return 1;
         return DefWindowProcW(window, message, wparam, lparam);
     }
@@ -382,7 +386,7 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
                 paint_buffered(*app, window, paint.dc());
             }
             // After a language switch the texts may need another size.
-            const SIZE size = size_for(*app->help_style, *app);
+            const SIZE size = size_for(*app->windows.help_style, *app);
             RECT client{};
             GetClientRect(window, &client);
             if (client.right != size.cx || client.bottom != size.cy) PostMessageW(window, kMsgRelayout, 0, 0);
@@ -419,8 +423,8 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
             break;
         case WM_DESTROY:
             // Destroyed with its owner rather than closed.
-            app->help_window = nullptr;
-            app->help_style.reset();
+            app->windows.help_window = nullptr;
+            app->windows.help_style.reset();
             retire_accessible(*app, &Accessibility::help, window);
             return 0;
         default:
@@ -430,9 +434,9 @@ LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
 }
 
 void help_follow_dpi(App& app) {
-    if (!app.help_window || !app.help_style) return;
+    if (!app.windows.help_window || !app.windows.help_style) return;
     // Centred over the main window again, so on its monitor: its DPI.
-    app.help_style->set_dpi(app.dpi);
-    relayout(app, app.help_window, true);
-    InvalidateRect(app.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
+    app.windows.help_style->set_dpi(app.windows.dpi);
+    relayout(app, app.windows.help_window, true);
+    InvalidateRect(app.windows.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
 }

@@ -56,8 +56,6 @@ KeyBinding key_binding(uint32_t virtual_key, bool ctrl, bool shift) {
     }
 }
 
-bool is_unicode_scalar(uint64_t code) { return code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF); }
-
 CharCommand char_binding(uint64_t code) {
     switch (code) {
         case '+':
@@ -78,9 +76,4 @@ CharCommand char_binding(uint64_t code) {
 int32_t wheel_volume_step(int16_t delta, bool invert) {
     const bool up = delta > 0;
     return (up != invert) ? 5 : -5;
-}
-
-bool auto_hide_keeps_bar(const AutoHideInputs& inputs) {
-    if (inputs.bar_shown && inputs.cursor_in_bar_strip && inputs.over_bar_target) return true;
-    return inputs.dragging || inputs.help_open || inputs.menu_open;
 }

@@ -48,18 +48,5 @@ enum class CharCommand : uint8_t { unbound, speed_up, speed_down, speed_reset, f
 // Characters follow the keyboard layout; codes that are not Unicode scalar values are unbound.
 CharCommand char_binding(uint64_t code);
 
-bool is_unicode_scalar(uint64_t code);
-
 // One step of 5 per wheel message whatever the delta; a delta of 0 is not a turn up.
 int32_t wheel_volume_step(int16_t delta, bool invert);
-
-// The timer-1 check: true when the bar must stay and the count starts again.
-struct AutoHideInputs {
-    bool bar_shown = false;
-    bool cursor_in_bar_strip = false;
-    bool over_bar_target = false;  // a button, the seek bar or the volume slider under the cursor
-    bool dragging = false;
-    bool help_open = false;
-    bool menu_open = false;  // a popup menu over the window
-};
-bool auto_hide_keeps_bar(const AutoHideInputs& inputs);

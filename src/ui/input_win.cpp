@@ -1,6 +1,5 @@
-// Keys, characters and the wheel of the main window, and the auto-hide that mouse activity wakes.
-// The tables themselves are in input_bindings.cpp; this side reads the modifier state and runs the
-// actions of the other modules.
+// Keys, characters and the wheel of the main window. The tables themselves are in input.cpp; this
+// side reads the modifier state and runs the actions of the other modules.
 #include "ui/input_win.h"
 
 #include "app/app_state_win.h"
@@ -8,20 +7,21 @@
 #include "app/playback_win.h"
 #include "app/settings_win.h"
 #include "app/tracks_win.h"
+#include "base/utf.h"
 #include "player/commands.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
 namespace {
 
-constexpr Text kMultiInstanceOn{
-    "Multi-instance on: each video opens in a new window",
-    "Multi-instance activ\xC3\xA9 : chaque vid\xC3\xA9o s'ouvre dans une nouvelle fen\xC3\xAAtre"};
+constexpr Text kMultiInstanceOn{"Multi-instance on: each video opens in a new window",
+                                "Multi-instance activé : chaque vidéo s'ouvre dans une nouvelle fenêtre"};
 constexpr Text kMultiInstanceOff{"Multi-instance off: videos open in this window",
-                                 "Multi-instance d\xC3\xA9sactiv\xC3\xA9 : les vid\xC3\xA9os s'ouvrent dans cette "
-                                 "fen\xC3\xAAtre"};
+                                 "Multi-instance désactivé : les vidéos s'ouvrent dans cette "
+                                 "fenêtre"};
 constexpr uint32_t kMultiInstanceMessageMs = 2500;
 
 bool held(int virtual_key) { return GetKeyState(virtual_key) < 0; }
@@ -31,7 +31,7 @@ void run_key_binding(App& app, const KeyBinding& binding) {
         case KeyCommand::unbound:
             break;
         case KeyCommand::toggle_fullscreen:
-            set_fullscreen(app, !app.fullscreen);
+            set_fullscreen(app, !app.mode.fullscreen);
             break;
         case KeyCommand::leave_fullscreen:
             set_fullscreen(app, false);
@@ -52,10 +52,10 @@ void run_key_binding(App& app, const KeyBinding& binding) {
             toggle_mute(app);
             break;
         case KeyCommand::next_audio_track:
-            cycle_track(app, "audio");
+            cycle_track(app, TrackKind::audio);
             break;
         case KeyCommand::next_subtitle_track:
-            cycle_track(app, "sub");
+            cycle_track(app, TrackKind::subtitle);
             break;
         case KeyCommand::toggle_multi_instance:
             toggle_multi_instance(app);
@@ -125,51 +125,7 @@ void toggle_multi_instance(App& app) {
         show_text(*app.core, pick(app.settings.multi_instance ? kMultiInstanceOn : kMultiInstanceOff),
                   kMultiInstanceMessageMs);
     // The Help window shows the switch's state.
-    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
-}
-
-void auto_hide_wake_up(App& app) {
-    if (!app.fullscreen) return;
-    if (app.cursor_hidden) {
-        app.cursor_hidden = false;
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-    }
-    if (!app.bar_shown) {
-        app.bar_shown = true;
-        layout_children(app);
-    }
-    SetTimer(app.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
-}
-
-// Timer 1 fires once per arming: it is killed first and re-armed only while the bar must stay.
-void on_auto_hide_timer(App& app) {
-    KillTimer(app.main_window, kTimerAutoHide);
-    if (!app.fullscreen) return;
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(app.main_window, &cursor);
-    RECT client{};
-    GetClientRect(app.main_window, &client);
-
-    AutoHideInputs inputs;
-    inputs.bar_shown = app.bar_shown;
-    inputs.cursor_in_bar_strip = in_bar_strip(app.dpi, client.right, client.bottom, cursor.x, cursor.y);
-    inputs.over_bar_target = app.hover_button != kHitNone;
-    inputs.dragging = app.drag != Drag::none;
-    inputs.help_open = app.help_window != nullptr;
-    inputs.menu_open = app.menu_open;
-    if (auto_hide_keeps_bar(inputs)) {
-        SetTimer(app.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
-        return;
-    }
-    app.bar_shown = false;
-    app.hover_button = kHitNone;
-    // Hiding the cursor of a window in the background would hide it over someone else's window.
-    if (GetForegroundWindow() == app.main_window) {
-        app.cursor_hidden = true;
-        SetCursor(nullptr);
-    }
-    layout_children(app);
+    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
 }
 
 void save_resume_point(App& app) { save_resume_position(app); }

@@ -18,9 +18,5 @@ void on_mouse_wheel(App& app, WPARAM wparam);
 // The I key, the menu item and the Help window's I.
 void toggle_multi_instance(App& app);
 
-// In fullscreen: show the cursor and the bar again and restart the auto-hide count.
-void auto_hide_wake_up(App& app);
-// Timer 1.
-void on_auto_hide_timer(App& app);
 // Timer 2, WM_ENDSESSION and close: the resume point while a file is loaded.
 void save_resume_point(App& app);

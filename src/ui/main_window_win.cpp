@@ -18,6 +18,7 @@
 #include "ui/accessibility_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/context_menu_win.h"
+#include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
 #include "ui/window_modes.h"
@@ -29,21 +30,21 @@ void close_sequence(App& app) {
     if (app.closing) return;
     app.closing = true;
     destroy_about(app);
-    if (app.help_window) {
-        const HWND help = app.help_window;
-        app.help_window = nullptr;
+    if (app.windows.help_window) {
+        const HWND help = app.windows.help_window;
+        app.windows.help_window = nullptr;
         DestroyWindow(help);
     }
     save_resume_point(app);
     capture_placement(app);
-    ShowWindow(app.main_window, SW_HIDE);
+    ShowWindow(app.windows.main_window, SW_HIDE);
     shell_close(app);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
         core.api.mpv_terminate_destroy(core.handle);
     }
-    DestroyWindow(app.main_window);
+    DestroyWindow(app.windows.main_window);
 }
 
 namespace {
@@ -72,7 +73,7 @@ void on_drop_files(App& app, HDROP drop) {
         load_subtitle_file(app, path);
     else
         open_file(app, path);
-    SetForegroundWindow(app.main_window);
+    SetForegroundWindow(app.windows.main_window);
 }
 
 // A DPI of 0 or a suggested rectangle with no area cannot be meant; the window keeps what it has and
@@ -80,15 +81,16 @@ void on_drop_files(App& app, HDROP drop) {
 void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
     const uint32_t dpi = HIWORD(wparam);
     if (dpi != 0) {
-        app.dpi = dpi;
+        app.windows.dpi = dpi;
         create_fonts(app);
     }
     const bool usable = suggested && suggested->right > suggested->left && suggested->bottom > suggested->top;
-    if (app.fullscreen)
+    if (app.mode.fullscreen)
         keep_fullscreen_after_dpi_change(app, usable ? suggested : nullptr);
     else if (usable)
-        SetWindowPos(app.main_window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(app.windows.main_window, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
     shell_follow(app);
     about_follow_dpi(app);
@@ -112,45 +114,45 @@ bool on_context_menu(App& app, HWND window, LPARAM lparam) {
 // While a popup menu is open the auto-hide keeps the bar and the pointer, as for the Help window;
 // once it closes the count starts again.
 void on_menu_loop(App& app, HWND window, bool entering) {
-    app.menu_open = entering;
-    if (!entering && app.fullscreen) SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
+    app.mode.menu_open = entering;
+    if (!entering && app.mode.fullscreen) SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
 }
 
 void on_min_max_info(const App& app, MINMAXINFO* info) {
     if (!info) return;
-    const MinTrackSize size = min_track_size(app.dpi);
+    const MinTrackSize size = min_track_size(app.windows.dpi);
     info->ptMinTrackSize.x = size.width;
     info->ptMinTrackSize.y = size.height;
 }
 
 bool on_set_cursor(const App& app, LPARAM lparam) {
     if (LOWORD(lparam) != HTCLIENT) return false;
-    SetCursor(app.cursor_hidden ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
+    SetCursor(app.mode.cursor_hidden ? nullptr : LoadCursorW(nullptr, IDC_ARROW));
     return true;
 }
 
 void on_mouse_leave(App& app) {
-    app.mouse_tracked = false;
-    if (app.hover_button != kHitNone) {
-        app.hover_button = kHitNone;
+    app.bar.mouse_tracked = false;
+    if (app.bar.hover_button != BarHit::none) {
+        app.bar.hover_button = BarHit::none;
         invalidate_bar(app);
     }
 }
 
 // Another window took the capture: the drag ends where it is, without a final seek.
 void on_capture_changed(App& app) {
-    if (app.drag == Drag::none) return;
-    app.drag = Drag::none;
+    if (app.bar.drag == Drag::none) return;
+    app.bar.drag = Drag::none;
     invalidate_bar(app);
 }
 
 // High contrast switched, or the system colours changed: every owner-drawn window repaints with the
 // palette read again.
 void on_colours_changed(App& app) {
-    app.palette = system_palette();
+    app.windows.palette = system_palette();
     invalidate_bar(app);
-    if (app.help_window) InvalidateRect(app.help_window, nullptr, FALSE);
-    if (app.about && app.about->window) InvalidateRect(app.about->window, nullptr, FALSE);
+    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
+    if (app.windows.about && app.windows.about->window) InvalidateRect(app.windows.about->window, nullptr, FALSE);
 }
 
 void on_end_session(App& app, WPARAM ending) {
@@ -176,7 +178,7 @@ bool on_timer(App& app, WPARAM id) {
 }
 
 void on_close_about(App& app, HWND window) {
-    if (!app.about || !app.about->to_close) return;
+    if (!app.windows.about || !app.windows.about->to_close) return;
     destroy_about(app);
     SetFocus(window);
 }
@@ -194,7 +196,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_ACTIVATE:
             // While the Help window is open it keeps the focus it was given.
-            if (LOWORD(wparam) != WA_INACTIVE && !app.help_window) SetFocus(window);
+            if (LOWORD(wparam) != WA_INACTIVE && !app.windows.help_window) SetFocus(window);
             return 0;
         case WM_CLOSE:
             close_sequence(app);
@@ -233,7 +235,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_SYSKEYDOWN:
             // Alt+Enter; every other Alt combination (Alt+F4, Alt+Space) keeps its default meaning.
             if (wparam != VK_RETURN) break;
-            set_fullscreen(app, !app.fullscreen);
+            set_fullscreen(app, !app.mode.fullscreen);
             return 0;
         case WM_SYSCHAR:
             // The carriage return that follows Alt+Enter would otherwise beep.
@@ -307,6 +309,7 @@ LRESULT CALLBACK main_window_proc(HWND window, UINT message, WPARAM wparam, LPAR
     // Messages of window creation arrive before start-up has published the App state and set
     // main_window; they all get default processing.
     App* app = g_app;
-    if (!app || !app->main_window || app->main_window != window) return DefWindowProcW(window, message, wparam, lparam);
+    if (!app || !app->windows.main_window || app->windows.main_window != window)
+        return DefWindowProcW(window, message, wparam, lparam);
     return dispatch(*app, window, message, wparam, lparam);
 }

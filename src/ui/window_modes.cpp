@@ -24,3 +24,8 @@ bool in_bar_strip(uint32_t dpi, int32_t width, int32_t height, int32_t x, int32_
 }
 
 MinTrackSize min_track_size(uint32_t dpi) { return {scale_px(580, dpi), scale_px(300, dpi)}; }
+
+bool auto_hide_keeps_bar(const AutoHideInputs& inputs) {
+    if (inputs.bar_shown && inputs.cursor_in_bar_strip && inputs.over_bar_target) return true;
+    return inputs.dragging || inputs.help_open || inputs.menu_open;
+}

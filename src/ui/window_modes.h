@@ -28,3 +28,14 @@ struct MinTrackSize {
 
 // 580 x 300 at 96 DPI.
 MinTrackSize min_track_size(uint32_t dpi);
+
+// The timer-1 check: true when the bar must stay and the count starts again.
+struct AutoHideInputs {
+    bool bar_shown = false;
+    bool cursor_in_bar_strip = false;
+    bool over_bar_target = false;  // a button, the seek bar or the volume slider under the cursor
+    bool dragging = false;
+    bool help_open = false;
+    bool menu_open = false;  // a popup menu over the window
+};
+bool auto_hide_keeps_bar(const AutoHideInputs& inputs);

@@ -16,25 +16,25 @@ namespace {
 constexpr LONG_PTR kFrameStyles = 0x00CF0000;
 static_assert(kFrameStyles == (WS_OVERLAPPEDWINDOW & ~WS_OVERLAPPED));
 
-constexpr Text kOnTopOn{"Always on top: on", "Toujours au premier plan : activ\xC3\xA9"};
-constexpr Text kOnTopOff{"Always on top: off", "Toujours au premier plan : d\xC3\xA9sactiv\xC3\xA9"};
+constexpr Text kOnTopOn{"Always on top: on", "Toujours au premier plan : activé"};
+constexpr Text kOnTopOff{"Always on top: off", "Toujours au premier plan : désactivé"};
 constexpr uint32_t kOnTopMessageMs = 1500;
 
 // The tooltip control's tool rectangles follow the buttons; a hidden bar gets empty ones so that no
 // tooltip can pop up over the video.
 void move_tooltip_rects(const App& app, const BarLayout& bar, const ChildLayout& layout) {
-    if (!app.tooltip_window) return;
+    if (!app.windows.tooltip_window) return;
     static_assert(sizeof(TOOLINFOW) == 72);
     for (const BarButton& button : bar.buttons) {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = app.main_window;
+        tool.hwnd = app.windows.main_window;
         tool.uId = static_cast<UINT_PTR>(button.id) + 1;
         if (layout.bar_visible)
             tool.rect = RECT{button.rect.left, button.rect.top + layout.bar_top, button.rect.right,
                              button.rect.bottom + layout.bar_top};
-        SendMessageW(app.tooltip_window, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(app.windows.tooltip_window, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -54,19 +54,19 @@ void cover(HWND window, const RECT& screen, UINT flags) {
 // changed with the client origin; it must not count as the user moving the mouse and wake the bar.
 void remember_pointer(App& app) {
     POINT cursor{};
-    if (GetCursorPos(&cursor) && ScreenToClient(app.main_window, &cursor)) app.last_mouse = cursor;
+    if (GetCursorPos(&cursor) && ScreenToClient(app.windows.main_window, &cursor)) app.mode.last_mouse = cursor;
 }
 
 void enter_fullscreen(App& app) {
-    const HWND window = app.main_window;
+    const HWND window = app.windows.main_window;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    app.saved_placement = WINDOWPLACEMENT{};
-    app.saved_placement.length = sizeof app.saved_placement;
-    GetWindowPlacement(window, &app.saved_placement);
+    app.mode.saved_placement = WINDOWPLACEMENT{};
+    app.mode.saved_placement.length = sizeof app.mode.saved_placement;
+    GetWindowPlacement(window, &app.mode.saved_placement);
     const RECT screen = monitor_rect(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
 
-    app.fullscreen = true;
-    app.bar_shown = false;
+    app.mode.fullscreen = true;
+    app.mode.bar_shown = false;
     SetWindowLongPtrW(window, GWL_STYLE, style & ~kFrameStyles);
     cover(window, screen, SWP_FRAMECHANGED);
     remember_pointer(app);
@@ -76,14 +76,14 @@ void enter_fullscreen(App& app) {
 }
 
 void leave_fullscreen(App& app) {
-    const HWND window = app.main_window;
+    const HWND window = app.windows.main_window;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-    app.fullscreen = false;
-    app.bar_shown = true;
-    app.cursor_hidden = false;
+    app.mode.fullscreen = false;
+    app.mode.bar_shown = true;
+    app.mode.cursor_hidden = false;
     KillTimer(window, kTimerAutoHide);
     SetWindowLongPtrW(window, GWL_STYLE, style | kFrameStyles);
-    SetWindowPlacement(window, &app.saved_placement);
+    SetWindowPlacement(window, &app.mode.saved_placement);
     SetWindowPos(window, nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
@@ -99,37 +99,37 @@ void leave_fullscreen(App& app) {
 // kept for leaving is in workspace coordinates and stays valid.
 void keep_fullscreen_after_dpi_change(App& app, const RECT* suggested) {
     const HMONITOR monitor = suggested ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
-                                       : MonitorFromWindow(app.main_window, MONITOR_DEFAULTTONEAREST);
-    cover(app.main_window, monitor_rect(monitor), SWP_NOACTIVATE);
+                                       : MonitorFromWindow(app.windows.main_window, MONITOR_DEFAULTTONEAREST);
+    cover(app.windows.main_window, monitor_rect(monitor), SWP_NOACTIVATE);
     remember_pointer(app);
 }
 
-int bar_height(const App& app) { return bar_height_for(app.dpi); }
+int bar_height(const App& app) { return bar_height_for(app.windows.dpi); }
 
 void layout_children(App& app) {
-    if (!app.video_window) return;
+    if (!app.windows.video_window) return;
     RECT client{};
-    GetClientRect(app.main_window, &client);
+    GetClientRect(app.windows.main_window, &client);
     const int32_t width = client.right;
     const int32_t height = client.bottom;
-    const ChildLayout layout = compute_child_layout(app.dpi, height, app.fullscreen, app.bar_shown);
-    const BarLayout bar = compute_bar_layout(app.dpi, width, layout.bar_height);
+    const ChildLayout layout = compute_child_layout(app.windows.dpi, height, app.mode.fullscreen, app.mode.bar_shown);
+    const BarLayout bar = compute_bar_layout(app.windows.dpi, width, layout.bar_height);
     // The event pump repaints the bar when its fill moves a whole pixel of this width; a hidden bar
     // paints nothing, so then only its clock counts.
     app.playback.seek_bar_width = layout.bar_visible ? bar.seek_rect.right - bar.seek_rect.left : 0;
-    SetWindowPos(app.video_window, nullptr, 0, 0, width, layout.video_height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(app.windows.video_window, nullptr, 0, 0, width, layout.video_height, SWP_NOZORDER | SWP_NOACTIVATE);
     if (layout.bar_visible) {
-        SetWindowPos(app.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
+        SetWindowPos(app.windows.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
         invalidate_bar(app);
     } else {
-        ShowWindow(app.bar_window, SW_HIDE);
+        ShowWindow(app.windows.bar_window, SW_HIDE);
     }
     move_tooltip_rects(app, bar, layout);
 }
 
 void set_fullscreen(App& app, bool on) {
-    if (on == app.fullscreen || !app.main_window) return;
+    if (on == app.mode.fullscreen || !app.windows.main_window) return;
     if (on)
         enter_fullscreen(app);
     else
@@ -138,7 +138,7 @@ void set_fullscreen(App& app, bool on) {
 
 void set_always_on_top(App& app, bool on) {
     app.settings.always_on_top = on;
-    SetWindowPos(app.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    SetWindowPos(app.windows.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     save_changed_settings(app.settings, app.settings_synced);
     if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
@@ -147,11 +147,11 @@ void set_always_on_top(App& app, bool on) {
 
 void capture_placement(App& app) {
     WINDOWPLACEMENT placement{};
-    if (app.fullscreen) {
-        placement = app.saved_placement;
+    if (app.mode.fullscreen) {
+        placement = app.mode.saved_placement;
     } else {
         placement.length = sizeof placement;
-        if (!GetWindowPlacement(app.main_window, &placement)) placement = WINDOWPLACEMENT{};
+        if (!GetWindowPlacement(app.windows.main_window, &placement)) placement = WINDOWPLACEMENT{};
     }
     const RECT& normal = placement.rcNormalPosition;
     if (normal.right > normal.left && normal.bottom > normal.top) {
@@ -173,4 +173,48 @@ void restore_placement(const Settings& settings, HWND main_window) {
     placement.length = sizeof placement;
     placement.rcNormalPosition = rect;
     SetWindowPlacement(main_window, &placement);
+}
+
+void auto_hide_wake_up(App& app) {
+    if (!app.mode.fullscreen) return;
+    if (app.mode.cursor_hidden) {
+        app.mode.cursor_hidden = false;
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    }
+    if (!app.mode.bar_shown) {
+        app.mode.bar_shown = true;
+        layout_children(app);
+    }
+    SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
+}
+
+// Timer 1 fires once per arming: it is killed first and re-armed only while the bar must stay.
+void on_auto_hide_timer(App& app) {
+    KillTimer(app.windows.main_window, kTimerAutoHide);
+    if (!app.mode.fullscreen) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(app.windows.main_window, &cursor);
+    RECT client{};
+    GetClientRect(app.windows.main_window, &client);
+
+    AutoHideInputs inputs;
+    inputs.bar_shown = app.mode.bar_shown;
+    inputs.cursor_in_bar_strip = in_bar_strip(app.windows.dpi, client.right, client.bottom, cursor.x, cursor.y);
+    inputs.over_bar_target = app.bar.hover_button != BarHit::none;
+    inputs.dragging = app.bar.drag != Drag::none;
+    inputs.help_open = app.windows.help_window != nullptr;
+    inputs.menu_open = app.mode.menu_open;
+    if (auto_hide_keeps_bar(inputs)) {
+        SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
+        return;
+    }
+    app.mode.bar_shown = false;
+    app.bar.hover_button = BarHit::none;
+    // Hiding the cursor of a window in the background would hide it over someone else's window.
+    if (GetForegroundWindow() == app.windows.main_window) {
+        app.mode.cursor_hidden = true;
+        SetCursor(nullptr);
+    }
+    layout_children(app);
 }

@@ -24,3 +24,8 @@ void capture_placement(App& app);
 
 // At start: the saved rectangle when it still lies on a monitor.
 void restore_placement(const Settings& settings, HWND main_window);
+
+// In fullscreen: show the cursor and the bar again and restart the auto-hide count.
+void auto_hide_wake_up(App& app);
+// Timer 1.
+void on_auto_hide_timer(App& app);

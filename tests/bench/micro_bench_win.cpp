@@ -18,6 +18,7 @@
 #include "app/app_state_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/bar/bar_win.h"
+#include "ui/fonts_win.h"
 #include "base/gdi_win.h"
 #include "base/number_format.h"
 #include "app/settings_win.h"
@@ -27,7 +28,7 @@
 #include "app/event_pump_win.h"
 #include "support/mpv_events.h"
 #include "support/recording_core.h"
-#include "win/temp_appdata_win.h"
+#include "support/temp_appdata_win.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ std::vector<double> bench_bar_paint(const Batches& batches) {
     for (const uint32_t dpi : {96u, 192u}) {
         for (const int width : {944, 1920, 3840}) {
             App app;
-            app.dpi = dpi;
+            app.windows.dpi = dpi;
             create_fonts(app);
             set_playing(app);
             const int height = bar_height_for(dpi);
@@ -109,9 +110,6 @@ std::vector<double> bench_bar_paint(const Batches& batches) {
                   "the bar painted at " + std::to_string(width) + " px, " + std::to_string(dpi) + " DPI");
             print_row("bar paint " + std::to_string(width) + " px at " + std::to_string(dpi) + " DPI", "us", s);
             medians.push_back(s.median);
-            for (HFONT* font :
-                 {&app.fonts.icon, &app.fonts.text, &app.fonts.title, &app.fonts.body, &app.fonts.large_icon})
-                if (*font) DeleteObject(*font);
         }
     }
     ReleaseDC(nullptr, screen);
@@ -137,8 +135,8 @@ void bench_event_pump(const Batches& batches) {
     RecordingCore recorder;
     MpvEvents events;
     App app;
-    app.main_window = main;
-    app.bar_window = bar;
+    app.windows.main_window = main;
+    app.windows.bar_window = bar;
     app.core = recorder.core();
     std::vector<mpv_event> burst;
     for (int i = 0; i < kBurst; ++i) {
@@ -154,7 +152,7 @@ void bench_event_pump(const Batches& batches) {
 
     // Once with the bar's invalidations and once without a bar, which leaves the folding alone.
     for (const HWND bar_window : {bar, HWND{}}) {
-        app.bar_window = bar_window;
+        app.windows.bar_window = bar_window;
         const Stats s = time_batches(
             Batches{batches.count, 1},
             [&] {

@@ -17,27 +17,16 @@
 #include <thread>
 #include <vector>
 
+#include "player/core.h"
+
 namespace {
 
-// clang-format off
+// The program's entry points, and three more the checks below call to read answers.
 #define FAKE_MPV_ENTRY_POINTS(X) \
-    X(mpv_create) \
-    X(mpv_initialize) \
-    X(mpv_set_option_string) \
-    X(mpv_command) \
-    X(mpv_command_async) \
-    X(mpv_command_string) \
-    X(mpv_set_property_async) \
-    X(mpv_get_property) \
-    X(mpv_observe_property) \
-    X(mpv_wait_event) \
-    X(mpv_set_wakeup_callback) \
-    X(mpv_terminate_destroy) \
-    X(mpv_free) \
+    TARNWICK_MPV_ENTRY_POINTS(X) \
     X(mpv_client_api_version) \
     X(mpv_error_string) \
     X(mpv_free_node_contents)
-// clang-format on
 
 struct Api {
 #define FAKE_MPV_MEMBER(name) decltype(&::name) name = nullptr;

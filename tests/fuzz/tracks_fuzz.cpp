@@ -31,8 +31,8 @@ std::string number_text(FuzzedDataProvider& in) {
     }
 }
 
-void check_menu(std::string_view kind, const std::vector<Track>& tracks, bool file_loaded) {
-    const bool subtitles = kind == "sub";
+void check_menu(TrackKind kind, const std::vector<Track>& tracks, bool file_loaded) {
+    const bool subtitles = kind == TrackKind::subtitle;
     for (const MenuEntry& entry : track_menu_entries(kind, true, file_loaded, tracks)) {
         FUZZ_CHECK(is_valid_utf8(entry.label));
         if (entry.kind != MenuEntry::Kind::item || entry.id == 0 || entry.id == kMenuLoadSubtitles) continue;
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (in.ConsumeBool()) recorder.properties[prefix + text] = in.ConsumeRandomLengthString(40);
     }
 
-    for (const std::string_view kind : {"audio", "sub"}) {
+    for (const TrackKind kind : {TrackKind::audio, TrackKind::subtitle}) {
         const std::vector<Track> tracks = read_tracks(core, kind);
         FUZZ_CHECK(tracks.size() <= entries);
         for (const Track& track : tracks) {
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         FUZZ_CHECK(is_valid_utf8(selection_label(tracks, in.ConsumeIntegral<int64_t>())));
         if (const auto next = next_track_id(tracks, kind)) {
-            bool found = kind == "sub" && *next == 0;
+            bool found = kind == TrackKind::subtitle && *next == 0;
             for (const Track& track : tracks) found = found || track.id == *next;
             FUZZ_CHECK(found);
         }

@@ -17,6 +17,7 @@
 #include "app/settings_win.h"
 #include "base/wide_win.h"
 #include "support/recording_core.h"
+#include "top/startup_win.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/help_window_win.h"
@@ -25,39 +26,7 @@
 
 namespace harness {
 
-inline void register_classes() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    const struct {
-        const wchar_t* name;
-        WNDPROC procedure;
-        UINT style;
-        HBRUSH background;
-    } classes[] = {
-        {L"TarnwickLight.Main", main_window_proc, CS_DBLCLKS, black},
-        {L"TarnwickLight.Video", DefWindowProcW, 0, black},
-        {L"TarnwickLight.Bar", bar_window_proc, 0, nullptr},
-        {L"TarnwickLight.Help", help_window_proc, CS_DROPSHADOW, nullptr},
-        {L"TarnwickLight.About", about_window_proc, CS_DROPSHADOW, nullptr},
-    };
-    for (const auto& c : classes) {
-        WNDCLASSEXW window_class{};
-        window_class.cbSize = sizeof window_class;
-        window_class.style = c.style;
-        window_class.lpfnWndProc = c.procedure;
-        window_class.hInstance = instance;
-        window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = c.background;
-        window_class.lpszClassName = c.name;
-        RegisterClassExW(&window_class);
-    }
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-}
+inline void register_classes() { ::register_classes(GetModuleHandleW(nullptr)); }
 
 // Dispatches whatever is queued for this thread, with TranslateMessage as the real loop does.
 inline void pump() {
@@ -117,18 +86,10 @@ struct MainWindow {
         DeleteFileW(wide(settings_path()).c_str());
         set_modifiers(false, false);
         g_app = &app;
-        const HINSTANCE instance = GetModuleHandleW(nullptr);
-        const HWND main =
-            CreateWindowExW(0, L"TarnwickLight.Main", L"Tarnwick Light", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 30,
-                            960, 590, nullptr, nullptr, instance, nullptr);
-        app.dpi = 96;
-        app.video_window = CreateWindowExW(0, L"TarnwickLight.Video", nullptr,
-                                           WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
-                                           0, 0, 0, main, nullptr, instance, nullptr);
-        app.bar_window =
-            CreateWindowExW(0, L"TarnwickLight.Bar", nullptr, WS_CHILD | WS_VISIBLE | WS_DISABLED | WS_CLIPSIBLINGS, 0,
-                            0, 0, 0, main, nullptr, instance, nullptr);
-        app.main_window = main;
+        create_windows(app, GetModuleHandleW(nullptr));
+        const HWND main = app.windows.main_window;
+        SetWindowPos(main, nullptr, 40, 30, 960, 590, SWP_NOZORDER | SWP_NOACTIVATE);
+        app.windows.dpi = 96;
         if (options & kTooltips) add_tooltips();
         if (!(options & kNoCore)) app.core = recorder.core();
         layout_children(app);
@@ -141,49 +102,51 @@ struct MainWindow {
     }
 
     ~MainWindow() {
-        if (IsWindow(app.main_window)) {
+        if (IsWindow(app.windows.main_window)) {
             app.closing = true;  // nothing of the close sequence, only the window
-            DestroyWindow(app.main_window);
+            DestroyWindow(app.windows.main_window);
         }
-        if (app.tooltip_window && IsWindow(app.tooltip_window)) DestroyWindow(app.tooltip_window);
+        if (app.windows.tooltip_window && IsWindow(app.windows.tooltip_window))
+            DestroyWindow(app.windows.tooltip_window);
         pump();
         quit_posted();
         g_app = nullptr;
         set_modifiers(false, false);
     }
 
-    HWND window() const { return app.main_window; }
+    HWND window() const { return app.windows.main_window; }
 
     // The bar's own WS_VISIBLE, which the layout sets and clears whether or not the main window shows.
-    bool bar_visible() const { return (GetWindowLongPtrW(app.bar_window, GWL_STYLE) & WS_VISIBLE) != 0; }
+    bool bar_visible() const { return (GetWindowLongPtrW(app.windows.bar_window, GWL_STYLE) & WS_VISIBLE) != 0; }
 
     LRESULT send(UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
-        return SendMessageW(app.main_window, message, wparam, lparam);
+        return SendMessageW(app.windows.main_window, message, wparam, lparam);
     }
 
     // The tools as the control bar creates them: id + 1, subclassing the main window.
     void add_tooltips() {
-        app.tooltip_window = CreateWindowExW(
-            WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+        app.windows.tooltip_window =
+            CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.windows.main_window,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
         for (UINT_PTR id = 0; id < 10; ++id) {
             TOOLINFOW tool{};
             tool.cbSize = sizeof tool;
             tool.uFlags = TTF_SUBCLASS;
-            tool.hwnd = app.main_window;
+            tool.hwnd = app.windows.main_window;
             tool.uId = id + 1;
             wchar_t text[] = L"tip";
             tool.lpszText = text;
-            SendMessageW(app.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageW(app.windows.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
 
     RECT tool_rect(UINT_PTR id) const {
         TOOLINFOW tool{};
         tool.cbSize = sizeof tool;
-        tool.hwnd = app.main_window;
+        tool.hwnd = app.windows.main_window;
         tool.uId = id;
-        SendMessageW(app.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(app.windows.tooltip_window, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
         return tool.rect;
     }
 
@@ -191,13 +154,13 @@ struct MainWindow {
     RECT child_rect(HWND child) const {
         RECT rect{};
         GetWindowRect(child, &rect);
-        MapWindowPoints(nullptr, app.main_window, reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, app.windows.main_window, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
 
     RECT client() const {
         RECT rect{};
-        GetClientRect(app.main_window, &rect);
+        GetClientRect(app.windows.main_window, &rect);
         return rect;
     }
 

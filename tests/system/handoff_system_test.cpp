@@ -46,7 +46,7 @@ TEST(HandOffSystem, SecondStartHandsItsFileToTheRunningCopyAndExits) {
     EXPECT_EQ(second.wait_exit(), std::optional<DWORD>(0));
     const std::string expected = narrow(first.install.appdata) + "\\clip two.mkv";
     ASSERT_TRUE(wait_until([&] { return loaded_files(first.install) == std::vector<std::string>{expected}; }));
-    EXPECT_EQ(window_title(first.main), expected + " \xE2\x80\x94 Tarnwick Light");
+    EXPECT_EQ(window_title(first.main), expected + " — Tarnwick Light");
     EXPECT_EQ(windows_of_class(L"TarnwickLight.Main"), 1);
 }
 

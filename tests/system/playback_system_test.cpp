@@ -29,7 +29,7 @@ struct PlayingFile {
     std::optional<Running> running;
     HWND main = nullptr;
 
-    explicit PlayingFile(const std::string& name = "Mes vid\xC3\xA9os\\film.mkv") {
+    explicit PlayingFile(const std::string& name = "Mes vidéos\\film.mkv") {
         path = narrow(install.appdata) + "\\" + name;
         std::filesystem::create_directories(std::filesystem::path(wide(path)).parent_path());
         running.emplace(start(install, L"\"" + wide(path) + L"\""));
@@ -55,7 +55,7 @@ TEST(PlaybackSystem, OpeningClearsTheMessageUnpausesLoadsAndSetsTheTitle) {
     EXPECT_EQ(sequence[0], (Line{"command_async", "0", "show-text", "", "1"}));
     EXPECT_EQ(sequence[1], (Line{"set_property_async", "0", "pause", "3", "0"}));
     EXPECT_EQ(sequence[2], (Line{"command", "loadfile", file.path}));
-    EXPECT_EQ(window_title(file.main), file.path + " \xE2\x80\x94 Tarnwick Light");
+    EXPECT_EQ(window_title(file.main), file.path + " — Tarnwick Light");
 }
 
 // From MAX_PATH units on, the core gets the verbatim form, which Windows opens without long-path

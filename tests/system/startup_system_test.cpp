@@ -79,9 +79,8 @@ TEST(StartupSystem, ConfiguresTheCoreForTheVideoWindow) {
     // Without a file the drop message stays for an hour.
     const auto shown = wait_calls(install, "command_async");
     ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown[0],
-              (std::vector<std::string>{"command_async", "0", "show-text",
-                                        "Drop a video here or press Ctrl+O to open \xE2\x80\x94 F1: help", "3600000"}));
+    EXPECT_EQ(shown[0], (std::vector<std::string>{"command_async", "0", "show-text",
+                                                  "Drop a video here or press Ctrl+O to open — F1: help", "3600000"}));
     close_and_expect_exit(running, main);
     EXPECT_EQ(install.calls().back()[0], "terminate_destroy");
 }
@@ -136,8 +135,8 @@ TEST(StartupSystem, SettingsShapeTheStart) {
     ASSERT_NE(main, nullptr);
     const auto shown = wait_calls(install, "command_async");
     EXPECT_EQ(shown[0], (std::vector<std::string>{"command_async", "0", "show-text",
-                                                  "Glissez une vid\xC3\xA9o ici ou Ctrl+O pour ouvrir "
-                                                  "\xE2\x80\x94 F1 : aide",
+                                                  "Glissez une vidéo ici ou Ctrl+O pour ouvrir "
+                                                  "— F1 : aide",
                                                   "3600000"}));
     for (const auto& call : install.calls_of("command_async")) {
         if (call.size() > 3 && call[2] == "show-text") {

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr const char* kDash = "\xE2\x80\x94";        // —
-constexpr const char* kSpeedPrefix = "   \xC3\x97";  // three spaces and ×
+constexpr const char* kDash = "—";            // —
+constexpr const char* kSpeedPrefix = "   ×";  // three spaces and ×
 
 // a + b without overflow, for slider ends pushed out by a volume far above 100.
 int32_t add_saturated(int32_t a, int64_t b) { return saturate_to_i32(static_cast<double>(a + b)); }
@@ -143,27 +143,23 @@ double slider_fraction(int32_t x, const BarRect& rect) {
     return fraction < 1 ? fraction : 1;
 }
 
-uint8_t bar_hit_code(const BarLayout& layout, int32_t x, int32_t y) {
+BarHit bar_hit_code(const BarLayout& layout, int32_t x, int32_t y) {
     for (const auto& button : layout.buttons)
-        if (button.rect.contains(x, y)) return button.id;
-    if (layout.seek_rect.contains(x, y)) return kBarHitSeek;
-    if (layout.volume_rect.contains(x, y)) return kBarHitVolume;
-    return kBarHitNone;
+        if (button.rect.contains(x, y)) return button_hit(button.id);
+    if (layout.seek_rect.contains(x, y)) return BarHit::seek_bar;
+    if (layout.volume_rect.contains(x, y)) return BarHit::volume;
+    return BarHit::none;
 }
 
 const std::array<Text, 10> kBarTooltips = {{
     {"Open a file (Ctrl+O)", "Ouvrir un fichier (Ctrl+O)"},
     {"Play / Pause (Space)", "Lecture / Pause (Espace)"},
-    {"Back 10 s (\xE2\x86\x90 : 5 s)", "Reculer de 10 s (\xE2\x86\x90 : 5 s)"},
-    {"Forward 10 s (\xE2\x86\x92 : 5 s)", "Avancer de 10 s (\xE2\x86\x92 : 5 s)"},
-    {"Mute (M) \xE2\x80\x94 wheel or \xE2\x86\x91/\xE2\x86\x93 for volume",
-     "Muet (M) \xE2\x80\x94 molette ou \xE2\x86\x91/\xE2\x86\x93 pour le volume"},
+    {"Back 10 s (← : 5 s)", "Reculer de 10 s (← : 5 s)"},
+    {"Forward 10 s (→ : 5 s)", "Avancer de 10 s (→ : 5 s)"},
+    {"Mute (M) — wheel or ↑/↓ for volume", "Muet (M) — molette ou ↑/↓ pour le volume"},
     {"Audio track (A: next)", "Piste audio (A : suivante)"},
-    {"Subtitles (S: next / off)", "Sous-titres (S : suivant / d\xC3\xA9sactiver)"},
+    {"Subtitles (S: next / off)", "Sous-titres (S : suivant / désactiver)"},
     {"Always on top (T)", "Toujours au premier plan (T)"},
-    {"Full screen (F, double-click) \xE2\x80\x94 Esc to exit",
-     "Plein \xC3\xA9"
-     "cran (F, double-clic) \xE2\x80\x94 \xC3\x89"
-     "chap pour sortir"},
+    {"Full screen (F, double-click) — Esc to exit", "Plein écran (F, double-clic) — Échap pour sortir"},
     {"Help (F1)", "Aide (F1)"},
 }};

@@ -7,26 +7,12 @@
 #include <cstdint>
 #include <string>
 
+#include "app/bar_input.h"
 #include "app/colour_scheme.h"
 #include "app/language.h"
 #include "player/playback_state.h"
 #include "ui/bar/bar_layout.h"
-
-// COLORREF values (0x00BBGGRR) of the bar, shared by the Help and About windows.
-namespace bar_colour {
-constexpr uint32_t background = 0x001E1C1C;
-constexpr uint32_t top_line = 0x00333030;
-constexpr uint32_t hover = 0x003E3A3A;
-constexpr uint32_t normal = 0x00EAEAEA;
-constexpr uint32_t accent = 0x00F08E3B;
-constexpr uint32_t dimmed = 0x008E8A8A;
-constexpr uint32_t track = 0x004E4A4A;
-}  // namespace bar_colour
-
-// Hit codes kept in hover_button (0..9 are the button ids).
-constexpr uint8_t kBarHitNone = 10;
-constexpr uint8_t kBarHitSeek = 12;
-constexpr uint8_t kBarHitVolume = 13;
+#include "ui/palette.h"
 
 // "1:15 / 59:59", "0:00:30 / 2:00:00", or "—" with nothing to show; the speed suffix "   ×1.5" when
 // the speed is not 1. While the seek bar is dragged the position follows the drag.
@@ -64,7 +50,7 @@ double slider_fraction(int32_t x, const BarRect& rect);
 
 // The hit code of a point in bar coordinates: a button id, the seek bar, the volume slider or none.
 // The time text is not a target.
-uint8_t bar_hit_code(const BarLayout& layout, int32_t x, int32_t y);
+BarHit bar_hit_code(const BarLayout& layout, int32_t x, int32_t y);
 
 // Tooltip text of each button, index = button id.
 extern const std::array<Text, 10> kBarTooltips;

@@ -10,9 +10,8 @@
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
+#include "ui/open_dialog_win.h"
 #include "ui/window_modes_win.h"
-
-static_assert(kHitNone == kBarHitNone && kHitSeekBar == kBarHitSeek && kHitVolume == kBarHitVolume);
 
 const BarActions& bar_actions() {
     static constexpr BarActions actions{
@@ -32,12 +31,12 @@ struct BarArea {
 
 BarArea bar_area(const App& app) {
     RECT client{};
-    GetClientRect(app.main_window, &client);
+    GetClientRect(app.windows.main_window, &client);
     BarArea area;
     area.client_width = client.right;
     area.bar_height = bar_height(app);
     area.bar_top = client.bottom - area.bar_height;
-    area.visible = !app.fullscreen || app.bar_shown;
+    area.visible = !app.mode.fullscreen || app.mode.bar_shown;
     return area;
 }
 
@@ -45,29 +44,29 @@ bool in_visible_bar(const BarArea& area, int x, int y) {
     return area.visible && x >= 0 && x < area.client_width && y >= area.bar_top && y < area.bar_top + area.bar_height;
 }
 
-bool is_menu_button(uint8_t hit) { return hit == kButtonAudio || hit == kButtonSubtitles; }
+bool is_menu_button(BarHit hit) { return hit == button_hit(kButtonAudio) || hit == button_hit(kButtonSubtitles); }
 
 // The press itself, with the hit code taken before the wake-up could bring a hidden bar back: a click
 // at the bottom of the screen while the bar is hidden belongs to the video.
 void press(App& app, int x, int y, const BarActions& actions) {
     const BarArea area = bar_area(app);
-    const uint8_t hit = bar_hit_test(app, x, y);
+    const BarHit hit = bar_hit_test(app, x, y);
     const bool in_bar = in_visible_bar(area, x, y);
 
-    if (app.fullscreen) auto_hide_wake_up(app);
-    SetFocus(app.main_window);
-    app.last_press_on_video = hit == kHitNone && !in_bar;
+    if (app.mode.fullscreen) auto_hide_wake_up(app);
+    SetFocus(app.windows.main_window);
+    app.bar.last_press_on_video = hit == BarHit::none && !in_bar;
 
-    if (hit <= kButtonHelp) {
+    if (is_button(hit)) {
         if (is_menu_button(hit))
-            app.pressed = hit;  // the menu opens on release over the same button
+            app.bar.pressed = hit;  // the menu opens on release over the same button
         else
-            activate_button(app, hit, actions);
+            activate_button(app, button_of(hit), actions);
         return;
     }
-    if (hit == kHitSeekBar || hit == kHitVolume) {
-        app.drag = hit == kHitSeekBar ? Drag::seek : Drag::volume;
-        SetCapture(app.main_window);
+    if (hit == BarHit::seek_bar || hit == BarHit::volume) {
+        app.bar.drag = hit == BarHit::seek_bar ? Drag::seek : Drag::volume;
+        SetCapture(app.windows.main_window);
         invalidate_bar(app);  // the dragged slider is drawn thick with its knob
         drag_update(app, x, false, actions);
         return;
@@ -77,10 +76,10 @@ void press(App& app, int x, int y, const BarActions& actions) {
 
 }  // namespace
 
-uint8_t bar_hit_test(const App& app, int x, int y) {
+BarHit bar_hit_test(const App& app, int x, int y) {
     const BarArea area = bar_area(app);
-    if (!in_visible_bar(area, x, y)) return kHitNone;
-    const BarLayout layout = compute_bar_layout(app.dpi, area.client_width, area.bar_height);
+    if (!in_visible_bar(area, x, y)) return BarHit::none;
+    const BarLayout layout = compute_bar_layout(app.windows.dpi, area.client_width, area.bar_height);
     return bar_hit_code(layout, x, y - area.bar_top);
 }
 
@@ -102,16 +101,16 @@ void activate_button(App& app, uint8_t id, const BarActions& actions) {
             actions.toggle_mute(app);
             break;
         case kButtonAudio:
-            actions.show_track_menu(app, "audio");
+            actions.show_track_menu(app, TrackKind::audio);
             break;
         case kButtonSubtitles:
-            actions.show_track_menu(app, "sub");
+            actions.show_track_menu(app, TrackKind::subtitle);
             break;
         case kButtonOnTop:
             actions.set_always_on_top(app, !app.settings.always_on_top);
             break;
         case kButtonFullscreen:
-            actions.set_fullscreen(app, !app.fullscreen);
+            actions.set_fullscreen(app, !app.mode.fullscreen);
             break;
         case kButtonHelp:
             actions.toggle_help(app);
@@ -123,43 +122,43 @@ void activate_button(App& app, uint8_t id, const BarActions& actions) {
 
 void drag_update(App& app, int x, bool final, const BarActions& actions) {
     RECT client{};
-    GetClientRect(app.main_window, &client);
-    const BarLayout layout = compute_bar_layout(app.dpi, client.right, bar_height(app));
-    if (app.drag == Drag::seek) {
+    GetClientRect(app.windows.main_window, &client);
+    const BarLayout layout = compute_bar_layout(app.windows.dpi, client.right, bar_height(app));
+    if (app.bar.drag == Drag::seek) {
         const double duration = app.playback.duration;
         if (!(duration > 0)) return;
-        app.seek_fraction = slider_fraction(x, layout.seek_rect);
+        app.bar.seek_fraction = slider_fraction(x, layout.seek_rect);
         // While moving, key-frame seeks keep up with the pointer; the release lands exactly.
         if (app.core && app.playback.file_loaded)
-            post_command(*app.core, {"seek", format_fixed3(duration * app.seek_fraction),
+            post_command(*app.core, {"seek", format_fixed3(duration * app.bar.seek_fraction),
                                      final ? "absolute+exact" : "absolute+keyframes"});
         invalidate_bar(app);
-    } else if (app.drag == Drag::volume) {
+    } else if (app.bar.drag == Drag::volume) {
         actions.set_volume(app, slider_fraction(x, layout.volume_rect) * 100, false);
     }
 }
 
 void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions) {
-    if (x != app.last_mouse.x || y != app.last_mouse.y) {
-        app.last_mouse = POINT{x, y};
-        if (app.fullscreen) auto_hide_wake_up(app);
+    if (x != app.mode.last_mouse.x || y != app.mode.last_mouse.y) {
+        app.mode.last_mouse = POINT{x, y};
+        if (app.mode.fullscreen) auto_hide_wake_up(app);
     }
-    if (!app.mouse_tracked) {
+    if (!app.bar.mouse_tracked) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
         track.dwFlags = TME_LEAVE;
-        track.hwndTrack = app.main_window;
+        track.hwndTrack = app.windows.main_window;
         track.dwHoverTime = 0;
         TrackMouseEvent(&track);
-        app.mouse_tracked = true;
+        app.bar.mouse_tracked = true;
     }
-    if (app.drag != Drag::none) {
+    if (app.bar.drag != Drag::none) {
         drag_update(app, x, false, actions);
         return;
     }
-    const uint8_t hit = bar_hit_test(app, x, y);
-    if (hit != app.hover_button) {
-        app.hover_button = hit;
+    const BarHit hit = bar_hit_test(app, x, y);
+    if (hit != app.bar.hover_button) {
+        app.bar.hover_button = hit;
         invalidate_bar(app);
     }
 }
@@ -167,13 +166,13 @@ void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions) {
 void bar_on_button_down(App& app, int x, int y, const BarActions& actions) { press(app, x, y, actions); }
 
 void bar_on_button_up(App& app, int x, int y, const BarActions& actions) {
-    const uint8_t pressed = app.pressed;
-    app.pressed = kPressedNone;
-    if (pressed <= kButtonHelp && bar_hit_test(app, x, y) == pressed) activate_button(app, pressed, actions);
+    const BarHit pressed = app.bar.pressed;
+    app.bar.pressed = BarHit::released;
+    if (is_button(pressed) && bar_hit_test(app, x, y) == pressed) activate_button(app, button_of(pressed), actions);
 
-    if (app.drag == Drag::none) return;
-    if (app.drag == Drag::seek) drag_update(app, x, true, actions);
-    app.drag = Drag::none;
+    if (app.bar.drag == Drag::none) return;
+    if (app.bar.drag == Drag::seek) drag_update(app, x, true, actions);
+    app.bar.drag = Drag::none;
     ReleaseCapture();
     invalidate_bar(app);
 }
@@ -183,10 +182,10 @@ void bar_on_button_up(App& app, int x, int y, const BarActions& actions) {
 // (the fullscreen button); judging by the bar as it is now would run a button the user never aimed
 // at, or undo a play/pause toggle that never happened.
 void bar_on_double_click(App& app, int x, int y, const BarActions& actions) {
-    if (app.last_press_on_video) {
+    if (app.bar.last_press_on_video) {
         // The first click of the pair toggled play/pause; toggling again undoes it.
         actions.toggle_pause(app);
-        actions.set_fullscreen(app, !app.fullscreen);
+        actions.set_fullscreen(app, !app.mode.fullscreen);
         return;
     }
     // A double click on a menu button would open its menu a second time.

@@ -38,7 +38,7 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
             paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_GETOBJECT:
-            if (!g_app || g_app->bar_window != window) break;
+            if (!g_app || g_app->windows.bar_window != window) break;
             if (const auto answer = bar_on_get_object(*g_app, wparam, lparam)) return *answer;
             break;
         case WM_DESTROY:
@@ -48,26 +48,4 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
             break;
     }
     return DefWindowProcW(window, message, wparam, lparam);
-}
-
-void delete_fonts(Fonts& fonts) {
-    for (HFONT* font : {&fonts.icon, &fonts.text, &fonts.title, &fonts.body, &fonts.large_icon}) {
-        if (*font) DeleteObject(*font);
-        *font = nullptr;
-    }
-}
-
-Fonts make_fonts(uint32_t dpi) {
-    Fonts fonts;
-    fonts.icon = create_ui_font(L"Segoe MDL2 Assets", 16, FW_NORMAL, dpi);
-    fonts.text = create_ui_font(L"Segoe UI", 13, FW_NORMAL, dpi);
-    fonts.title = create_ui_font(L"Segoe UI", 20, FW_SEMIBOLD, dpi);
-    fonts.body = create_ui_font(L"Segoe UI", 14, FW_NORMAL, dpi);
-    fonts.large_icon = create_ui_font(L"Segoe MDL2 Assets", 18, FW_NORMAL, dpi);
-    return fonts;
-}
-
-void create_fonts(App& app) {
-    delete_fonts(app.fonts);
-    app.fonts = make_fonts(app.dpi);
 }

@@ -1,25 +1,21 @@
-// The control bar window: painting, fonts, tooltips and the mouse handlers the main window calls.
+// The control bar window: painting, tooltips and the mouse handlers the main window calls.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "app/bar_input.h"
 #include "app/colour_scheme.h"
 #include "base/win32_win.h"
+#include "player/track_list.h"
 #include "ui/bar/bar_layout.h"
 
 struct App;
-struct Fonts;
 
 inline RECT to_rect(const BarRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-// Deletes the five fonts that exist and creates them for app.dpi.
-void create_fonts(App& app);
-// The five fonts for a DPI, and their deletion (the handles become null).
-Fonts make_fonts(uint32_t dpi);
-void delete_fonts(Fonts& fonts);
 // The tooltip control with one tool per button (id + 1), texts in the active language. The layout of
 // the main window's children gives the tools their rectangles.
 void create_tooltips(App& app);
@@ -37,16 +33,15 @@ struct BarActions {
     void (*seek_relative)(App&, int32_t);
     void (*toggle_mute)(App&);
     void (*set_volume)(App&, double, bool);
-    void (*show_track_menu)(App&, std::string_view);
+    void (*show_track_menu)(App&, TrackKind);
     void (*set_always_on_top)(App&, bool);
     void (*set_fullscreen)(App&, bool);
     void (*toggle_help)(App&);
 };
 const BarActions& bar_actions();
 
-// Hit code (0..9 a button, 10 nothing, 12 seek bar, 13 volume slider) of a point in the main
-// window's client area.
-uint8_t bar_hit_test(const App& app, int x, int y);
+// Hit code of a point in the main window's client area.
+BarHit bar_hit_test(const App& app, int x, int y);
 void activate_button(App& app, uint8_t id, const BarActions& actions);
 // Applies the pointer's x to the drag in progress; final is the release.
 void drag_update(App& app, int x, bool final, const BarActions& actions);

@@ -14,7 +14,7 @@ namespace {
 TOOLINFOW tool_for(const App& app, uint8_t id) {
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.hwnd = app.main_window;
+    tool.hwnd = app.windows.main_window;
     tool.uId = static_cast<UINT_PTR>(id) + 1;
     return tool;
 }
@@ -22,15 +22,15 @@ TOOLINFOW tool_for(const App& app, uint8_t id) {
 }  // namespace
 
 void create_tooltips(App& app) {
-    app.tooltip_window =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, app.main_window, nullptr, nullptr, nullptr);
-    if (!app.tooltip_window) return;
+    app.windows.tooltip_window = CreateWindowExW(
+        WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+        CW_USEDEFAULT, CW_USEDEFAULT, app.windows.main_window, nullptr, nullptr, nullptr);
+    if (!app.windows.tooltip_window) return;
     for (uint8_t id = 0; id < kBarTooltips.size(); ++id) {
         std::wstring text = wide(pick(kBarTooltips[id]));
         TOOLINFOW tool = tool_for(app, id);
         tool.uFlags = TTF_SUBCLASS;
         tool.lpszText = text.data();  // the control keeps its own copy
-        SendMessageW(app.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(app.windows.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

@@ -1,0 +1,48 @@
+#include "ui/open_dialog_win.h"
+
+#include "app/app_state_win.h"
+#include "app/file_types.h"
+#include "app/language.h"
+#include "app/playback_win.h"
+#include "base/wide_win.h"
+
+namespace {
+
+constexpr Text kVideos{"Videos", "Vidéos"};
+constexpr Text kAllFiles{"All files", "Tous les fichiers"};
+constexpr DWORD kFileBufferUnits = 32768;
+static_assert(sizeof(OPENFILENAMEW) == 152);
+
+}  // namespace
+
+void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
+                              std::string_view pattern) {
+    dialog.filter = wide(dialog_filter(filter_name, pattern, pick(kAllFiles)));
+    dialog.file.assign(kFileBufferUnits, L'\0');
+    dialog.request = OPENFILENAMEW{};
+    dialog.request.lStructSize = sizeof dialog.request;
+    dialog.request.hwndOwner = owner;
+    dialog.request.lpstrFilter = dialog.filter.c_str();
+    dialog.request.nFilterIndex = 0;
+    dialog.request.lpstrFile = dialog.file.data();
+    dialog.request.nMaxFile = kFileBufferUnits;  // characters, not bytes
+    dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+}
+
+std::string chosen_path(const OpenFileDialog& dialog) {
+    const std::wstring_view buffer(dialog.file.data(), dialog.file.size());
+    return narrow(buffer.substr(0, buffer.find(L'\0')));
+}
+
+std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
+    OpenFileDialog dialog;
+    prepare_open_file_dialog(dialog, app.windows.main_window, filter_name, pattern);
+    if (!GetOpenFileNameW(&dialog.request)) return std::nullopt;
+    std::string path = chosen_path(dialog);
+    if (path.empty()) return std::nullopt;
+    return path;
+}
+
+void open_video_with_dialog(App& app) {
+    if (const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns)) open_file(app, *path);
+}

@@ -1,0 +1,32 @@
+// The open-file dialog of the videos and of the subtitle files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/win32_win.h"
+
+struct App;
+
+// GetOpenFileNameW's arguments; the structure points into the two buffers, so it stays in place.
+struct OpenFileDialog {
+    std::wstring filter;
+    std::vector<wchar_t> file;
+    OPENFILENAMEW request{};
+
+    OpenFileDialog() = default;
+    OpenFileDialog(const OpenFileDialog&) = delete;
+    OpenFileDialog& operator=(const OpenFileDialog&) = delete;
+};
+
+void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
+                              std::string_view pattern);
+// The file buffer up to its first NUL, as UTF-8.
+std::string chosen_path(const OpenFileDialog& dialog);
+
+// The chosen path, or nothing when cancelled.
+std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
+// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file.
+void open_video_with_dialog(App& app);

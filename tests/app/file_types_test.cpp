@@ -1,0 +1,61 @@
+#include "app/file_types.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+TEST(FileTypes, ExtensionOfTheLastComponent) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Videos\\film.MKV", "mkv"},
+        {"C:\\Videos\\film.en.SRT", "srt"},
+        {"C:\\Videos\\noext", ""},
+        {"C:\\Videos\\.srt", ""},  // the dot starts the name
+        {"C:\\Videos\\..", ""},
+        {"C:\\Videos\\.", ""},
+        {"C:\\my.folder\\video", ""},  // a dotted folder is not the file's extension
+        {"C:\\my.folder\\", ""},
+        {"/home/u/clip.Mp4", "mp4"},
+        {"C:\\a/b.ass", "ass"},
+        {"name.", ""},
+        {"..srt", "srt"},  // the last dot is not the first character
+        {"", ""},
+        {"C:\\V\\ÉTÉ.ÉSRT", "Ésrt"},  // only ASCII letters are lower-cased
+    };
+    for (const auto& [path, extension] : cases) EXPECT_EQ(file_extension(path), extension) << path;
+}
+
+TEST(FileTypes, SubtitlePatternsDecideWhatADropIs) {
+    const std::pair<const char*, bool> cases[] = {
+        {"C:\\v\\a.srt", true},   {"C:\\v\\a.SRT", true}, {"C:\\v\\a.ass", true},      {"C:\\v\\a.ssa", true},
+        {"C:\\v\\a.vtt", true},   {"C:\\v\\a.sub", true}, {"C:\\v\\a.idx", true},      {"C:\\v\\a.sup", true},
+        {"C:\\v\\a.smi", true},   {"C:\\v\\a.txt", true}, {"C:\\v\\a.Txt", true},      {"C:\\v\\a.mkv", false},
+        {"C:\\v\\a", false},      {"C:\\v\\.srt", false}, {"C:\\v\\a.srt\\b", false},  {"C:\\v\\a.sr", false},
+        {"C:\\v\\a.srtx", false}, {"C:\\v\\a.", false},   {"C:\\v.srt\\movie", false}, {"https://x/y.srt", true},
+    };
+    for (const auto& [path, subtitle] : cases) EXPECT_EQ(is_subtitle_file(path), subtitle) << path;
+}
+
+TEST(FileTypes, PatternListIsMatchedEntryByEntry) {
+    EXPECT_TRUE(matches_patterns("a.mkv", kVideoPatterns));
+    EXPECT_TRUE(matches_patterns("a.RMVB", kVideoPatterns));
+    EXPECT_TRUE(matches_patterns("a.rm", kVideoPatterns));
+    EXPECT_FALSE(matches_patterns("a.r", kVideoPatterns));
+    EXPECT_FALSE(matches_patterns("a.srt", kVideoPatterns));
+    // No extension gives "*.", which only an entry "*." equals; empty entries match nothing.
+    EXPECT_FALSE(matches_patterns("a", "x;;*.y"));
+    EXPECT_TRUE(matches_patterns("a", "*."));
+    EXPECT_FALSE(matches_patterns("a.b", ""));
+    EXPECT_TRUE(matches_patterns("a.b", ";;*.b"));
+}
+
+TEST(FileTypes, DialogFilterHasItsNulsAndTheDoubleEnd) {
+    const std::string filter = dialog_filter("Videos", "*.mp4;*.mkv", "All files");
+    static const char expected[] = "Videos\0*.mp4;*.mkv\0All files\0*.*\0";  // plus the literal's own NUL
+    EXPECT_EQ(filter, std::string(expected, sizeof expected));
+    static const char empty[] = "\0\0\0*.*\0";
+    EXPECT_EQ(dialog_filter("", "", ""), std::string(empty, sizeof empty));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "player/configure.h"
+
+#include <gtest/gtest.h>
+
+#include "app/language.h"
+#include "support/recording_core.h"
+
+namespace {
+
+void no_wake_up(void*) {}
+
+std::vector<std::string> options_of(const RecordingCore& recorder) {
+    std::vector<std::string> options;
+    for (const auto& call : recorder.calls)
+        if (call.rfind("option ", 0) == 0) options.push_back(call.substr(7));
+    return options;
+}
+
+TEST(Configure, ProgramOptionsInOrderThenUserOptions) {
+    RecordingCore recorder;
+    CoreSetup setup;
+    setup.video_window = -1234;
+    setup.watch_later_directory = "C:\\Users\\élise\\AppData\\Roaming\\Tarnwick Light\\watch_later";
+    setup.volume = 57.5;
+    setup.muted = true;
+    setup.user_options = " hwdec = no ;; ;vf=format=bgr0=x;bare;";
+    setup.client_name = "Tarnwick Light";
+    EXPECT_FALSE(configure_core(recorder.core(), setup, no_wake_up, nullptr).has_value());
+    const std::vector<std::string> expected{
+        "wid=-1234",
+        "config=no",
+        "load-scripts=no",
+        "ytdl=no",
+        "osc=no",
+        "input-default-bindings=no",
+        "input-vo-keyboard=no",
+        "input-cursor=no",
+        "cursor-autohide=no",
+        "vo=gpu-next,gpu",
+        "gpu-api=d3d11",
+        "hwdec=auto-safe",
+        "keep-open=yes",
+        "idle=yes",
+        "force-window=yes",
+        "resume-playback=yes",
+        "watch-later-directory=" + setup.watch_later_directory,
+        "volume-max=100",
+        "volume=58",
+        "mute=yes",
+        "osd-duration=1500",
+        "osd-font-size=36",
+        "audio-client-name=Tarnwick Light",
+        "watch-later-options=aid,sid",
+        "sub-auto=fuzzy",
+        "hwdec=no",
+        "vf=format=bgr0=x",
+    };
+    EXPECT_EQ(options_of(recorder), expected);
+}
+
+TEST(Configure, ObservesEightPropertiesAfterInitializeThenInstallsTheCallback) {
+    RecordingCore recorder;
+    int data = 0;
+    EXPECT_FALSE(configure_core(recorder.core(), CoreSetup{}, no_wake_up, &data).has_value());
+    std::vector<std::string> tail(recorder.calls.end() - 10, recorder.calls.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"initialize", "observe 1 time-pos 5", "observe 2 duration 5",
+                                              "observe 3 pause 3", "observe 4 volume 5", "observe 5 mute 3",
+                                              "observe 6 eof-reached 3", "observe 7 speed 5", "observe 8 sid 1",
+                                              "wakeup callback"}));
+    EXPECT_EQ(recorder.wake_up, &no_wake_up);
+    EXPECT_EQ(recorder.wake_up_data, &data);
+}
+
+TEST(Configure, InitializeFailureDestroysTheHandleAndSaysWhy) {
+    RecordingCore recorder;
+    recorder.initialize_status = -5;
+    EXPECT_EQ(configure_core(recorder.core(), CoreSetup{}, no_wake_up, nullptr), -5);
+    EXPECT_EQ(recorder.calls.back(), "terminate");
+}
+
+TEST(Configure, UserOptionsEdgeCases) {
+    EXPECT_TRUE(parse_user_options("  ; ;;  ").empty());
+    EXPECT_TRUE(parse_user_options("").empty());
+    EXPECT_EQ(parse_user_options("a==b"), (OptionList{{"a", "=b"}}));
+    EXPECT_EQ(parse_user_options("=x"), (OptionList{{"", "x"}}));
+    EXPECT_EQ(parse_user_options("hwdec=no"), (OptionList{{"hwdec", "no"}}));
+}
+
+TEST(Configure, SavedVolumeIsRoundedHalfAwayFromZero) {
+    CoreSetup setup;
+    for (const auto& [volume, text] :
+         std::vector<std::pair<double, std::string>>{{57.5, "58"}, {80, "80"}, {0.4, "0"}}) {
+        setup.volume = volume;
+        EXPECT_EQ(program_options(setup)[18], (std::pair<std::string, std::string>{"volume", text}));
+    }
+}
+
+}  // namespace

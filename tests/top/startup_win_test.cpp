@@ -1,0 +1,96 @@
+#include "base/win32_win.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "base/command_line.h"
+#include "base/utf.h"
+#include "base/wide_win.h"
+#include "player/loader_win.h"
+#include "top/startup_win.h"
+
+namespace {
+
+std::vector<std::wstring> shell_split(const std::wstring& line) {
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(line.c_str(), &count);
+    std::vector<std::wstring> out(argv, argv + count);
+    LocalFree(argv);
+    return out;
+}
+
+// Our splitter must agree with the shell's for every argument after a plain program name.
+TEST(CommandLineWin, AgreesWithCommandLineToArgvW) {
+    std::mt19937 random(20261208);
+    const wchar_t alphabet[] = {L'a', L'"', L'\\', L' ', L'\t', L'"', L'\\', L'\x00E9', L'b'};
+    for (int round = 0; round < 20000; ++round) {
+        std::wstring line = (round % 2) ? L"\"C:\\Program Files\\t.exe\" " : L"t.exe ";
+        // Mostly short lines, where every combination of quotes and backslashes turns up, and some
+        // long ones with runs of several.
+        const int length = static_cast<int>(random() % (round % 10 == 0 ? 64 : 14));
+        for (int i = 0; i < length; ++i) line += alphabet[random() % (sizeof alphabet / sizeof alphabet[0])];
+        const auto expected = shell_split(line);
+        const auto ours = split_command_line(std::u16string(line.begin(), line.end()));
+        ASSERT_EQ(ours.size(), expected.size()) << narrow(line);
+        for (size_t i = 1; i < ours.size(); ++i)
+            ASSERT_EQ(std::wstring(ours[i].begin(), ours[i].end()), expected[i]) << narrow(line);
+    }
+}
+
+// The conversions must agree with Windows' own for valid text and for lone surrogates.
+TEST(UtfWin, AgreesWithWideCharToMultiByte) {
+    std::mt19937 random(7);
+    const wchar_t units[] = {L'a', 0x00E9, 0x2014, 0xD83C, 0xDFAC, 0xD800, 0xDC00, 0xFFFD, 0};
+    for (int round = 0; round < 5000; ++round) {
+        std::wstring text;
+        const int length = static_cast<int>(random() % 10);
+        for (int i = 0; i < length; ++i) text += units[random() % (sizeof units / sizeof units[0])];
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+        std::string expected(static_cast<size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), expected.data(), size, nullptr,
+                            nullptr);
+        ASSERT_EQ(narrow(text), expected);
+        if (is_valid_utf8(expected)) {
+            const int count =
+                MultiByteToWideChar(CP_UTF8, 0, expected.data(), static_cast<int>(expected.size()), nullptr, 0);
+            std::wstring back(static_cast<size_t>(count), L'\0');
+            MultiByteToWideChar(CP_UTF8, 0, expected.data(), static_cast<int>(expected.size()), back.data(), count);
+            ASSERT_EQ(wide(expected), back);
+        }
+    }
+}
+
+TEST(StartupWin, FileArgumentIsMadeAbsolute) {
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    std::string folder = narrow(current);
+    if (folder.back() != '\\') folder += '\\';
+    EXPECT_EQ(file_argument_from_command_line(L"t.exe clip.mkv"), folder + "clip.mkv");
+    EXPECT_EQ(file_argument_from_command_line(L"t.exe \"sub dir\\..\\a b.mkv\" second.mkv"), folder + "a b.mkv");
+    EXPECT_EQ(file_argument_from_command_line(L"t.exe https://example.com/a%20b.mp4"),
+              std::string("https://example.com/a%20b.mp4"));
+    EXPECT_EQ(file_argument_from_command_line(L"t.exe \\\\?\\C:\\x\\..\\y.mkv"),
+              std::string("\\\\?\\C:\\x\\..\\y.mkv"));
+    EXPECT_FALSE(file_argument_from_command_line(L"t.exe").has_value());
+    EXPECT_FALSE(file_argument_from_command_line(L"\"t.exe\"   ").has_value());
+    EXPECT_FALSE(file_argument_from_command_line(L"t.exe \"\" clip.mkv").has_value());
+}
+
+TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
+    const std::wstring name(600, L'n');
+    const auto result = file_argument_from_command_line((L"t.exe " + name).c_str());
+    ASSERT_TRUE(result.has_value());
+    EXPECT_GT(result->size(), 600u);
+    EXPECT_EQ(result->substr(result->size() - 600), std::string(600, 'n'));
+}
+
+TEST(LoaderWin, LibraryBesideTheExecutable) {
+    EXPECT_EQ(library_path("C:\\Program Files\\Tarnwick Light\\TarnwickLight.exe"),
+              "C:\\Program Files\\Tarnwick Light\\libmpv-2.dll");
+    EXPECT_EQ(library_path("C:\\Vidéos\\t.exe"), "C:\\Vidéos\\libmpv-2.dll");
+    EXPECT_EQ(library_path("t.exe"), "libmpv-2.dll");
+}
+
+}  // namespace

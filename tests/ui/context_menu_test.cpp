@@ -1,0 +1,213 @@
+#include "ui/context_menu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/language.h"
+
+namespace {
+
+using Kind = MenuEntry::Kind;
+
+struct Expected {
+    Kind kind;
+    uint32_t id;
+    const char* en;
+    const char* fr;
+};
+
+// Order, identifiers and texts of the right-click menu in both languages.
+const Expected kMainMenu[] = {
+    {Kind::item, 1, "Open…\tCtrl+O", "Ouvrir…\tCtrl+O"},
+    {Kind::item, 2, "Play / Pause\tSpace", "Lecture / Pause\tEspace"},
+    {Kind::item, 3, "Full screen\tF", "Plein écran\tF"},
+    {Kind::separator, 0, "", ""},
+    {Kind::audio_menu, 0, "Audio track\tA", "Piste audio\tA"},
+    {Kind::subtitle_menu, 0, "Subtitles\tS", "Sous-titres\tS"},
+    {Kind::separator, 0, "", ""},
+    {Kind::item, 4, "Multi-instance\tI", "Multi-instance\tI"},
+    {Kind::item, 10, "Always on top\tT", "Toujours au premier plan\tT"},
+    {Kind::item, 7, "Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"},
+    {Kind::separator, 0, "", ""},
+    {Kind::language_menu, 0, "Langue / Language", "Langue / Language"},
+    {Kind::separator, 0, "", ""},
+    {Kind::item, 5, "Help\tF1", "Aide\tF1"},
+    {Kind::item, 9, "About Tarnwick Light…", "À propos de Tarnwick Light…"},
+    {Kind::item, 6, "Quit\tAlt+F4", "Quitter\tAlt+F4"},
+};
+
+class ContextMenu : public ::testing::Test {
+protected:
+    void TearDown() override { set_active_language(Language::english); }
+};
+
+TEST_F(ContextMenu, OrderIdsAndTextsInBothLanguages) {
+    for (const Language language : {Language::english, Language::french}) {
+        set_active_language(language);
+        const auto entries = context_menu_entries(MenuState{});
+        ASSERT_EQ(entries.size(), std::size(kMainMenu));
+        for (size_t i = 0; i < entries.size(); ++i) {
+            EXPECT_EQ(entries[i].kind, kMainMenu[i].kind) << i;
+            EXPECT_EQ(entries[i].id, kMainMenu[i].id) << i;
+            EXPECT_EQ(entries[i].label, language == Language::english ? kMainMenu[i].en : kMainMenu[i].fr) << i;
+        }
+    }
+}
+
+TEST_F(ContextMenu, CheckAndGreyStatesFollowTheState) {
+    struct Case {
+        MenuState state;
+    };
+    const MenuState states[] = {
+        {false, false, false, false, false}, {true, false, false, false, false}, {false, true, false, false, false},
+        {false, false, true, false, false},  {false, false, false, true, false}, {false, false, false, false, true},
+        {true, true, true, true, true},
+    };
+    for (const MenuState& s : states) {
+        for (const MenuEntry& e : context_menu_entries(s)) {
+            bool checked = false;
+            bool grayed = false;
+            if (e.kind == Kind::item) {
+                if (e.id == kMenuFullscreen) checked = s.fullscreen;
+                if (e.id == kMenuMultiInstance) checked = s.multi_instance;
+                if (e.id == kMenuAlwaysOnTop) checked = s.always_on_top;
+                if (e.id == kMenuWheelInvert) checked = s.wheel_invert;
+                if (e.id == kMenuPlayPause) grayed = !s.file_loaded;
+            }
+            if (e.kind == Kind::audio_menu || e.kind == Kind::subtitle_menu) grayed = !s.file_loaded;
+            EXPECT_EQ(e.checked, checked) << e.label;
+            EXPECT_EQ(e.grayed, grayed) << e.label;
+        }
+    }
+}
+
+TEST_F(ContextMenu, LanguageSubmenuChecksTheActiveLanguage) {
+    for (const Language language : {Language::english, Language::french}) {
+        set_active_language(language);
+        const auto entries = language_menu_entries();
+        ASSERT_EQ(entries.size(), 2u);
+        EXPECT_EQ(entries[0].id, kMenuFrench);
+        EXPECT_EQ(entries[0].label, "Français");
+        EXPECT_EQ(entries[0].checked, language == Language::french);
+        EXPECT_EQ(entries[1].id, kMenuEnglish);
+        EXPECT_EQ(entries[1].label, "English");
+        EXPECT_EQ(entries[1].checked, language == Language::english);
+    }
+}
+
+Track track(int64_t id, bool selected, const std::string& title = {}) {
+    Track t;
+    t.id = id;
+    t.selected = selected;
+    t.title = title;
+    return t;
+}
+
+TEST_F(ContextMenu, TrackMenusWithoutCoreAreEmpty) {
+    EXPECT_TRUE(track_menu_entries(TrackKind::audio, false, true, {track(1, true)}).empty());
+    EXPECT_TRUE(track_menu_entries(TrackKind::subtitle, false, true, {track(1, true)}).empty());
+}
+
+TEST_F(ContextMenu, TrackMenusWithNothingLoaded) {
+    // The tracks passed in are ignored while no file is loaded.
+    const auto audio = track_menu_entries(TrackKind::audio, true, false, {track(1, true)});
+    ASSERT_EQ(audio.size(), 1u);
+    EXPECT_EQ(audio[0].id, 0u);
+    EXPECT_EQ(audio[0].label, "No audio track");
+    EXPECT_TRUE(audio[0].grayed);
+
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, false, {track(1, true)});
+    ASSERT_EQ(sub.size(), 3u);
+    EXPECT_EQ(sub[0].id, 2000u);
+    EXPECT_EQ(sub[0].label, "Off");
+    EXPECT_TRUE(sub[0].checked);
+    EXPECT_TRUE(sub[0].grayed);
+    EXPECT_EQ(sub[1].kind, Kind::separator);
+    EXPECT_EQ(sub[2].id, 2999u);
+    EXPECT_EQ(sub[2].label, "Load a subtitle file…");
+    EXPECT_TRUE(sub[2].grayed);
+
+    set_active_language(Language::french);
+    EXPECT_EQ(track_menu_entries(TrackKind::audio, true, false, {})[0].label, "Aucune piste audio");
+    const auto sub_fr = track_menu_entries(TrackKind::subtitle, true, false, {});
+    EXPECT_EQ(sub_fr[0].label, "Désactivés");
+    EXPECT_EQ(sub_fr[2].label, "Charger un fichier de sous-titres…");
+}
+
+TEST_F(ContextMenu, TrackMenusListTracksInOrder) {
+    const std::vector<Track> tracks{track(2, false, "Tom & Jerry"), track(1, true, "Director's cut"), track(3, false)};
+    const auto audio = track_menu_entries(TrackKind::audio, true, true, tracks);
+    ASSERT_EQ(audio.size(), 3u);
+    const uint32_t audio_ids[] = {1002, 1001, 1003};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(audio[i].id, audio_ids[i]);
+        EXPECT_EQ(audio[i].label, escape_ampersands(track_label(tracks[i])));
+        EXPECT_EQ(audio[i].checked, tracks[i].selected);
+        EXPECT_FALSE(audio[i].grayed);
+    }
+
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, true, tracks);
+    ASSERT_EQ(sub.size(), 6u);
+    EXPECT_EQ(sub[0].id, 2000u);
+    EXPECT_FALSE(sub[0].checked);  // a track is selected
+    EXPECT_FALSE(sub[0].grayed);
+    EXPECT_EQ(sub[1].id, 2002u);
+    EXPECT_EQ(sub[2].id, 2001u);
+    EXPECT_TRUE(sub[2].checked);
+    EXPECT_EQ(sub[3].id, 2003u);
+    EXPECT_EQ(sub[4].kind, Kind::separator);
+    EXPECT_EQ(sub[5].id, 2999u);
+    EXPECT_FALSE(sub[5].grayed);
+
+    // Subtitles off: "Off" is checked.
+    const auto off = track_menu_entries(TrackKind::subtitle, true, true, {track(1, false), track(2, false)});
+    EXPECT_TRUE(off[0].checked);
+    // A loaded file without audio tracks.
+    const auto none = track_menu_entries(TrackKind::audio, true, true, {});
+    ASSERT_EQ(none.size(), 1u);
+    EXPECT_EQ(none[0].id, 0u);
+    EXPECT_TRUE(none[0].grayed);
+}
+
+TEST_F(ContextMenu, TrackIdsOutsideTheirRangeAreLeftOut) {
+    // An id of 1000 would read as "subtitles off" from the audio menu, 999 + 2000 as "Load a subtitle file…".
+    const std::vector<Track> tracks{track(0, false), track(-4, false), track(999, false), track(1000, false)};
+    const auto audio = track_menu_entries(TrackKind::audio, true, true, tracks);
+    ASSERT_EQ(audio.size(), 1u);
+    EXPECT_EQ(audio[0].id, 1999u);
+    const auto sub = track_menu_entries(TrackKind::subtitle, true, true, {track(998, false), track(999, true)});
+    ASSERT_EQ(sub.size(), 4u);
+    EXPECT_EQ(sub[1].id, 2998u);
+    EXPECT_FALSE(sub[0].checked);  // the selected track still counts for "Off"
+    const auto only_bad = track_menu_entries(TrackKind::audio, true, true, {track(5000, true)});
+    ASSERT_EQ(only_bad.size(), 1u);
+    EXPECT_EQ(only_bad[0].id, 0u);  // "No audio track"
+}
+
+TEST_F(ContextMenu, AmpersandsAreDoubled) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""}, {"&", "&&"}, {"Tom & Jerry", "Tom && Jerry"}, {"&&x&", "&&&&x&&"}, {"plain", "plain"}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(escape_ampersands(in), out) << in;
+}
+
+TEST_F(ContextMenu, TrackCommandRanges) {
+    using K = TrackCommand::Kind;
+    struct Case {
+        uint32_t id;
+        K kind;
+        int64_t track;
+    };
+    const Case cases[] = {{0, K::none, 0},        {8, K::none, 0},          {1000, K::none, 0},
+                          {1001, K::audio, 1},    {1999, K::audio, 999},    {2000, K::subtitle, 0},
+                          {2001, K::subtitle, 1}, {2998, K::subtitle, 998}, {2999, K::load_subtitles, 0},
+                          {3000, K::none, 0},     {3001, K::none, 0},       {UINT32_MAX, K::none, 0}};
+    for (const Case& c : cases) {
+        const TrackCommand command = track_command(c.id);
+        EXPECT_EQ(command.kind, c.kind) << c.id;
+        EXPECT_EQ(command.id, c.track) << c.id;
+    }
+}
+
+}  // namespace

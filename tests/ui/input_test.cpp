@@ -1,0 +1,128 @@
+#include "ui/input.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <utility>
+
+#include "base/utf.h"
+#include "ui/window_modes.h"
+
+namespace {
+
+using C = KeyCommand;
+
+struct Row {
+    uint32_t key;
+    KeyBinding plain;
+    KeyBinding shift;  // without Ctrl
+    KeyBinding ctrl;   // with or without Shift
+};
+
+// The whole keyboard table as the user reads it in the Help window.
+const Row kTable[] = {
+    {kKeyReturn, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
+    {'F', {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
+    {kKeyF11, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
+    {kKeyEscape, {C::leave_fullscreen}, {C::leave_fullscreen}, {C::leave_fullscreen}},
+    {kKeySpace, {C::toggle_pause}, {C::toggle_pause}, {C::toggle_pause}},
+    {'K', {C::toggle_pause}, {C::toggle_pause}, {C::toggle_pause}},
+    {kKeyHome, {C::seek_to_start}, {C::seek_to_start}, {C::seek_to_start}},
+    {kKeyLeft, {C::seek, -5}, {C::seek, -1}, {C::seek, -60}},
+    {kKeyRight, {C::seek, 5}, {C::seek, 1}, {C::seek, 60}},
+    {kKeyUp, {C::volume_step, 5}, {C::volume_step, 5}, {C::volume_step, 5}},
+    {kKeyDown, {C::volume_step, -5}, {C::volume_step, -5}, {C::volume_step, -5}},
+    {'M', {C::toggle_mute}, {C::toggle_mute}, {C::toggle_mute}},
+    {'A', {C::next_audio_track}, {C::next_audio_track}, {}},
+    {'S', {C::next_subtitle_track}, {C::next_subtitle_track}, {}},
+    {'I', {C::toggle_multi_instance}, {C::toggle_multi_instance}, {}},
+    {'T', {C::toggle_always_on_top}, {C::toggle_always_on_top}, {}},
+    {'O', {}, {}, {C::open_file_dialog}},
+    {kKeyF1, {C::toggle_help}, {C::toggle_help}, {C::toggle_help}},
+};
+
+TEST(KeyBindings, EveryKeyWithEveryModifierCombination) {
+    std::map<uint32_t, const Row*> rows;
+    for (const Row& row : kTable) rows[row.key] = &row;
+    for (uint32_t key = 0; key <= 0xFF; ++key) {
+        const auto it = rows.find(key);
+        for (const bool ctrl : {false, true}) {
+            for (const bool shift : {false, true}) {
+                KeyBinding expected;
+                if (it != rows.end())
+                    expected = ctrl ? it->second->ctrl : shift ? it->second->shift : it->second->plain;
+                const KeyBinding actual = key_binding(key, ctrl, shift);
+                EXPECT_EQ(actual.command, expected.command) << "key " << key << " ctrl " << ctrl << " shift " << shift;
+                EXPECT_EQ(actual.amount, expected.amount) << "key " << key << " ctrl " << ctrl << " shift " << shift;
+            }
+        }
+    }
+}
+
+TEST(KeyBindings, LowerCaseLettersAreNotVirtualKeys) {
+    // Virtual keys for letters are the upper-case codes; 0x61 is VK_NUMPAD1 and is not bound.
+    for (const uint32_t key : {uint32_t{'a'}, uint32_t{'f'}, uint32_t{'o'}, uint32_t{'k'}})
+        EXPECT_EQ(key_binding(key, false, false).command, C::unbound) << key;
+}
+
+TEST(CharBindings, FiveCharactersAndNothingElse) {
+    const std::pair<uint64_t, CharCommand> bound[] = {{'+', CharCommand::speed_up},
+                                                      {'-', CharCommand::speed_down},
+                                                      {'=', CharCommand::speed_reset},
+                                                      {'.', CharCommand::frame_step},
+                                                      {',', CharCommand::frame_back_step}};
+    for (const auto& [code, command] : bound) EXPECT_EQ(char_binding(code), command) << code;
+    for (const uint64_t code : {uint64_t{' '}, uint64_t{'k'}, uint64_t{0x2B + 0x10000}, uint64_t{0xFF0B},
+                                uint64_t{0x10000000 + '+'}, uint64_t{'\r'}})
+        EXPECT_EQ(char_binding(code), CharCommand::unbound) << code;
+}
+
+TEST(CharBindings, UnicodeScalarValues) {
+    const std::pair<uint64_t, bool> cases[] = {{0, true},         {'+', true},         {0xD7FF, true},
+                                               {0xD800, false},   {0xDBFF, false},     {0xDC00, false},
+                                               {0xDFFF, false},   {0xE000, true},      {0x10FFFF, true},
+                                               {0x110000, false}, {UINT64_MAX, false}, {0xFFFFFFFFull, false}};
+    for (const auto& [code, scalar] : cases) EXPECT_EQ(is_unicode_scalar(code), scalar) << code;
+}
+
+TEST(Wheel, OneStepOfFivePerMessage) {
+    struct Case {
+        int16_t delta;
+        bool invert;
+        int32_t step;
+    };
+    const Case cases[] = {
+        {120, false, 5},     {30, false, 5},    {1, false, 5},     {-1, false, -5},
+        {-120, false, -5},   {0, false, -5},  // no turn up
+        {-32768, false, -5}, {32767, false, 5}, {120, true, -5},   {30, true, -5},
+        {-120, true, 5},     {0, true, 5},      {-32768, true, 5}, {32767, true, -5},
+    };
+    for (const Case& c : cases) EXPECT_EQ(wheel_volume_step(c.delta, c.invert), c.step) << c.delta << " " << c.invert;
+
+    // Four messages of a high-resolution wheel (delta 30 each) raise the volume by 20.
+    int32_t total = 0;
+    for (int i = 0; i < 4; ++i) total += wheel_volume_step(30, false);
+    EXPECT_EQ(total, 20);
+}
+
+TEST(AutoHide, KeepsTheBarOnlyForTargetsDragsHelpAndMenus) {
+    struct Case {
+        AutoHideInputs in;
+        bool keep;
+    };
+    const Case cases[] = {
+        {{false, false, false, false, false}, false},      {{true, false, false, false, false}, false},
+        {{true, true, false, false, false}, false},         // resting on the bar's empty background
+        {{true, true, true, false, false}, true},           // resting on a button
+        {{false, true, true, false, false}, false},         // bar already hidden
+        {{true, false, true, false, false}, false},         // stale hover outside the strip
+        {{false, false, false, true, false}, true},         // dragging
+        {{false, false, false, false, true}, true},         // Help window open
+        {{false, false, false, false, false, true}, true},  // a popup menu open
+        {{true, true, true, true, true, true}, true},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(auto_hide_keeps_bar(cases[i].in), cases[i].keep) << i;
+}
+
+}  // namespace
