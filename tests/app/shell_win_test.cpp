@@ -6,8 +6,8 @@
 #include "app/playback_win.h"
 #include "app/shell_win.h"
 #include "base/wide_win.h"
+#include "support/program_windows_win.h"
 #include "ui/context_menu_win.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 
