@@ -21,7 +21,8 @@ struct Install {
     std::wstring exe;
     std::wstring appdata;   // the program's APPDATA
     std::wstring fake_dir;  // TARNWICK_FAKE_DIR: calls.log, properties.txt, inbox.txt
-    std::unique_ptr<TempFolder> scratch;  // holds the three folders above; removed with the Install
+    // Holds the three folders above; removed with the Install.
+    std::unique_ptr<TempFolder> scratch;
 
     // variant: "full", "no_mpv_free", "create_null", "init_fails", or "" for no library at all.
     static Install make(const std::string& variant, const std::wstring& folder_name = L"");
