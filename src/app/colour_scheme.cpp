@@ -1,29 +1,8 @@
 #include "app/colour_scheme.h"
 
 Palette choose_palette(bool high_contrast, const SystemColours& system) {
+    if (!high_contrast) return kDarkPalette;
     Palette p;
-    if (!high_contrast) {
-        // The program's dark look (the bar's colours in ui/palette.h).
-        p.background = 0x001E1C1C;
-        p.top_line = 0x00333030;
-        p.border = 0x004E4A4A;
-        p.band = 0x00262424;  // a shade above the background
-        p.normal = 0x00EAEAEA;
-        p.accent = 0x00F08E3B;
-        p.accent_hot = 0x00F5A866;  // the accent, lighter
-        p.on_accent = 0x00FFFFFF;
-        p.dimmed = 0x008E8A8A;
-        p.hover = 0x003E3A3A;
-        p.on_hover = 0x00EAEAEA;
-        p.track = 0x004E4A4A;
-        p.track_edge = 0x004E4A4A;
-        p.key_cap = 0x003E3A3A;
-        p.close_hot = 0x002B2BC4;  // the usual red
-        p.on_close_hot = 0x00EAEAEA;
-        p.link = 0x00F08E3B;
-        p.link_hot = 0x00F5A866;
-        return p;
-    }
     // Shades of our own would vanish or clash in the user's scheme: every role maps to one of the
     // pairs Windows guarantees to contrast (window text on window, highlight text on highlight).
     p.high_contrast = true;

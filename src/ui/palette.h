@@ -3,13 +3,15 @@
 
 #include <cstdint>
 
-// COLORREF values (0x00BBGGRR) of the bar, shared by the Help and About windows.
+#include "app/colour_scheme.h"
+
+// COLORREF values (0x00BBGGRR) of the bar in the dark look, shared by the Help and About windows.
 namespace bar_colour {
-constexpr uint32_t background = 0x001E1C1C;
-constexpr uint32_t top_line = 0x00333030;
-constexpr uint32_t hover = 0x003E3A3A;
-constexpr uint32_t normal = 0x00EAEAEA;
-constexpr uint32_t accent = 0x00F08E3B;
-constexpr uint32_t dimmed = 0x008E8A8A;
-constexpr uint32_t track = 0x004E4A4A;
+constexpr uint32_t background = kDarkPalette.background;
+constexpr uint32_t top_line = kDarkPalette.top_line;
+constexpr uint32_t hover = kDarkPalette.hover;
+constexpr uint32_t normal = kDarkPalette.normal;
+constexpr uint32_t accent = kDarkPalette.accent;
+constexpr uint32_t dimmed = kDarkPalette.dimmed;
+constexpr uint32_t track = kDarkPalette.track;
 }  // namespace bar_colour

@@ -7,7 +7,7 @@
 #include "player/event_fold.h"
 #include "player/wake_up_win.h"
 #include "support/mpv_events.h"
-#include "support/playback_fixture_win.h"
+#include "support/program_windows_win.h"
 
 namespace {
 

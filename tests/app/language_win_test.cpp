@@ -8,11 +8,8 @@
 #include "app/language_win.h"
 #include "app/settings_win.h"
 #include "base/wide_win.h"
-#include "support/recording_core.h"
-#include "ui/about_window_win.h"
+#include "support/program_windows_win.h"
 #include "ui/context_menu_win.h"
-#include "support/temp_appdata_win.h"
-#include "support/test_windows_win.h"
 
 namespace {
 
@@ -129,40 +126,43 @@ TEST(LanguageWin, SwitchWritesTheFileAndAnnounces) {
     set_active_language(Language::english);
 }
 
-TEST(LanguageWin, SwitchRedrawsTheOpenWindows) {
-    const TempAppData appdata;
-    App app;
-    HWND main_window = create_plain_window(nullptr, 640, 400);
-    app.windows.video_window = create_plain_window(main_window, 10, 10);
-    app.windows.bar_window = create_plain_window(main_window, 10, 10);
-    app.windows.main_window = main_window;
-    // Children rather than pop-ups only to keep the test fast under Wine; invalidation is the same.
-    app.windows.help_window = create_plain_window(main_window, 200, 100);
+class LanguageWindows : public ProgramWindows {};
+
+TEST_F(LanguageWindows, SwitchRedrawsTheOpenWindows) {
+    const HWND main_window = app.windows.main_window;
+    // Children rather than pop-ups stand in for Help and About only to keep the test fast under
+    // Wine; invalidation is the same.
+    const auto stand_in = [&] {
+        return CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, main_window, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    };
+    app.windows.help_window = stand_in();
     app.windows.about.reset(new AboutWindow);
-    app.windows.about->window = create_plain_window(main_window, 200, 100);
-    app.windows.tooltip_window = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
-                                                 0, 0, 0, main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    app.windows.about->window = stand_in();
+    const HWND help = app.windows.help_window;
+    const HWND about = app.windows.about->window;
     ASSERT_NE(app.windows.tooltip_window, nullptr);
     const HWND old_tooltip = app.windows.tooltip_window;
-    for (HWND window : {main_window, app.windows.bar_window, app.windows.help_window, app.windows.about->window})
-        UpdateWindow(window);
+    SetWindowPos(app.windows.bar_window, nullptr, 0, 0, 10, 10, SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND window : {main_window, app.windows.bar_window, help, about}) UpdateWindow(window);
     ASSERT_FALSE(GetUpdateRect(app.windows.bar_window, nullptr, FALSE));
 
     switch_language(app, Language::french);
 
     EXPECT_FALSE(IsWindow(old_tooltip)) << "the old tooltip control speaks the old language";
+    EXPECT_NE(app.windows.tooltip_window, nullptr);
     RECT bar{};
     GetWindowRect(app.windows.bar_window, &bar);
     EXPECT_GT(bar.bottom - bar.top, 10) << "the children were laid out again";
     EXPECT_TRUE(GetUpdateRect(app.windows.bar_window, nullptr, FALSE));
-    EXPECT_TRUE(GetUpdateRect(app.windows.help_window, nullptr, FALSE));
-    EXPECT_TRUE(GetUpdateRect(app.windows.about->window, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(help, nullptr, FALSE));
+    EXPECT_TRUE(GetUpdateRect(about, nullptr, FALSE));
 
-    if (app.windows.tooltip_window) DestroyWindow(app.windows.tooltip_window);
+    app.windows.about->window = nullptr;
     app.windows.about.reset();
     app.windows.help_window = nullptr;
-    DestroyWindow(main_window);
-    set_active_language(Language::english);
+    DestroyWindow(help);
+    DestroyWindow(about);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "support/playback_fixture_win.h"
+#include "support/program_windows_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-// The taskbar side of the main window with a recording taskbar object in place of the shell's: the
+// The taskbar side of the main window with the fake taskbar object in place of the shell's: the
 // thumbnail buttons are added once and then only updated, and follow the pause state, the language
 // and the DPI.
 #include <gtest/gtest.h>
@@ -6,66 +6,41 @@
 #include "app/playback_win.h"
 #include "app/shell_win.h"
 #include "base/wide_win.h"
+#include "fake_shell/fake_taskbar_win.h"
+#include "support/program_windows_win.h"
 #include "ui/context_menu_win.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 
-struct RecordingTaskbar final : ITaskbarList3 {
-    LONG references = 1;
+// The fake taskbar kept by the test: its records as lines, the icon cut to its size
+// ("ThumbBarAddButtons Play 16x16").
+struct RecordingTaskbar final : fake_shell::FakeTaskbar {
     std::vector<std::string> calls;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** out) override {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references); }
-    ULONG STDMETHODCALLTYPE Release() override { return static_cast<ULONG>(--references); }  // owned by the test
-    HRESULT STDMETHODCALLTYPE HrInit() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE AddTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DeleteTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ActivateTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND, WINBOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetProgressValue(HWND, ULONGLONG done, ULONGLONG total) override {
-        calls.push_back("value " + std::to_string(done) + "/" + std::to_string(total));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE SetProgressState(HWND, TBPFLAG flags) override {
-        calls.push_back("state " + std::to_string(static_cast<int>(flags)));
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RegisterTab(HWND, HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
-        return record("add", count, buttons);
-    }
-    HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
-        return record("update", count, buttons);
-    }
-    HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND, HIMAGELIST) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND, HICON, LPCWSTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND, LPCWSTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND, RECT*) override { return S_OK; }
-
-    // "add|update <width of the middle icon> <tips joined by |>"
-    HRESULT record(const char* name, UINT count, LPTHUMBBUTTON buttons) {
-        std::string line = name;
-        BITMAP bitmap{};
-        ICONINFO info{};
-        if (count == 3 && GetIconInfo(buttons[1].hIcon, &info)) {
-            GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
-        line += " " + std::to_string(bitmap.bmWidth);
-        for (UINT i = 0; i < count; ++i) line += (i ? "|" : " ") + narrow(buttons[i].szTip);
+    void record(const Fields& fields) override {
+        std::string line = fields[0];
+        if (fields.size() == 5)
+            line += " " + fields[3] + " " + fields[4].substr(0, fields[4].find(':'));
+        else
+            for (size_t i = 1; i < fields.size(); ++i) line += " " + fields[i];
         calls.push_back(line);
-        return S_OK;
     }
+    void released() override {}  // owned by the test
 };
+
+// The records of one call that sets the three buttons.
+std::vector<std::string> buttons(const std::string& call, const std::vector<std::string>& tips,
+                                 const std::string& size) {
+    std::vector<std::string> lines;
+    for (const auto& tip : tips) lines.push_back(call + " " + tip + " " + size);
+    return lines;
+}
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
 
 class ShellWin : public ProgramWindows {
 protected:
@@ -96,30 +71,29 @@ TEST_F(ShellWin, ButtonsAreAddedOnceThenFollowPauseLanguageAndDpi) {
     GetWindowRect(app.windows.main_window, &suggested);
     SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));
     SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(taskbar.calls, (std::vector<std::string>{
-                                 "add 16 Back 10 s|Play|Forward 10 s",
-                                 "state 0",
-                                 "state 2",
-                                 "value 0/100000",
-                                 "update 16 Back 10 s|Pause|Forward 10 s",
-                                 "state 8",
-                                 "value 0/100000",
-                                 "update 16 Back 10 s|Play|Forward 10 s",
-                                 "update 16 Reculer de 10 s|Lecture|Avancer de 10 s",
-                                 "update 20 Reculer de 10 s|Lecture|Avancer de 10 s",
-                                 "update 16 Reculer de 10 s|Lecture|Avancer de 10 s",
+    const std::vector<std::string> english_play{"Back 10 s", "Play", "Forward 10 s"};
+    const std::vector<std::string> french_play{"Reculer de 10 s", "Lecture", "Avancer de 10 s"};
+    EXPECT_EQ(taskbar.calls, joined({
+                                 buttons("ThumbBarAddButtons", english_play, "16x16"),
+                                 {"SetProgressState 0", "SetProgressState 2", "SetProgressValue 0 100000"},
+                                 buttons("ThumbBarUpdateButtons", {"Back 10 s", "Pause", "Forward 10 s"}, "16x16"),
+                                 {"SetProgressState 8", "SetProgressValue 0 100000"},
+                                 buttons("ThumbBarUpdateButtons", english_play, "16x16"),
+                                 buttons("ThumbBarUpdateButtons", french_play, "16x16"),
+                                 buttons("ThumbBarUpdateButtons", french_play, "20x20"),
+                                 buttons("ThumbBarUpdateButtons", french_play, "16x16"),
                              }));
 }
 
 TEST_F(ShellWin, FailureShowsTheErrorStateUntilItsTimer) {
     shell_file_failed(app);
-    EXPECT_EQ(taskbar.calls, (std::vector<std::string>{"state 4", "value 1/1"}));
+    EXPECT_EQ(taskbar.calls, (std::vector<std::string>{"SetProgressState 4", "SetProgressValue 1 1"}));
     SendMessageW(app.windows.main_window, WM_TIMER, kTimerTaskbarError, 0);
-    EXPECT_EQ(taskbar.calls.back(), "state 0");
+    EXPECT_EQ(taskbar.calls.back(), "SetProgressState 0");
     shell_close(app);
-    EXPECT_EQ(taskbar.calls.back(), "state 0");
+    EXPECT_EQ(taskbar.calls.back(), "SetProgressState 0");
     EXPECT_FALSE(app.windows.shell->taskbar.list);
-    EXPECT_EQ(taskbar.references, 1);  // the program let go of its reference
+    EXPECT_EQ(taskbar.references(), 1u);  // the program let go of its reference
 }
 
 TEST(ShellOwners, IconAndComReferenceAreReleasedOnce) {
@@ -144,9 +118,9 @@ TEST(ShellOwners, IconAndComReferenceAreReleasedOnce) {
         ComRef<ITaskbarList3> first(&object);
         ComRef<ITaskbarList3> second(std::move(first));
         EXPECT_FALSE(first);
-        EXPECT_EQ(object.references, 2);
+        EXPECT_EQ(object.references(), 2u);
     }
-    EXPECT_EQ(object.references, 1);
+    EXPECT_EQ(object.references(), 1u);
 }
 
 }  // namespace

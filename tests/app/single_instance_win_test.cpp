@@ -5,11 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/app_state_win.h"
 #include "app/single_instance_win.h"
-#include "support/recording_core.h"
-#include "support/test_windows_win.h"
-#include "ui/about_window_win.h"  // App destroys its About state
+#include "support/program_windows_win.h"
 
 namespace {
 
@@ -48,25 +45,14 @@ std::string utf16_bytes(std::u16string_view text) {
     return bytes;
 }
 
-// A running copy in this process: the real main window procedure, a published App and a recording
-// player core. The window lives for the whole suite: under Wine without a window manager every
-// visible top-level window takes seconds to go away.
-class HandOff : public ::testing::Test {
+// A running copy in this process: the program's windows with a published App and a recording
+// player core.
+class HandOff : public PlaybackWindows {
 protected:
-    static void SetUpTestSuite() {
-        window = create_main_window();
-        ShowWindow(window, SW_SHOWNORMAL);
-    }
-    static void TearDownTestSuite() { destroy_test_window(window); }
-
     void SetUp() override {
-        ASSERT_NE(window, nullptr);
-        ShowWindow(window, SW_RESTORE);
-        app.core = recorder.core();
-        g_app = &app;
-        app.windows.main_window = window;
+        PlaybackWindows::SetUp();
+        window = app.windows.main_window;
     }
-    void TearDown() override { g_app = nullptr; }
 
     std::vector<std::string> loads() const {
         std::vector<std::string> out;
@@ -75,12 +61,8 @@ protected:
         return out;
     }
 
-    static HWND window;
-    RecordingCore recorder;
-    App app;
+    HWND window = nullptr;
 };
-
-HWND HandOff::window = nullptr;
 
 struct CopyCase {
     const char* name;
@@ -104,7 +86,8 @@ TEST_F(HandOff, ReceivingSide) {
          kHandOffTag, false, 1, "C:\\Vidéos\\🎬.mkv"},
         {"no terminator", utf16_bytes(u"C:\\v\\clip.mkv"), kHandOffTag, false, 1, "C:\\v\\clip.mkv"},
         {"odd byte count", utf16_bytes(u"C:\\ab") + "c", kHandOffTag, false, 1, "C:\\ab"},
-        {"embedded NUL", utf16_bytes(std::u16string_view(u"C:\\a.mkv\0b.mkv\0", 15)), kHandOffTag, false, 1, "C:\\a.mkv"},
+        {"embedded NUL", utf16_bytes(std::u16string_view(u"C:\\a.mkv\0b.mkv\0", 15)), kHandOffTag, false, 1,
+         "C:\\a.mkv"},
         // Longer than any path Windows can open: answered, but nothing is opened.
         {"64 KiB text", utf16_bytes(long_text), kHandOffTag, false, 1, nullptr},
         {"lone surrogate",

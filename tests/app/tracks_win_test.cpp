@@ -1,6 +1,6 @@
 #include "app/tracks_win.h"
 
-#include "support/playback_fixture_win.h"
+#include "support/program_windows_win.h"
 
 namespace {
 

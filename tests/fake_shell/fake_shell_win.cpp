@@ -3,12 +3,8 @@
 // success) and the media overlay (Windows.Media.SystemMediaTransportControls, which Wine lacks).
 //
 // Every call is appended to shell.log in the folder named by TARNWICK_FAKE_DIR, one line per call,
-// UTF-8, fields separated by TAB:
-//   CreateInstance  ok|failed          HrInit
-//   SetProgressState  flags            SetProgressValue  completed  total
-//   ThumbBarAddButtons|ThumbBarUpdateButtons  id  flags  tooltip  icon
-//       icon: WxH:S:M, S the sum of the alpha channel and M its moment across (so two icons can be
-//       told apart), or none
+// UTF-8, fields separated by TAB: the taskbar's records (fake_taskbar_win.h), and
+//   CreateInstance  ok|failed
 //   GetForWindow  ok|failed            put_<Property>  value      add_ButtonPressed  remove_ButtonPressed
 //   put_Type  n    put_Title  text     Update
 //   ButtonPressed  n                   (after the handler returned)
@@ -32,8 +28,10 @@
 #include <vector>
 
 #include "app/media_overlay_abi_win.h"
+#include "fake_taskbar_win.h"
 
 using namespace overlay_abi;
+using fake_shell::utf8;
 
 namespace {
 
@@ -41,15 +39,6 @@ std::wstring environment(const wchar_t* name) {
     wchar_t buffer[1024];
     const DWORD length = GetEnvironmentVariableW(name, buffer, 1024);
     return length > 0 && length < 1024 ? std::wstring(buffer, length) : std::wstring();
-}
-
-std::string utf8(const wchar_t* text) {
-    if (!text) return "(null)";
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (size <= 1) return "";
-    std::string out(static_cast<size_t>(size - 1), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-    return out;
 }
 
 std::mutex log_lock;
@@ -65,38 +54,6 @@ void log(const std::vector<std::string>& fields) {
 }
 
 bool refusing() { return environment(L"TARNWICK_FAKE_SHELL") == L"fail"; }
-
-std::string icon_signature(HICON icon) {
-    ICONINFO info{};
-    if (!icon || !GetIconInfo(icon, &info)) return "none";
-    std::string signature = "none";
-    BITMAP bitmap{};
-    if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
-        BITMAPINFO format{};
-        format.bmiHeader.biSize = sizeof format.bmiHeader;
-        format.bmiHeader.biWidth = bitmap.bmWidth;
-        format.bmiHeader.biHeight = -bitmap.bmHeight;
-        format.bmiHeader.biPlanes = 1;
-        format.bmiHeader.biBitCount = 32;
-        format.bmiHeader.biCompression = BI_RGB;
-        std::vector<uint32_t> pixels(static_cast<size_t>(bitmap.bmWidth) * static_cast<size_t>(bitmap.bmHeight));
-        const HDC dc = GetDC(nullptr);
-        GetDIBits(dc, info.hbmColor, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(), &format, DIB_RGB_COLORS);
-        ReleaseDC(nullptr, dc);
-        // The alpha's sum and its first moment across: mirror images differ in the second.
-        uint64_t sum = 0;
-        uint64_t moment = 0;
-        for (size_t i = 0; i < pixels.size(); ++i) {
-            sum += pixels[i] >> 24;
-            moment += (pixels[i] >> 24) * (i % static_cast<size_t>(bitmap.bmWidth));
-        }
-        signature = std::to_string(bitmap.bmWidth) + "x" + std::to_string(bitmap.bmHeight) + ":" + std::to_string(sum) +
-                    ":" + std::to_string(moment);
-    }
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
-    return signature;
-}
 
 template <typename Base>
 struct Counted : Base {
@@ -140,52 +97,10 @@ HRESULT answer(Object* self, bool known, void** out) {
 
 // ---- the taskbar
 
-struct Taskbar final : Counted<ITaskbarList3> {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(
-            this,
-            iid == IID_IUnknown || iid == IID_ITaskbarList || iid == IID_ITaskbarList2 || iid == IID_ITaskbarList3,
-            out);
-    }
-    HRESULT STDMETHODCALLTYPE HrInit() override {
-        log({"HrInit"});
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE AddTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE DeleteTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ActivateTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetActiveAlt(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE MarkFullscreenWindow(HWND, WINBOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetProgressValue(HWND, ULONGLONG completed, ULONGLONG total) override {
-        log({"SetProgressValue", std::to_string(completed), std::to_string(total)});
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE SetProgressState(HWND, TBPFLAG flags) override {
-        log({"SetProgressState", std::to_string(static_cast<int>(flags))});
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE RegisterTab(HWND, HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
-        return log_buttons("ThumbBarAddButtons", count, buttons);
-    }
-    HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
-        return log_buttons("ThumbBarUpdateButtons", count, buttons);
-    }
-    HRESULT STDMETHODCALLTYPE ThumbBarSetImageList(HWND, HIMAGELIST) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetOverlayIcon(HWND, HICON, LPCWSTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetThumbnailTooltip(HWND, LPCWSTR) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE SetThumbnailClip(HWND, RECT*) override { return S_OK; }
-
-    static HRESULT log_buttons(const char* name, UINT count, LPTHUMBBUTTON buttons) {
-        if (count == 0 || count > 7 || !buttons) return E_INVALIDARG;
-        for (UINT i = 0; i < count; ++i)
-            log({name, std::to_string(buttons[i].iId), std::to_string(static_cast<int>(buttons[i].dwFlags)),
-                 utf8(buttons[i].szTip), icon_signature(buttons[i].hIcon)});
-        return S_OK;
-    }
+// Written to shell.log, and deleted with its last reference.
+struct Taskbar final : fake_shell::FakeTaskbar {
+    void record(const Fields& fields) override { log(fields); }
+    void released() override { delete this; }
 };
 
 struct TaskbarFactory final : Counted<IClassFactory> {

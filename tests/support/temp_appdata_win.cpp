@@ -1,5 +1,6 @@
 #include "support/temp_appdata_win.h"
 
+#include <atomic>
 #include <vector>
 
 #include "base/wide_win.h"
@@ -16,28 +17,31 @@ std::wstring environment(const wchar_t* name, bool& present) {
 
 }  // namespace
 
-TempAppData::TempAppData(const std::string& suffix) {
-    static int counter = 0;
+TempFolder::TempFolder(const std::string& kind, const std::string& suffix) {
+    static std::atomic<int> counter{0};
     wchar_t temp[MAX_PATH + 1];
     const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    folder_ = narrow(std::wstring_view(temp, length)) + "tarnwick-appdata-" + std::to_string(GetCurrentProcessId()) +
-              "-" + std::to_string(++counter) + suffix;
-    remove_tree(folder_);
-    CreateDirectoryW(wide(folder_).c_str(), nullptr);
+    path_ = narrow(std::wstring_view(temp, length)) + "tarnwick-" + kind + "-" + std::to_string(GetCurrentProcessId()) +
+            "-" + std::to_string(++counter) + suffix;
+    remove_tree(path_);  // left by an earlier process of the same number
+    CreateDirectoryW(wide(path_).c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() { remove_tree(path_); }
+
+TempAppData::TempAppData(const std::string& suffix) : folder_("appdata", suffix) {
     bool present = false;
     const std::wstring old = environment(L"APPDATA", present);
     if (present) previous_ = old;
-    SetEnvironmentVariableW(L"APPDATA", wide(folder_).c_str());
+    SetEnvironmentVariableW(L"APPDATA", wide(folder_.path()).c_str());
 }
 
-TempAppData::~TempAppData() {
-    SetEnvironmentVariableW(L"APPDATA", previous_ ? previous_->c_str() : nullptr);
-    remove_tree(folder_);
-}
+TempAppData::~TempAppData() { SetEnvironmentVariableW(L"APPDATA", previous_ ? previous_->c_str() : nullptr); }
 
 std::optional<std::string> read_file(const std::string& path) {
-    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     std::string bytes;
     char buffer[4096];

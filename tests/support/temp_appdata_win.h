@@ -1,23 +1,38 @@
-// A throw-away application-data folder for tests that touch settings.ini: APPDATA points at a new
-// empty folder while the object lives, and the old value and the disk come back afterwards.
+// Throw-away folders for the tests: a new empty folder under the temporary folder, removed with
+// everything in it when the object goes; and the application-data folder made of one, for tests
+// that touch settings.ini, which APPDATA points at while the object lives.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+class TempFolder {
+public:
+    // The name is "tarnwick-<kind>-<process>-<count><suffix>"; the suffix can put non-ASCII letters
+    // in the path.
+    explicit TempFolder(const std::string& kind, const std::string& suffix = "");
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder();
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
 class TempAppData {
 public:
-    // suffix is added to the folder name, e.g. to put non-ASCII letters in the path.
     explicit TempAppData(const std::string& suffix = "");
     TempAppData(const TempAppData&) = delete;
     TempAppData& operator=(const TempAppData&) = delete;
     ~TempAppData();
 
-    const std::string& folder() const { return folder_; }
+    const std::string& folder() const { return folder_.path(); }
 
 private:
-    std::string folder_;
+    TempFolder folder_;
     std::optional<std::wstring> previous_;
 };
 

@@ -1,6 +1,5 @@
 #include "harness_win.h"
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -17,17 +16,9 @@ std::wstring module_path() {
     return buffer;
 }
 
-std::string read_file(const std::wstring& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string read_file(const std::wstring& path) { return ::read_file(narrow(path)).value_or(""); }
 
-void write_file(const std::wstring& path, const std::string& text) {
-    std::ofstream out(fs::path(path), std::ios::binary | std::ios::trunc);
-    out << text;
-}
+void write_file(const std::wstring& path, const std::string& text) { ::write_file(narrow(path), text); }
 
 // The fake writes TAB, CR, LF and backslash as \t \r \n \\.
 std::string unescape(const std::string& field) {
@@ -48,12 +39,9 @@ std::string unescape(const std::string& field) {
 std::wstring build_folder() { return fs::path(module_path()).parent_path().parent_path().wstring(); }
 
 Install Install::make(const std::string& variant, const std::wstring& folder_name) {
-    static std::atomic<int> counter{0};
-    wchar_t temp[MAX_PATH + 1];
-    GetTempPathW(MAX_PATH + 1, temp);
     Install install;
-    const fs::path base = fs::path(temp) / (L"tarnwick-system-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                            std::to_wstring(counter++));
+    install.scratch = std::make_unique<TempFolder>("system");
+    const fs::path base = fs::path(wide(install.scratch->path()));
     const fs::path folder = folder_name.empty() ? base / L"app" : base / folder_name;
     fs::create_directories(folder);
     fs::create_directories(base / L"appdata");
@@ -66,12 +54,6 @@ Install Install::make(const std::string& variant, const std::wstring& folder_nam
     if (!variant.empty())
         fs::copy_file(fs::path(build_folder()) / L"fake" / wide(variant) / L"libmpv-2.dll", folder / L"libmpv-2.dll");
     return install;
-}
-
-Install::~Install() {
-    if (fake_dir.empty()) return;
-    std::error_code ignored;
-    fs::remove_all(fs::path(fake_dir).parent_path(), ignored);
 }
 
 std::vector<std::vector<std::string>> Install::calls() const {

@@ -6,9 +6,12 @@
 #include "base/win32_win.h"
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "support/temp_appdata_win.h"
 
 // The build folder: the parent of the folder this test program is in.
 std::wstring build_folder();
@@ -18,11 +21,12 @@ struct Install {
     std::wstring exe;
     std::wstring appdata;   // the program's APPDATA
     std::wstring fake_dir;  // TARNWICK_FAKE_DIR: calls.log, properties.txt, inbox.txt
+    // Holds the three folders above; removed with the Install.
+    std::unique_ptr<TempFolder> scratch;
 
     // variant: "full", "no_mpv_free", "create_null", "init_fails", or "" for no library at all.
     static Install make(const std::string& variant, const std::wstring& folder_name = L"");
     Install() = default;
-    ~Install();
     Install(Install&&) = default;
     Install& operator=(Install&&) = default;
     Install(const Install&) = delete;

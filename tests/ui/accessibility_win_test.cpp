@@ -12,11 +12,11 @@
 #include "app/colour_scheme_win.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
+#include "support/program_windows_win.h"
 #include "ui/accessibility_win.h"
-#include "ui/context_menu_win.h"
 #include "ui/bar/bar_model.h"
+#include "ui/context_menu_win.h"
 #include "ui/help_window.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 
@@ -271,7 +271,8 @@ TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
     EXPECT_EQ(query<IInvokeProvider_>(bar_element("time").get(), kIidInvokeProvider).get(), nullptr);
     EXPECT_EQ(query<IInvokeProvider_>(seek.get(), kIidInvokeProvider).get(), nullptr);
     MSG message;
-    EXPECT_FALSE(PeekMessageW(&message, app.windows.main_window, kMsgAccessibleAction, kMsgAccessibleAction, PM_NOREMOVE));
+    EXPECT_FALSE(
+        PeekMessageW(&message, app.windows.main_window, kMsgAccessibleAction, kMsgAccessibleAction, PM_NOREMOVE));
 
     load_file(120);
     invalidate_bar(app);

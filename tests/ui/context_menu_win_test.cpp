@@ -7,7 +7,8 @@
 #include "app/file_types.h"
 #include "app/language.h"
 #include "app/tracks_win.h"
-#include "support/main_window_harness_win.h"
+#include "support/file_dialog_watcher_win.h"
+#include "support/program_windows_win.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/context_menu.h"
 #include "ui/context_menu_win.h"
@@ -15,8 +16,6 @@
 #include "ui/window_modes.h"
 
 namespace {
-
-using harness::MainWindow;
 
 struct ReadItem {
     UINT type = 0;
@@ -129,7 +128,7 @@ TEST_F(ContextMenuWin, IdleMenuInEnglishAsTheUserSeesIt) {
 }
 
 TEST_F(ContextMenuWin, WithoutCoreTheTrackSubmenusAreEmpty) {
-    MainWindow w(harness::kNoCore);
+    MainWindow w(kNoCore);
     w.app.playback.file_loaded = true;
     OwnedMenu menu = build_context_menu(w.app);
     const auto items = read_menu(menu.get());
@@ -196,7 +195,7 @@ TEST_F(ContextMenuWin, CommandsByIdentifier) {
     // Quit is posted, so that the menu's own loop ends before the window goes.
     run_menu_command(w.app, kMenuQuit);
     EXPECT_FALSE(w.app.closing);
-    harness::pump();
+    pump_messages();
     EXPECT_TRUE(w.app.closing);
 }
 
@@ -204,14 +203,14 @@ TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
     MainWindow w;
     w.app.playback.file_loaded = true;
     {
-        harness::FileDialogWatcher watcher;
+        FileDialogWatcher watcher;
         run_menu_command(w.app, kMenuOpen);
         EXPECT_EQ(watcher.opened, 1);
         ASSERT_EQ(watcher.file_types.size(), 2u);
         EXPECT_EQ(watcher.file_types[0].rfind("Videos", 0), 0u);
     }
     {
-        harness::FileDialogWatcher watcher;
+        FileDialogWatcher watcher;
         set_active_language(Language::french);
         run_menu_command(w.app, kMenuLoadSubtitles);
         EXPECT_EQ(watcher.opened, 1);
@@ -227,7 +226,7 @@ TEST_F(ContextMenuWin, TrackDispatchHandlesOnlyTrackIdentifiers) {
     MainWindow w;
     for (const UINT id : {0u, 1u, 10u, 1000u, 3000u, 3001u}) EXPECT_FALSE(dispatch_track_command(w.app, id)) << id;
     for (const UINT id : {1001u, 1999u, 2000u, 2001u, 2998u}) EXPECT_TRUE(dispatch_track_command(w.app, id)) << id;
-    harness::FileDialogWatcher watcher;
+    FileDialogWatcher watcher;
     EXPECT_TRUE(dispatch_track_command(w.app, kMenuLoadSubtitles));
     EXPECT_EQ(watcher.opened, 1);
 }
@@ -283,7 +282,7 @@ struct MenuCloser {
 };
 
 TEST_F(ContextMenuWin, ContextMenuOpensAtThePointerAndDismissingDoesNothing) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     SetForegroundWindow(w.window());
     RECT window{};
     GetWindowRect(w.window(), &window);
@@ -306,7 +305,7 @@ TEST_F(ContextMenuWin, ContextMenuOpensAtThePointerAndDismissingDoesNothing) {
 // Windows' own window menu for the title bar and the frame; the player's menu for the client area and
 // for the keyboard (-1, -1).
 TEST_F(ContextMenuWin, TitleBarGetsTheWindowMenuAndTheClientAreaThePlayers) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     SetForegroundWindow(w.window());
     RECT window{};
     GetWindowRect(w.window(), &window);
@@ -340,7 +339,7 @@ TEST_F(ContextMenuWin, TitleBarGetsTheWindowMenuAndTheClientAreaThePlayers) {
 // An open menu keeps the bar and the pointer in fullscreen as the Help window does; when it closes the
 // count starts again.
 TEST_F(ContextMenuWin, OpenMenuKeepsTheFullscreenBar) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     SetForegroundWindow(w.window());
     set_fullscreen(w.app, true);
     w.app.mode.bar_shown = true;
@@ -358,7 +357,7 @@ TEST_F(ContextMenuWin, OpenMenuKeepsTheFullscreenBar) {
 }
 
 TEST_F(ContextMenuWin, TrackMenuOpensUpwardsFromTheBar) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     SetForegroundWindow(w.window());
     const POINT anchor = track_menu_anchor(w.app, TrackKind::subtitle);
     MenuCloser::reset();

@@ -11,9 +11,9 @@
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "base/wide_win.h"
+#include "support/program_windows_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/input_win.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 

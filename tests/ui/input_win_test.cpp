@@ -4,15 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "app/language.h"
-#include "support/main_window_harness_win.h"
+#include "support/file_dialog_watcher_win.h"
+#include "support/program_windows_win.h"
 #include "ui/input_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
 namespace {
-
-using harness::MainWindow;
-using harness::set_modifiers;
 
 TEST(Keys, ModifiersComeFromTheKeyboardState) {
     struct Case {
@@ -94,7 +92,7 @@ TEST(Keys, TAndIWithoutCtrl) {
 
 TEST(Keys, OAloneNothingCtrlOTheVideoDialog) {
     MainWindow w;
-    harness::FileDialogWatcher watcher;
+    FileDialogWatcher watcher;
     w.send(WM_KEYDOWN, 'O', 1);
     EXPECT_EQ(watcher.opened, 0);
     set_modifiers(true, false);
@@ -116,7 +114,7 @@ TEST(Keys, ChosenFileIsOpened) {
     CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     wchar_t full[MAX_PATH]{};
     GetLongPathNameW(path.c_str(), full, MAX_PATH);
-    harness::FileDialogWatcher watcher;
+    FileDialogWatcher watcher;
     watcher.choose = full;
     set_modifiers(true, false);
     w.send(WM_KEYDOWN, 'O', 1);
@@ -131,7 +129,7 @@ TEST(Keys, SpaceTogglesOnceAlthoughACharacterFollows) {
     w.app.playback.file_loaded = true;
     // Posted and translated as the message loop does: the key-down also produces WM_CHAR ' '.
     PostMessageW(w.window(), WM_KEYDOWN, VK_SPACE, (0x39 << 16) | 1);
-    harness::pump();
+    pump_messages();
     EXPECT_TRUE(w.app.playback.paused);
     EXPECT_EQ(w.count_calls_starting("set 0 pause="), 1u);
 }
@@ -174,7 +172,7 @@ TEST(Keys, HomeSeeksToTheStartOnlyWithAFile) {
 }
 
 TEST(Chars, NeedTheCoreAndAScalarValue) {
-    MainWindow none(harness::kNoCore);
+    MainWindow none(kNoCore);
     for (const WPARAM c : {WPARAM{'+'}, WPARAM{'-'}, WPARAM{'='}, WPARAM{'.'}, WPARAM{','}})
         EXPECT_EQ(none.send(WM_CHAR, c, 1), 0);
     EXPECT_DOUBLE_EQ(none.app.playback.speed, 1.0);
@@ -233,12 +231,12 @@ TEST(MultiInstance, ThreePressesWriteThreeTimesWithAlternatingMessages) {
     const char* expected[] = {on, off, on};
     for (int press = 0; press < 3; ++press) {
         w.recorder.calls.clear();
-        DeleteFileW(wide(harness::settings_path()).c_str());
+        DeleteFileW(wide(settings_path()).c_str());
         EXPECT_EQ(w.send(WM_KEYDOWN, 'I', 1), 0);
         EXPECT_EQ(w.app.settings.multi_instance, press != 1);
         ASSERT_EQ(w.recorder.calls.size(), 1u);
         EXPECT_EQ(w.recorder.calls[0], expected[press]);
-        const auto text = harness::read_settings_file();
+        const auto text = read_settings_file();
         ASSERT_TRUE(text.has_value()) << "press " << press;
         EXPECT_EQ(parse_settings(*text).multi_instance, press != 1);
     }
@@ -260,7 +258,7 @@ TEST(MultiInstance, FrenchMessagesAndNoneWithoutCore) {
                   "async 0 [show-text] [Multi-instance désactivé : les vidéos s'ouvrent dans "
                   "cette fenêtre] [2500]");
     }
-    MainWindow w(harness::kNoCore);
+    MainWindow w(kNoCore);
     toggle_multi_instance(w.app);
     EXPECT_TRUE(w.app.settings.multi_instance);
     EXPECT_TRUE(w.recorder.calls.empty());
@@ -303,7 +301,7 @@ TEST(AutoHide, WakeUpOnlyInFullscreen) {
 }
 
 TEST(AutoHide, TimerHidesTheBarUnlessSomethingKeepsIt) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     set_fullscreen(w.app, true);
     SetForegroundWindow(w.window());
     const RECT client = w.client();
@@ -359,7 +357,7 @@ TEST(AutoHide, TimerHidesTheBarUnlessSomethingKeepsIt) {
 }
 
 TEST(AutoHide, InTheBackgroundOnlyTheBarHides) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     set_fullscreen(w.app, true);
     const HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                                        nullptr, nullptr);

@@ -7,24 +7,22 @@
 #include <vector>
 
 #include "app/single_instance_win.h"
-#include "support/main_window_harness_win.h"
+#include "support/program_windows_win.h"
 #include "ui/window_modes.h"
 
 namespace {
 
-using harness::MainWindow;
-
 std::string loadfile(const std::string& path) { return "command [loadfile] [" + path + "]"; }
 
+// Start-up publishes the main window only once its children exist; until then, and while no App is
+// published at all, every message gets default processing.
 TEST(MainWindowProc, DefaultProcessingUntilMainWindowIsSet) {
-    harness::register_classes();
     for (const bool published : {false, true}) {
-        App app;
-        g_app = published ? &app : nullptr;
-        const HWND window = CreateWindowExW(0, L"TarnwickLight.Main", L"t", WS_OVERLAPPEDWINDOW, 0, 0, 700, 400,
-                                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        ASSERT_TRUE(window);
-        harness::set_modifiers(true, true);
+        MainWindow w;
+        const HWND window = w.window();
+        w.app.windows.main_window = nullptr;
+        g_app = published ? &w.app : nullptr;
+        set_modifiers(true, true);
         for (const WPARAM key : {WPARAM{'F'}, WPARAM{VK_RETURN}, WPARAM{'I'}, WPARAM{'T'}, WPARAM{VK_LEFT}})
             SendMessageW(window, WM_KEYDOWN, key, 0);
         SendMessageW(window, WM_SYSKEYDOWN, VK_RETURN, 1 << 29);
@@ -33,29 +31,28 @@ TEST(MainWindowProc, DefaultProcessingUntilMainWindowIsSet) {
         SendMessageW(window, WM_TIMER, kTimerAutoHide, 0);
         RECT suggested{0, 0, 900, 600};
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-        const HDROP drop = harness::make_drop({L"C:\\v\\a.mkv"});
+        const HDROP drop = make_drop({L"C:\\v\\a.mkv"});
         SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
         GlobalFree(drop);  // default processing does not finish the drop
         MINMAXINFO info{};
         info.ptMinTrackSize = {1, 2};
         SendMessageW(window, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
         EXPECT_NE(info.ptMinTrackSize.x, 580);
-        EXPECT_FALSE(app.mode.fullscreen);
-        EXPECT_FALSE(app.settings.multi_instance);
-        EXPECT_FALSE(app.settings.always_on_top);
-        EXPECT_EQ(app.windows.dpi, 96u);
+        EXPECT_FALSE(w.app.mode.fullscreen);
+        EXPECT_FALSE(w.app.settings.multi_instance);
+        EXPECT_FALSE(w.app.settings.always_on_top);
+        EXPECT_EQ(w.app.windows.dpi, 96u);
+        EXPECT_TRUE(w.recorder.calls.empty());
         // WM_CLOSE gets the default too: the window goes without the close sequence.
         SendMessageW(window, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(app.closing);
+        EXPECT_FALSE(w.app.closing);
         EXPECT_FALSE(IsWindow(window));
-        harness::pump();
-        g_app = nullptr;
+        pump_messages();
     }
-    harness::set_modifiers(false, false);
 }
 
 TEST(MainWindowProc, ActivationTakesTheFocusUnlessHelpIsOpen) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     const HWND help =
         CreateWindowExW(0, L"EDIT", L"help", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     SetFocus(help);
@@ -213,7 +210,7 @@ TEST(MainWindowProc, AltEnterTogglesFullscreenAndItsCarriageReturnIsSwallowed) {
 TEST(MainWindowProc, AltF4ClosesThroughWmClose) {
     MainWindow w;
     w.send(WM_SYSKEYDOWN, VK_F4, 1 << 29);
-    harness::pump();
+    pump_messages();
     EXPECT_TRUE(w.app.closing);
     EXPECT_FALSE(IsWindow(w.app.windows.main_window));
 }
@@ -258,7 +255,7 @@ void terminate_and_poke(mpv_handle*) {
     probe.core_present_at_termination = g_app->core.has_value();
     for (const auto& call : probe.recorder->calls)
         probe.resume_saved_before = probe.resume_saved_before || call == "command [write-watch-later-config]";
-    probe.settings_written_before = harness::read_settings_file().has_value();
+    probe.settings_written_before = read_settings_file().has_value();
     // A second WM_CLOSE and a hand-off arriving while the first close runs.
     probe.second_close = SendMessageW(probe.window, WM_CLOSE, 0, 0);
     probe.window_alive_after_second_close = IsWindow(probe.window) != FALSE;
@@ -304,7 +301,7 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     EXPECT_FALSE(IsWindow(about));
     EXPECT_EQ(w.app.windows.help_window, nullptr);
     EXPECT_EQ(w.app.windows.about, nullptr);
-    EXPECT_TRUE(harness::quit_posted());
+    EXPECT_TRUE(quit_posted());
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 37);
     EXPECT_TRUE(w.app.settings.mute);
     EXPECT_TRUE(w.app.settings.window_valid);
@@ -315,21 +312,21 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
 }
 
 TEST(CloseSequence, WithoutCoreStillSavesAndDestroys) {
-    MainWindow w(harness::kNoCore);
+    MainWindow w(kNoCore);
     w.app.playback.current_volume = 55;
     EXPECT_EQ(w.send(WM_CLOSE), 0);
     EXPECT_TRUE(w.app.closing);
     EXPECT_FALSE(IsWindow(w.app.windows.main_window));
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 55);
     EXPECT_TRUE(w.recorder.calls.empty());
-    EXPECT_TRUE(harness::quit_posted());
+    EXPECT_TRUE(quit_posted());
 }
 
 TEST(CloseSequence, SettingsFileIsWrittenAtClose) {
     MainWindow w;
     w.app.playback.current_volume = 42;
     w.send(WM_CLOSE);
-    const auto text = harness::read_settings_file();
+    const auto text = read_settings_file();
     ASSERT_TRUE(text.has_value());
     const Settings saved = parse_settings(*text);
     EXPECT_DOUBLE_EQ(saved.volume, 42) << *text;
@@ -398,7 +395,7 @@ TEST(DropFiles, FirstFileDecidesByItsExtension) {
     for (const auto& c : cases) {
         w.recorder.calls.clear();
         w.app.playback.file_loaded = true;  // opening a video clears it
-        const HDROP drop = harness::make_drop(c.files);
+        const HDROP drop = make_drop(c.files);
         EXPECT_EQ(w.send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
         EXPECT_EQ(GlobalSize(drop), 0u) << "the drop is finished at once";
         const std::string first = c.files.empty() ? "" : narrow(c.files[0]);
@@ -415,7 +412,7 @@ TEST(DropFiles, FirstFileDecidesByItsExtension) {
 
 TEST(DropFiles, SubtitleWithoutAVideoDoesNothing) {
     MainWindow w;
-    const HDROP drop = harness::make_drop({L"C:\\v\\subs.srt"});
+    const HDROP drop = make_drop({L"C:\\v\\subs.srt"});
     EXPECT_EQ(w.send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
     EXPECT_TRUE(w.recorder.calls.empty());
 }
@@ -426,13 +423,13 @@ TEST(DropFiles, LongNamesAndBadHandles) {
     // past MAX_PATH.
     const std::wstring longest = L"C:\\" + std::wstring(32767 - 3 - 4, L'n') + L".mkv";
     ASSERT_EQ(longest.size(), 32767u);
-    HDROP drop = harness::make_drop({longest});
+    HDROP drop = make_drop({longest});
     EXPECT_EQ(w.send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
     EXPECT_EQ(w.count_calls(loadfile("\\\\?\\" + narrow(longest))), 1u);
 
     // One unit more would come back cut short, naming another file: ignored.
     w.recorder.calls.clear();
-    drop = harness::make_drop({longest + L"x"});
+    drop = make_drop({longest + L"x"});
     EXPECT_EQ(w.send(WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0), 0);
     EXPECT_EQ(w.count_calls_starting("command [loadfile]"), 0u);
     EXPECT_EQ(GlobalSize(drop), 0u);

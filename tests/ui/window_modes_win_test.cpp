@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/main_window_harness_win.h"
+#include "support/program_windows_win.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/window_modes.h"
 
 namespace {
-
-using harness::MainWindow;
 
 constexpr LONG_PTR kFrameStyles = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
@@ -42,7 +40,7 @@ void expect_tool_rects(const MainWindow& w, bool visible) {
 }
 
 TEST(Layout, VideoAboveTheBarAtEachDpi) {
-    MainWindow w(harness::kTooltips);
+    MainWindow w(kTooltips);
     for (const uint32_t dpi : {96u, 120u, 144u, 192u}) {
         w.app.windows.dpi = dpi;
         layout_children(w.app);
@@ -92,7 +90,7 @@ TEST(Layout, NothingWithoutTheVideoWindow) {
 }
 
 TEST(Fullscreen, CoversTheMonitorAndComesBack) {
-    MainWindow w(harness::kTooltips);
+    MainWindow w(kTooltips);
     SetWindowPos(w.window(), nullptr, 50, 40, 800, 500, SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT before = window_rect(w.window());
     const LONG_PTR style_before = GetWindowLongPtrW(w.window(), GWL_STYLE);
@@ -147,22 +145,22 @@ TEST(Fullscreen, StartsTheAutoHideTimer) {
 // Windows follows a window moved under a still pointer with a WM_MOUSEMOVE at the pointer's new client
 // position; that must not count as the user moving the mouse and show the bar.
 TEST(Fullscreen, SwitchingUnderAStillPointerLeavesTheBarHidden) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     SetWindowPos(w.window(), nullptr, 50, 40, 800, 500, SWP_NOZORDER | SWP_NOACTIVATE);
     SetForegroundWindow(w.window());
     SetCursorPos(300, 250);  // over the video, windowed and fullscreen alike
-    harness::pump();
+    pump_messages();
     const auto synthesized_move = [&w] {
         POINT cursor{};
         GetCursorPos(&cursor);
         ScreenToClient(w.window(), &cursor);
         w.send(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x, cursor.y));
-        harness::pump();
+        pump_messages();
         return cursor;
     };
     for (const bool on : {true, false}) {
         set_fullscreen(w.app, on);
-        harness::pump();
+        pump_messages();
         const POINT cursor = synthesized_move();
         EXPECT_EQ(w.app.mode.last_mouse.x, cursor.x) << on;
         EXPECT_EQ(w.app.mode.last_mouse.y, cursor.y) << on;
@@ -170,7 +168,7 @@ TEST(Fullscreen, SwitchingUnderAStillPointerLeavesTheBarHidden) {
     }
     // A real move still wakes it.
     set_fullscreen(w.app, true);
-    harness::pump();
+    pump_messages();
     const POINT cursor = synthesized_move();
     w.send(WM_MOUSEMOVE, 0, MAKELPARAM(cursor.x + 5, cursor.y));
     EXPECT_TRUE(w.app.mode.bar_shown);
@@ -201,7 +199,7 @@ TEST(Fullscreen, DpiChangeKeepsTheMonitorCovered) {
 }
 
 TEST(Fullscreen, MaximizedComesBackMaximized) {
-    MainWindow w(harness::kShown);
+    MainWindow w(kShown);
     ShowWindow(w.window(), SW_MAXIMIZE);
     ASSERT_TRUE(IsZoomed(w.window()));
     set_fullscreen(w.app, true);
@@ -232,10 +230,10 @@ TEST(Placement, MaximizedMinimizedAndNormal) {
         bool maximized;
     } cases[] = {{SW_SHOWNORMAL, false}, {SW_MAXIMIZE, true}, {SW_MINIMIZE, false}};
     for (const auto& c : cases) {
-        MainWindow w(harness::kShown);
+        MainWindow w(kShown);
         w.app.settings.maximized = !c.maximized;
         ShowWindow(w.window(), c.show);
-        harness::pump();
+        pump_messages();
         capture_placement(w.app);
         EXPECT_TRUE(w.app.settings.window_valid) << c.show;
         EXPECT_EQ(w.app.settings.maximized, c.maximized) << c.show;
@@ -299,7 +297,7 @@ TEST(AlwaysOnTop, SwitchesTopmostWritesAndTells) {
         EXPECT_EQ((GetWindowLongPtrW(w.window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, on);
         const std::string message = on ? "Always on top: on" : "Always on top: off";
         EXPECT_EQ(w.count_calls("async 0 [show-text] [" + message + "] [1500]"), 1u);
-        const auto text = harness::read_settings_file();
+        const auto text = read_settings_file();
         ASSERT_TRUE(text.has_value());
         EXPECT_EQ(parse_settings(*text).always_on_top, on) << *text;
     }
@@ -310,7 +308,7 @@ TEST(AlwaysOnTop, SwitchesTopmostWritesAndTells) {
 }
 
 TEST(AlwaysOnTop, WithoutCoreNoMessage) {
-    MainWindow w(harness::kNoCore);
+    MainWindow w(kNoCore);
     set_always_on_top(w.app, true);
     EXPECT_TRUE(w.app.settings.always_on_top);
     EXPECT_TRUE(w.recorder.calls.empty());

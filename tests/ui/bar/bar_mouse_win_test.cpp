@@ -8,8 +8,8 @@
 #include "app/playback_win.h"
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
+#include "support/program_windows_win.h"
 #include "ui/bar/bar_model.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "app/language.h"
 #include "base/wide_win.h"
+#include "support/program_windows_win.h"
 #include "ui/bar/bar_model.h"
-#include "support/ui_fixture_win.h"
 
 namespace {
 
