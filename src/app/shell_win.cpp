@@ -8,7 +8,24 @@ static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 &
                   APPCOMMAND_MEDIA_PAUSE == 47 && APPCOMMAND_MEDIA_FAST_FORWARD == 49 && APPCOMMAND_MEDIA_REWIND == 50,
               "shell_surfaces.cpp reads WM_APPCOMMAND with these numbers");
 
-void ShellDelete::operator()(Shell* shell) const { delete shell; }
+void ShellDelete::operator()(Shell* shell) const {
+    if (shell && shell->recent_documents.joinable()) shell->recent_documents.join();
+    delete shell;
+}
+
+namespace {
+
+void add_to_recent_documents(Shell& shell, std::wstring path) {
+    // One at a time: a file loaded while the last one is still being added waits for it.
+    if (shell.recent_documents.joinable()) shell.recent_documents.join();
+    shell.recent_documents = std::thread([path = std::move(path)] {
+        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        SHAddToRecentDocs(SHARD_PATHW, path.c_str());
+        if (SUCCEEDED(com)) CoUninitialize();
+    });
+}
+
+}  // namespace
 
 void shell_start(App& app) {
     app.windows.shell.reset(new Shell);
@@ -41,7 +58,8 @@ void shell_file_loaded(App& app) {
     const auto& path = app.playback.current_file;
     // Windows lists it in its recent documents and in the jump list of the program the file type
     // is registered to.
-    if (path && belongs_in_recent_documents(*path)) SHAddToRecentDocs(SHARD_PATHW, wide(*path).c_str());
+    if (path && belongs_in_recent_documents(*path) && app.windows.shell)
+        add_to_recent_documents(*app.windows.shell, wide(*path));
     if (app.windows.shell && app.windows.shell->failed) {
         app.windows.shell->failed = false;
         KillTimer(app.windows.main_window, kTimerTaskbarError);
@@ -52,6 +70,7 @@ void shell_file_loaded(App& app) {
 void shell_close(App& app) {
     if (!app.windows.shell) return;
     Shell& shell = *app.windows.shell;
+    if (shell.recent_documents.joinable()) shell.recent_documents.join();
     if (shell.taskbar.list) shell.taskbar.list->SetProgressState(app.windows.main_window, TBPF_NOPROGRESS);
     shell.taskbar = Taskbar{};
     detach_media_overlay(shell.overlay);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 #include "app/media_overlay_win.h"
 #include "app/taskbar_win.h"
@@ -20,6 +21,9 @@ struct Shell {
     Taskbar taskbar;
     MediaOverlay overlay;
     bool failed = false;  // a file has just failed to play
+    // Adding a file to the recent documents takes the shell tens of milliseconds; on the window's
+    // thread that held up the video's start, which waits on the window.
+    std::thread recent_documents;
 };
 
 // At start, before the main window is shown: registers the taskbar's message and attaches the

@@ -57,13 +57,6 @@ void post_property_double(const Core& core, std::string_view name, double value)
     core.api.mpv_set_property_async(core.handle, 0, bytes.c_str(), MPV_FORMAT_DOUBLE, &value);
 }
 
-std::optional<double> read_double_property(const Core& core, std::string_view name) {
-    const std::string bytes = c_string(name);
-    double value = 0;
-    if (core.api.mpv_get_property(core.handle, bytes.c_str(), MPV_FORMAT_DOUBLE, &value) < 0) return std::nullopt;
-    return value;
-}
-
 int64_t read_int_property(const Core& core, std::string_view name) {
     const std::string bytes = c_string(name);
     int64_t value = 0;

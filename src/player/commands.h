@@ -26,7 +26,6 @@ void post_command_line(const Core& core, std::string_view line);
 void post_property_flag(const Core& core, std::string_view name, bool value);
 void post_property_double(const Core& core, std::string_view name, double value);
 
-std::optional<double> read_double_property(const Core& core, std::string_view name);
 // 0 when the property cannot be read.
 int64_t read_int_property(const Core& core, std::string_view name);
 // Absent when the property cannot be read; invalid UTF-8 comes back with U+FFFD per bad sequence.

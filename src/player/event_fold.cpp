@@ -87,14 +87,13 @@ bool fold_end_file(PlaybackState& state, const mpv_event& event) {
     return end && raw(end->reason) == MPV_END_FILE_REASON_ERROR && state.current_file;
 }
 
-// Returns the position the file resumed at, when past the first second.
-std::optional<double> fold_file_loaded(PlaybackState& state, const Core& core) {
-    state.file_loaded = true;
-    state.eof_reached = false;
-    // The core starts a file at a saved position by itself; a start past the first second is
-    // worth telling the user about.
-    const auto position = read_double_property(core, "time-pos");
-    if (position && *position > 1.0) return position;
+// The first position reported after a load is where the core started the file: past the first
+// second, it has resumed a saved position, and that is worth telling the user about.
+std::optional<double> fold_start_position(PlaybackState& state, const mpv_event_property& p) {
+    const std::optional<double> position = double_value(p);
+    if (!position) return std::nullopt;  // not known yet: the next report tells
+    state.start_position_pending = false;
+    if (*position > 1.0) return position;
     return std::nullopt;
 }
 
@@ -112,7 +111,7 @@ PositionMarks position_marks(double position, double duration, int32_t seek_bar_
     return marks;
 }
 
-EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event& event) {
+EventOutcome fold_event(PlaybackState& state, const mpv_event& event) {
     EventOutcome outcome;
     switch (raw(event.event_id)) {
         case MPV_EVENT_NONE:
@@ -121,18 +120,24 @@ EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event&
             break;
         case MPV_EVENT_END_FILE:
             outcome.load_failed = fold_end_file(state, event);
+            state.start_position_pending = false;
             outcome.repaint = true;
             break;
         case MPV_EVENT_FILE_LOADED:
-            outcome.resumed_at = fold_file_loaded(state, core);
+            state.file_loaded = true;
+            state.eof_reached = false;
+            state.start_position_pending = true;
             outcome.file_loaded = true;
             outcome.repaint = true;
             break;
-        case MPV_EVENT_PROPERTY_CHANGE:
-            if (event.data)
-                outcome.repaint =
-                    fold_property(state, event.reply_userdata, *static_cast<const mpv_event_property*>(event.data));
+        case MPV_EVENT_PROPERTY_CHANGE: {
+            if (!event.data) break;
+            const auto& property = *static_cast<const mpv_event_property*>(event.data);
+            if (event.reply_userdata == kObservedTimePos && state.start_position_pending)
+                outcome.resumed_at = fold_start_position(state, property);
+            outcome.repaint = fold_property(state, event.reply_userdata, property);
             break;
+        }
         default:
             break;  // log messages, replies to our asynchronous requests, start of file, ...
     }

@@ -26,5 +26,6 @@ struct EventOutcome {
     std::optional<double> resumed_at;  // the loaded file started at a saved position past its first second
 };
 
-// Reads the start position of a loaded file through core; shows nothing.
-EventOutcome fold_event(PlaybackState& state, const Core& core, const mpv_event& event);
+// Shows nothing and asks the core nothing: a loaded file's start position is its first "time-pos"
+// report, since a read while the core is still opening the file waits until it is done.
+EventOutcome fold_event(PlaybackState& state, const mpv_event& event);

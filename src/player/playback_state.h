@@ -20,4 +20,6 @@ struct PlaybackState {
     int64_t shown_second = -1;
     int32_t shown_bar_pos = -1;  // the pixel the seek bar's fill ends at, for seek_bar_width
     int32_t seek_bar_width = 0;  // pixels of the laid-out seek bar; 0 while no bar is shown
+    // A file has loaded and its first "time-pos" report, where it starts, has not come yet.
+    bool start_position_pending = false;
 };

@@ -299,41 +299,45 @@ TEST_F(Fold, EndFileWithoutAFileOrWithoutData) {
     EXPECT_TRUE(recorder.calls.empty());
 }
 
+// The core starts a file at its saved position by itself; the first position reported after the
+// load says where that was. Nothing is read from the core while it is still opening the file.
 TEST_F(Fold, FileLoadedAnnouncesAResumedPosition) {
     const struct {
-        const char* time_pos;  // nullptr: the read fails
-        const char* message;   // nullptr: none
+        double start;
+        const char* message;  // nullptr: none
     } cases[] = {
-        {"3725.4", "Resuming at 1:02:05"},
-        {"65", "Resuming at 1:05"},
-        {"9.9", "Resuming at 0:09"},
-        {"1.0", nullptr},
-        {"1.0000001", "Resuming at 0:01"},
-        {"0", nullptr},
-        {nullptr, nullptr},
-        {"nan", nullptr},
-        {"-30", nullptr},
+        {3725.4, "Resuming at 1:02:05"}, {65, "Resuming at 1:05"},
+        {9.9, "Resuming at 0:09"},       {1.0, nullptr},
+        {1.0000001, "Resuming at 0:01"}, {0, nullptr},
+        {std::nan(""), nullptr},         {-30, nullptr},
     };
     for (const auto& c : cases) {
         recorder.calls.clear();
-        recorder.properties.clear();
-        if (c.time_pos) recorder.properties["time-pos"] = c.time_pos;
         state.file_loaded = false;
         state.eof_reached = true;
-        const EventOutcome o = fold(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
-        EXPECT_TRUE(o.file_loaded && o.repaint && !o.stop);
+        const EventOutcome loaded = fold(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
+        EXPECT_TRUE(loaded.file_loaded && loaded.repaint && !loaded.stop);
         EXPECT_TRUE(state.file_loaded);
         EXPECT_FALSE(state.eof_reached);
-        std::vector<std::string> expected{"get time-pos"};
+        EXPECT_FALSE(fold(events.none(kObservedTimePos)).resumed_at);  // not known yet
+        fold(events.number(kObservedTimePos, c.start));
+        fold(events.number(kObservedTimePos, 5000));  // playing on: no second message
+        std::vector<std::string> expected;
         if (c.message) expected.push_back(std::string("async 0 [show-text] [") + c.message + "] [2000]");
-        EXPECT_EQ(recorder.calls, expected) << (c.time_pos ? c.time_pos : "unreadable");
+        EXPECT_EQ(recorder.calls, expected) << c.start;
     }
+    // Positions before any load, or after the file ended before reporting one, announce nothing.
+    recorder.calls.clear();
+    fold(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
+    fold(events.end_file(MPV_END_FILE_REASON_EOF));
+    fold(events.number(kObservedTimePos, 3725.4));
+    EXPECT_TRUE(recorder.calls.empty());
 }
 
 TEST_F(Fold, ResumeMessageInFrench) {
     set_active_language(Language::french);
-    recorder.properties["time-pos"] = "3725.4";
     fold(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
+    fold(events.number(kObservedTimePos, 3725.4));
     EXPECT_EQ(recorder.calls.back(), "async 0 [show-text] [Reprise à 1:02:05] [2000]");
 }
 

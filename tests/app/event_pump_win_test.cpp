@@ -169,11 +169,11 @@ TEST_F(Pump, LoadedFileResumesAndTakesTheFocusBack) {
     focus_on_child();
     ASSERT_EQ(GetForegroundWindow(), app.windows.main_window);
     ASSERT_EQ(GetFocus(), child);
-    recorder.properties["time-pos"] = "3725.4";
     queue(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
+    queue(events.number(kObservedTimePos, 3725.4));
     pump_events(app);
     EXPECT_TRUE(app.playback.file_loaded);
-    EXPECT_EQ(recorder.calls, (Calls{"get time-pos", "async 0 [show-text] [Resuming at 1:02:05] [2000]"}));
+    EXPECT_EQ(recorder.calls, (Calls{"async 0 [show-text] [Resuming at 1:02:05] [2000]"}));
     EXPECT_EQ(GetFocus(), app.windows.main_window);
     EXPECT_EQ(set_focus_count, 1);
     EXPECT_TRUE(bar_invalidated());

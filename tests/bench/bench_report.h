@@ -15,7 +15,13 @@ struct RunReport {
     double loadfile_ms = 0;
     double file_loaded_ms = 0;
     double first_frame_ms = 0;
-    uint64_t first_frame_time = 0;  // FILETIME of the first frame, to compare with the launcher's clock
+    // When the user-interface thread asked for the next event after FILE_LOADED: what it does with
+    // a loaded file delays everything else it does, and libmpv's video output waits on its window.
+    double file_loaded_handled_ms = 0;
+    double ui_cpu_to_first_frame_s = 0;  // the user-interface thread's CPU time up to the first frame
+    double ui_cpu_loading_s = 0;         // the same from loadfile to the first frame
+    double cpu_loading_s = 0;            // the whole process's from loadfile to the first frame
+    uint64_t first_frame_time = 0;       // FILETIME of the first frame, to compare with the launcher's clock
     double window_s = 0;
     double cpu_s = 0;     // the whole process
     double ui_cpu_s = 0;  // the thread that created the player core

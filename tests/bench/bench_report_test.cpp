@@ -12,6 +12,8 @@ RunReport sample_report() {
     r.loadfile_ms = 140.25;
     r.file_loaded_ms = 410;
     r.first_frame_ms = 640.125;
+    r.file_loaded_handled_ms = 415.5;
+    r.ui_cpu_to_first_frame_s = 0.1875;
     r.first_frame_time = 133870000000000123ULL;
     r.window_s = 10.002;
     r.cpu_s = 4.5;
@@ -34,6 +36,8 @@ TEST(BenchReport, FormatsAndParsesBackEveryField) {
     EXPECT_DOUBLE_EQ(back->loadfile_ms, r.loadfile_ms);
     EXPECT_DOUBLE_EQ(back->file_loaded_ms, r.file_loaded_ms);
     EXPECT_DOUBLE_EQ(back->first_frame_ms, r.first_frame_ms);
+    EXPECT_DOUBLE_EQ(back->file_loaded_handled_ms, r.file_loaded_handled_ms);
+    EXPECT_DOUBLE_EQ(back->ui_cpu_to_first_frame_s, r.ui_cpu_to_first_frame_s);
     EXPECT_EQ(back->first_frame_time, r.first_frame_time);
     EXPECT_DOUBLE_EQ(back->window_s, r.window_s);
     EXPECT_DOUBLE_EQ(back->cpu_s, r.cpu_s);

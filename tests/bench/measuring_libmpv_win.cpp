@@ -6,6 +6,9 @@
 // TARNWICK_BENCH_LOG     the report's path (a Windows path); nothing is written when unset
 // TARNWICK_BENCH_SECONDS the measuring window after the first frame (default 10)
 //
+// Start-up is timed at mpv_create, loadfile, FILE_LOADED, the next mpv_wait_event after it (what the
+// program does with a loaded file delays its window) and the first frame, with the CPU times of the
+// process and of the user-interface thread from loadfile to the first frame.
 // At the first MPV_EVENT_PLAYBACK_RESTART a thread samples the CPU times and counters, sleeps for
 // the window, samples again and writes the report (bench_report.h) in one piece, so a reader never
 // sees half of it. The thread that called mpv_create is taken as the user-interface thread. When
@@ -45,8 +48,11 @@ struct RealApi {
 RealApi g_real{};
 uint64_t g_process_start = 0;  // FILETIME
 HANDLE g_ui_thread = nullptr;
-double g_create_ms = -1, g_loadfile_ms = -1, g_file_loaded_ms = -1, g_first_frame_ms = -1;
+double g_create_ms = -1, g_loadfile_ms = -1, g_file_loaded_ms = -1, g_file_loaded_handled_ms = -1,
+       g_first_frame_ms = -1;
+double g_ui_cpu_to_first_frame = 0, g_ui_cpu_at_loadfile = -1, g_cpu_at_loadfile = 0, g_cpu_loading = 0;
 uint64_t g_first_frame_time = 0;
+bool g_file_loaded_returned = false;  // the last event handed out was the first FILE_LOADED
 std::atomic<uint64_t> g_wakeups{0}, g_waits{0}, g_events{0}, g_bar_paints{0};
 void (*g_wakeup_callback)(void*) = nullptr;
 WNDPROC g_bar_procedure = nullptr;
@@ -157,6 +163,10 @@ void sample_window(double window_s) {
     report.loadfile_ms = g_loadfile_ms;
     report.file_loaded_ms = g_file_loaded_ms;
     report.first_frame_ms = g_first_frame_ms;
+    report.file_loaded_handled_ms = g_file_loaded_handled_ms;
+    report.ui_cpu_to_first_frame_s = g_ui_cpu_to_first_frame;
+    report.ui_cpu_loading_s = g_ui_cpu_to_first_frame - g_ui_cpu_at_loadfile;
+    report.cpu_loading_s = g_cpu_loading;
     report.first_frame_time = g_first_frame_time;
     if (!path.empty()) write_whole(path, format_run_report(report));
 }
@@ -201,6 +211,14 @@ void note_position(const mpv_event_property& property) {
     g_shown_second = second;
     g_shown_pixel = pixel;
     if (g_bar) ++g_bar_changes;
+}
+
+// The loadfile mark, with the CPU times at that moment: what loading costs is counted from here.
+void mark_loadfile() {
+    if (g_loadfile_ms >= 0) return;
+    mark(g_loadfile_ms);
+    g_ui_cpu_at_loadfile = ui_thread_cpu();
+    g_cpu_at_loadfile = process_cpu();
 }
 
 bool is_loadfile(const char* name) { return name && std::strcmp(name, "loadfile") == 0; }
@@ -254,31 +272,41 @@ __declspec(dllexport) int mpv_initialize(mpv_handle* handle) {
 }
 
 __declspec(dllexport) int mpv_command(mpv_handle* handle, const char** args) {
-    if (args && is_loadfile(args[0])) mark(g_loadfile_ms);
+    if (args && is_loadfile(args[0])) mark_loadfile();
     return g_real.command(handle, args);
 }
 
 __declspec(dllexport) int mpv_command_async(mpv_handle* handle, uint64_t reply, const char** args) {
-    if (args && is_loadfile(args[0])) mark(g_loadfile_ms);
+    if (args && is_loadfile(args[0])) mark_loadfile();
     return g_real.command_async(handle, reply, args);
 }
 
 __declspec(dllexport) int mpv_command_string(mpv_handle* handle, const char* line) {
-    if (line && std::strncmp(line, "loadfile ", 9) == 0) mark(g_loadfile_ms);
+    if (line && std::strncmp(line, "loadfile ", 9) == 0) mark_loadfile();
     return g_real.command_string(handle, line);
 }
 
 __declspec(dllexport) mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
     ++g_waits;
+    if (g_file_loaded_returned) {
+        g_file_loaded_returned = false;
+        mark(g_file_loaded_handled_ms);
+    }
     mpv_event* event = g_real.wait_event(handle, timeout);
     if (!event || event->event_id == MPV_EVENT_NONE) return event;
     ++g_events;
     if (event->event_id == MPV_EVENT_PROPERTY_CHANGE && event->data)
         note_position(*static_cast<const mpv_event_property*>(event->data));
-    if (event->event_id == MPV_EVENT_FILE_LOADED) mark(g_file_loaded_ms);
+    if (event->event_id == MPV_EVENT_FILE_LOADED && g_file_loaded_ms < 0) {
+        mark(g_file_loaded_ms);
+        g_file_loaded_returned = true;
+    }
     if (event->event_id == MPV_EVENT_PLAYBACK_RESTART && g_first_frame_ms < 0) {
         g_first_frame_time = now_filetime();
         g_first_frame_ms = static_cast<double>(g_first_frame_time - g_process_start) / 10000.0;
+        g_ui_cpu_to_first_frame = ui_thread_cpu();
+        if (g_ui_cpu_at_loadfile < 0) g_ui_cpu_at_loadfile = g_ui_cpu_to_first_frame;
+        g_cpu_loading = process_cpu() - g_cpu_at_loadfile;
         start_sampler();
     }
     return event;

@@ -81,6 +81,12 @@ std::vector<std::vector<std::string>> Install::calls_of(const std::string& funct
     return matching;
 }
 
+bool Install::delivered(int event_id) const {
+    for (const auto& call : calls_of("event"))
+        if (call.size() > 1 && call[1] == std::to_string(event_id)) return true;
+    return false;
+}
+
 void Install::set_properties(const std::string& text) const {
     const std::wstring target = fake_dir + L"\\properties.txt";
     write_file(target + L".new", text);

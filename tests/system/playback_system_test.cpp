@@ -4,6 +4,7 @@
 
 #include "base/wide_win.h"
 #include "harness_win.h"
+#include "mpv/client.h"
 
 namespace {
 
@@ -72,8 +73,8 @@ TEST(PlaybackSystem, LongPathReachesTheCoreVerbatim) {
 TEST(PlaybackSystem, ResumedFileIsAnnounced) {
     PlayingFile file;
     ASSERT_NE(file.main, nullptr);
-    file.install.set_properties("time-pos\t3725.4\n");
     file.install.inject("file-loaded");
+    file.install.inject("property\t1\ttime-pos\tdouble\t3725.4");
     EXPECT_TRUE(wait_until([&] { return has_shown(file.install, "Resuming at 1:02:05", "2000"); }));
 }
 
@@ -97,13 +98,8 @@ TEST(PlaybackSystem, WakeUpFloodAndOddEventsAreDrained) {
     file.install.inject("property\t8\tsid\tstring\t\\xFF");
     file.install.inject("property\t4\tvolume\tnone");
     file.install.inject("raw\t999");
-    file.install.set_properties("time-pos\t12\n");
     file.install.inject("file-loaded");
-    EXPECT_TRUE(wait_until([&] {
-        for (const auto& call : file.install.calls_of("get_property"))
-            if (call[1] == "time-pos") return true;
-        return false;
-    }));
+    EXPECT_TRUE(wait_until([&] { return file.install.delivered(MPV_EVENT_FILE_LOADED); }));
     // Still answering messages.
     DWORD_PTR result = 0;
     EXPECT_NE(SendMessageTimeoutW(file.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0);

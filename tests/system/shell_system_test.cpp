@@ -10,6 +10,7 @@
 
 #include "base/wide_win.h"
 #include "harness_win.h"
+#include "mpv/client.h"
 
 namespace {
 
@@ -286,7 +287,7 @@ TEST(ShellSystem, NothingIsCalledWhenTheObjectsCannotBeMade) {
     PostMessageW(player.main, taskbar_created(), 0, 0);
     ASSERT_TRUE(wait_until([&] { return shell_has(player.install, {"CreateInstance", "failed"}); }));
     player.loaded();
-    ASSERT_TRUE(wait_until([&] { return !player.install.calls_of("get_property").empty(); }));
+    ASSERT_TRUE(wait_until([&] { return player.install.delivered(MPV_EVENT_FILE_LOADED); }));
     const size_t before = player.install.calls().size();
     SendMessageW(player.main, WM_COMMAND, MAKEWPARAM(2, THBN_CLICKED), 0);
     EXPECT_EQ(transport_calls(player.install, before), std::vector<Line>{kPause});
@@ -319,7 +320,7 @@ TEST(ShellSystem, ThumbButtonsAndMediaKeysRunTheBarsActions) {
     Player player;
     ASSERT_NE(player.main, nullptr);
     player.loaded();
-    ASSERT_TRUE(wait_until([&] { return !player.install.calls_of("get_property").empty(); }));
+    ASSERT_TRUE(wait_until([&] { return player.install.delivered(MPV_EVENT_FILE_LOADED); }));
     const struct {
         UINT message;
         WPARAM wparam;
@@ -392,7 +393,7 @@ TEST(ShellSystem, LoadedLocalFilesJoinTheRecentDocuments) {
         fs::remove(link, ignored);
         EXPECT_FALSE(fs::exists(link));
         player.loaded();
-        ASSERT_TRUE(wait_until([&] { return !player.install.calls_of("get_property").empty(); }));
+        ASSERT_TRUE(wait_until([&] { return player.install.delivered(MPV_EVENT_FILE_LOADED); }));
         if (local) {
             EXPECT_TRUE(wait_until([&] { return fs::exists(link); })) << link;
         } else {
