@@ -20,6 +20,13 @@ bool resolve(HMODULE library, const char* name, Fn& slot) {
     return slot != nullptr;
 }
 
+DWORD WINAPI destroy_on_own_thread(void* parameter) {
+    const Core* core = static_cast<const Core*>(parameter);
+    core->api.mpv_terminate_destroy(core->handle);
+    delete core;
+    return 0;
+}
+
 }  // namespace
 
 std::string library_path(const std::string& exe) {
@@ -43,4 +50,31 @@ std::variant<Core, LoadFailure> load_core() {
     core.handle = core.api.mpv_create();
     if (!core.handle) return LoadFailure{LoadStep::create, {}};
     return core;
+}
+
+bool destroy_core(const Core& core, unsigned long wait_ms) {
+    // The thread owns its copy: after a wait that gave up it still reads it.
+    auto* owned = new Core(core);
+    const HANDLE thread = CreateThread(nullptr, 0, destroy_on_own_thread, owned, 0, nullptr);
+    if (!thread) {
+        destroy_on_own_thread(owned);
+        return true;
+    }
+    const ULONGLONG deadline = GetTickCount64() + wait_ms;
+    bool ended = false;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        const DWORD woke = MsgWaitForMultipleObjects(1, &thread, FALSE, left, QS_SENDMESSAGE);
+        if (woke == WAIT_OBJECT_0) {
+            ended = true;
+            break;
+        }
+        if (woke != WAIT_OBJECT_0 + 1) break;  // the wait is over, or failed
+        // Delivers the messages sent to this thread's windows and leaves the posted ones queued.
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    CloseHandle(thread);
+    return ended;
 }

@@ -19,3 +19,10 @@ struct LoadFailure {
 
 // The core with its handle, or what failed.
 std::variant<Core, LoadFailure> load_core();
+
+// Destroys the core (mpv_terminate_destroy) on a thread of its own, answering the messages other
+// threads send to this thread's windows meanwhile: libmpv's video window is a child of ours, and
+// its window thread may send ours a message while it shuts down, which a thread blocked in the
+// call would never answer. Posted messages wait for the message loop. Returns false when the core
+// had not ended after `wait_ms`; it goes on ending on its own, and the caller may exit.
+bool destroy_core(const Core& core, unsigned long wait_ms);

@@ -13,6 +13,7 @@
 #include "app/shell_win.h"
 #include "app/single_instance_win.h"
 #include "base/wide_win.h"
+#include "player/loader_win.h"
 #include "player/wake_up_win.h"
 #include "ui/about_window_win.h"
 #include "ui/accessibility_win.h"
@@ -23,6 +24,14 @@
 #include "ui/input_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
+
+namespace {
+
+// A core still shutting down after this long is left to the process's exit; what must be kept has
+// been saved by then.
+constexpr unsigned long kCoreShutdownWaitMs = 15000;
+
+}  // namespace
 
 // Caption button, Alt+F4 and the menu's Quit all end here. The settings are written before the
 // window is hidden and the core destroyed, so that a slow core shutdown cannot lose them.
@@ -42,7 +51,7 @@ void close_sequence(App& app) {
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
-        core.api.mpv_terminate_destroy(core.handle);
+        destroy_core(core, kCoreShutdownWaitMs);
     }
     DestroyWindow(app.windows.main_window);
 }

@@ -25,6 +25,8 @@
 //   get_property       name  format
 //   observe_property   reply_id  name  format
 //   set_wakeup_callback
+//   destroy-sent  answered|unanswered   the program's answer to the message that
+//                      send-while-destroying sends from mpv_terminate_destroy
 //   terminate_destroy  outstanding=N
 //       N: strings handed out by mpv_get_property and not yet given to mpv_free
 //   calls  N  W        after terminate_destroy, in the fault mode only: the calls
@@ -141,6 +143,7 @@ struct ModuleState {
     bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
     std::atomic<uint64_t> first_wait{0};  // the number of the first mpv_wait_event call
+    std::atomic<intptr_t> wid{0};         // the "wid" option: the program's video window
 };
 
 ModuleState& module_state() {
@@ -256,14 +259,21 @@ mpv_event* present(mpv_handle* handle, QueuedEvent event) {
         property.name = current.property_name.c_str();
         property.format = value.format;
         switch (value.format) {
-            case MPV_FORMAT_FLAG: property.data = &value.flag; break;
-            case MPV_FORMAT_INT64: property.data = &value.int64; break;
-            case MPV_FORMAT_DOUBLE: property.data = &value.number; break;
+            case MPV_FORMAT_FLAG:
+                property.data = &value.flag;
+                break;
+            case MPV_FORMAT_INT64:
+                property.data = &value.int64;
+                break;
+            case MPV_FORMAT_DOUBLE:
+                property.data = &value.number;
+                break;
             case MPV_FORMAT_STRING:
                 handle->current_text = value.text.data();
                 property.data = &handle->current_text;
                 break;
-            default: property.data = nullptr;
+            default:
+                property.data = nullptr;
         }
         handle->current_event.data = &property;
     }
@@ -300,7 +310,9 @@ bool run_inbox_line(mpv_handle* handle, std::string_view line) {
             call_wakeup(handle, 1);
             return true;
         }
-        case InboxLine::Kind::wake: call_wakeup(handle, parsed->count); return true;
+        case InboxLine::Kind::wake:
+            call_wakeup(handle, parsed->count);
+            return true;
         case InboxLine::Kind::sleep: {
             std::unique_lock<std::mutex> lock(handle->mutex);
             return !handle->stop_requested.wait_for(lock, std::chrono::milliseconds(parsed->count),
@@ -545,6 +557,7 @@ int mpv_initialize(mpv_handle*) {
 
 int mpv_set_option_string(mpv_handle*, const char* name, const char* data) {
     write_log("set_option_string\t" + text_or_null(name) + "\t" + text_or_null(data));
+    if (name && data && std::strcmp(name, "wid") == 0) module_state().wid = std::strtoll(data, nullptr, 10);
     if (const auto roll = fault("set_option_string")) return fault_status(*roll);
     return 0;
 }
@@ -602,10 +615,17 @@ int mpv_get_property(mpv_handle*, const char* name, mpv_format format, void* dat
             *static_cast<char**>(data) = copy;
             return 0;
         }
-        case MPV_FORMAT_FLAG: *static_cast<int*>(data) = value->flag; return 0;
-        case MPV_FORMAT_INT64: *static_cast<int64_t*>(data) = value->int64; return 0;
-        case MPV_FORMAT_DOUBLE: *static_cast<double*>(data) = value->number; return 0;
-        default: return MPV_ERROR_PROPERTY_FORMAT;
+        case MPV_FORMAT_FLAG:
+            *static_cast<int*>(data) = value->flag;
+            return 0;
+        case MPV_FORMAT_INT64:
+            *static_cast<int64_t*>(data) = value->int64;
+            return 0;
+        case MPV_FORMAT_DOUBLE:
+            *static_cast<double*>(data) = value->number;
+            return 0;
+        default:
+            return MPV_ERROR_PROPERTY_FORMAT;
     }
 }
 
@@ -683,6 +703,17 @@ void mpv_terminate_destroy(mpv_handle* handle) {
             }).detach();
         }
     }
+    // libmpv's window thread, ending the video window it made inside the program's, may send the
+    // program's windows a message, and waits for the answer.
+    if (module_state().faults.send_while_destroying && module_state().wid) {
+        const HWND video = reinterpret_cast<HWND>(module_state().wid.load());
+        std::thread([video] {
+            DWORD_PTR result = 0;
+            const bool answered =
+                SendMessageTimeoutW(GetAncestor(video, GA_ROOT), WM_NULL, 0, 0, SMTO_NORMAL, 60000, &result) != 0;
+            write_log(std::string("destroy-sent\t") + (answered ? "answered" : "unanswered"));
+        }).join();
+    }
     if (handle) {
         {
             std::lock_guard<std::mutex> lock(handle->mutex);
@@ -707,8 +738,8 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         outstanding = state.strings.size();
     }
     write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
-    if (module_state().fault_mode) write_log("calls\t" + std::to_string(module_state().calls) + "\t" +
-                                                  std::to_string(module_state().first_wait));
+    if (module_state().fault_mode)
+        write_log("calls\t" + std::to_string(module_state().calls) + "\t" + std::to_string(module_state().first_wait));
     // A poller that destroyed its own handle still reads it on the way out, so
     // that handle is leaked rather than freed under it.
     if (!poller_is_caller) delete handle;

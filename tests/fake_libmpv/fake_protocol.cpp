@@ -27,11 +27,20 @@ std::string escape_field(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '\t': out += "\\t"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\\': out += "\\\\"; break;
-            default: out += c;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -116,10 +125,15 @@ std::optional<Value> parse_value(mpv_format format, std::string_view text) {
     Value value;
     value.format = format;
     switch (format) {
-        case MPV_FORMAT_NONE: return value;
+        case MPV_FORMAT_NONE:
+            return value;
         case MPV_FORMAT_STRING:
-        case MPV_FORMAT_OSD_STRING: value.text = std::string(text); return value;
-        case MPV_FORMAT_FLAG: value.flag = parse_flag(text); return value;
+        case MPV_FORMAT_OSD_STRING:
+            value.text = std::string(text);
+            return value;
+        case MPV_FORMAT_FLAG:
+            value.flag = parse_flag(text);
+            return value;
         case MPV_FORMAT_INT64:
             if (std::optional<int64_t> number = parse_int64(text)) {
                 value.int64 = *number;
@@ -132,7 +146,8 @@ std::optional<Value> parse_value(mpv_format format, std::string_view text) {
                 return value;
             }
             return std::nullopt;
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -158,11 +173,16 @@ std::string format_double(double number) {
 std::string format_value(const Value& value) {
     switch (value.format) {
         case MPV_FORMAT_STRING:
-        case MPV_FORMAT_OSD_STRING: return escape_field(value.text);
-        case MPV_FORMAT_FLAG: return std::to_string(value.flag);
-        case MPV_FORMAT_INT64: return std::to_string(value.int64);
-        case MPV_FORMAT_DOUBLE: return format_double(value.number);
-        default: return "";
+        case MPV_FORMAT_OSD_STRING:
+            return escape_field(value.text);
+        case MPV_FORMAT_FLAG:
+            return std::to_string(value.flag);
+        case MPV_FORMAT_INT64:
+            return std::to_string(value.int64);
+        case MPV_FORMAT_DOUBLE:
+            return format_double(value.number);
+        default:
+            return "";
     }
 }
 
@@ -177,10 +197,14 @@ std::string format_raw_value(mpv_format format, const void* data) {
             const char* text = *static_cast<const char* const*>(data);
             return text ? escape_field(text) : "(null)";
         }
-        case MPV_FORMAT_FLAG: return std::to_string(*static_cast<const int*>(data));
-        case MPV_FORMAT_INT64: return std::to_string(*static_cast<const int64_t*>(data));
-        case MPV_FORMAT_DOUBLE: return format_double(*static_cast<const double*>(data));
-        default: return "?";
+        case MPV_FORMAT_FLAG:
+            return std::to_string(*static_cast<const int*>(data));
+        case MPV_FORMAT_INT64:
+            return std::to_string(*static_cast<const int64_t*>(data));
+        case MPV_FORMAT_DOUBLE:
+            return format_double(*static_cast<const double*>(data));
+        default:
+            return "?";
     }
 }
 
@@ -256,6 +280,7 @@ FaultPlan parse_fault_file(std::string_view content) {
         const std::vector<std::string_view> fields = split_tabs(line, 2);
         const std::optional<int64_t> number = fields.size() == 2 ? parse_int64(fields[1]) : std::nullopt;
         if (fields[0] == "flood") plan.flood = true;
+        if (fields[0] == "send-while-destroying") plan.send_while_destroying = true;
         if (!number || *number < 0) continue;
         if (fields[0] == "fail-after") plan.fail_after = static_cast<uint64_t>(*number);
         if (fields[0] == "fail-after-wait") plan.fail_after_wait = static_cast<uint64_t>(*number);

@@ -71,12 +71,15 @@ std::string format_double(double number);
 //   flood                  a failing mpv_wait_event never reports an empty queue
 //   wake-after-destroy  N  mpv_terminate_destroy leaves a thread that calls the wake-up callback
 //                          N more times, a millisecond apart
+//   send-while-destroying 1  mpv_terminate_destroy sends the window that holds the "wid" video window
+//                          a message from another thread and waits up to a minute for the answer
 struct FaultPlan {
     std::optional<uint64_t> fail_after;
     std::optional<uint64_t> fail_after_wait;
     uint64_t seed = 0;
     bool flood = false;
     int64_t wake_after_destroy = 0;
+    bool send_while_destroying = false;  // mpv_terminate_destroy sends the program's window a message
 };
 FaultPlan parse_fault_file(std::string_view content);
 

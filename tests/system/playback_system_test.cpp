@@ -5,6 +5,7 @@
 #include "base/wide_win.h"
 #include "harness_win.h"
 #include "mpv/client.h"
+#include "support/temp_appdata_win.h"
 
 namespace {
 
@@ -103,6 +104,21 @@ TEST(PlaybackSystem, WakeUpFloodAndOddEventsAreDrained) {
     // Still answering messages.
     DWORD_PTR result = 0;
     EXPECT_NE(SendMessageTimeoutW(file.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result), 0);
+}
+
+// libmpv's window thread may send the program's window a message while the core shuts down, and
+// waits for the answer: the close answers it instead of waiting for the core with the window deaf.
+TEST(PlaybackSystem, CloseAnswersTheCoreWhileItShutsDown) {
+    const Install install = Install::make("full");
+    ASSERT_TRUE(write_file(narrow(install.fake_dir) + "\\faults.txt", "send-while-destroying\t1\n"));
+    const Running running = start(install, L"");
+    const HWND main = running.main_window();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+    const auto sent = install.calls_of("destroy-sent");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0][1], "answered");
 }
 
 }  // namespace

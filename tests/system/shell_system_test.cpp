@@ -256,7 +256,10 @@ TEST(ShellSystem, MediaOverlayFollowsPlaybackAndItsButtonsWork) {
     for (const auto& press : presses) {
         const size_t calls_before = player.install.calls().size();
         const size_t shell_before = shell_calls(player.install).size();
-        std::ofstream(fs::path(player.install.fake_dir + L"\\press.txt")) << press.button;
+        // Renamed into place whole: the fake polls for the file and would read one still empty.
+        const fs::path press_file(player.install.fake_dir + L"\\press.txt");
+        std::ofstream(fs::path(press_file).concat(L".new")) << press.button;
+        fs::rename(fs::path(press_file).concat(L".new"), press_file);
         ASSERT_TRUE(wait_until([&] {
             return shell_has(player.install, {"ButtonPressed", press.button}, shell_before);
         }));
