@@ -10,7 +10,7 @@ namespace {
 // A core that reports events as fast as we fold them (a flood of property changes, a broken build)
 // would keep the loop below, and with it the window, busy for ever; after this many, or this long,
 // the rest waits behind the messages already queued. Some events cost milliseconds (a loaded file
-// goes to the shell's recent documents), so a count alone can keep the window from answering for
+// reaches the shell's surfaces), so a count alone can keep the window from answering for
 // seconds.
 constexpr int kEventsPerWakeUp = 256;
 constexpr ULONGLONG kDrainMs = 50;

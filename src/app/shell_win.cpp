@@ -55,21 +55,29 @@ void shell_file_failed(App& app) {
 }
 
 void shell_file_loaded(App& app) {
-    const auto& path = app.playback.current_file;
-    // Windows lists it in its recent documents and in the jump list of the program the file type
-    // is registered to.
-    if (path && belongs_in_recent_documents(*path) && app.windows.shell)
-        add_to_recent_documents(*app.windows.shell, wide(*path));
     if (app.windows.shell && app.windows.shell->failed) {
         app.windows.shell->failed = false;
         KillTimer(app.windows.main_window, kTimerTaskbarError);
     }
+    // Restarted by the next file, so only a file that is still playing joins.
+    if (app.windows.main_window)
+        SetTimer(app.windows.main_window, kTimerRecentDocuments, kRecentDocumentsDelayMs, nullptr);
     shell_follow(app);
+}
+
+void on_recent_documents_timer(App& app) {
+    KillTimer(app.windows.main_window, kTimerRecentDocuments);
+    const auto& path = app.playback.current_file;
+    // Windows lists it in its recent documents and in the jump list of the program the file type
+    // is registered to.
+    if (app.playback.file_loaded && path && belongs_in_recent_documents(*path) && app.windows.shell)
+        add_to_recent_documents(*app.windows.shell, wide(*path));
 }
 
 void shell_close(App& app) {
     if (!app.windows.shell) return;
     Shell& shell = *app.windows.shell;
+    KillTimer(app.windows.main_window, kTimerRecentDocuments);
     if (shell.recent_documents.joinable()) shell.recent_documents.join();
     if (shell.taskbar.list) shell.taskbar.list->SetProgressState(app.windows.main_window, TBPF_NOPROGRESS);
     shell.taskbar = Taskbar{};

@@ -15,14 +15,18 @@ struct App;
 // The taskbar's red "failed" state, ended by this timer of the main window.
 constexpr UINT_PTR kTimerTaskbarError = 16;
 constexpr UINT kTaskbarErrorMs = 3000;
+// A loaded file joins the recent documents this long after, when it is still the one playing.
+constexpr UINT_PTR kTimerRecentDocuments = 17;
+constexpr UINT kRecentDocumentsDelayMs = 5000;
 
 struct Shell {
     UINT taskbar_created = 0;  // "TaskbarButtonCreated", registered at start
     Taskbar taskbar;
     MediaOverlay overlay;
     bool failed = false;  // a file has just failed to play
-    // Adding a file to the recent documents takes the shell tens of milliseconds; on the window's
-    // thread that held up the video's start, which waits on the window.
+    // Adding a file to the recent documents costs the shell a lot of CPU (under Wine about 150 ms):
+    // done while the file starts, it slowed the start by as much on a two-core machine, and on the
+    // window's thread it kept the window from answering. It is done later, on a thread of its own.
     std::thread recent_documents;
 };
 
@@ -33,8 +37,9 @@ void shell_start(App& app);
 void shell_follow(App& app);
 // The file being opened could not be played.
 void shell_file_failed(App& app);
-// A file has loaded: it joins the recent documents.
+// A file has loaded: it joins the recent documents a little later (kTimerRecentDocuments).
 void shell_file_loaded(App& app);
+void on_recent_documents_timer(App& app);
 // At close: the taskbar's progress cleared, the overlay let go.
 void shell_close(App& app);
 

@@ -183,6 +183,10 @@ bool on_timer(App& app, WPARAM id) {
         on_taskbar_error_timer(app);
         return true;
     }
+    if (id == kTimerRecentDocuments) {
+        on_recent_documents_timer(app);
+        return true;
+    }
     return false;
 }
 

@@ -52,7 +52,7 @@ TEST_F(Pump, FloodOfEventsIsFoldedInBatchesBehindOtherMessages) {
     recorder.events.clear();
 }
 
-// Events that each take a while (a loaded file goes to the shell's recent documents) end the batch
+// Events that each take a while (a slow shell, a busy machine) end the batch
 // early too, so the window keeps answering.
 mpv_event* (*g_slow_inner_wait)(mpv_handle*, double) = nullptr;
 mpv_event* slow_wait(mpv_handle* handle, double timeout) {

@@ -210,12 +210,21 @@ int wmain() {
         run(player, L"warmup-player-" + std::to_wstring(i + 1), nullptr);
         run(host, L"warmup-host-" + std::to_wstring(i + 1), nullptr);
     }
-    // A pair counts only when both of its runs completed, so ratios always compare neighbours.
+    // A pair counts only when both of its runs completed, so ratios always compare neighbours. The
+    // side that starts a pair alternates (player first, then host first, ...): whatever the run
+    // before leaves behind in Wine and the X server falls on both sides alike.
     for (int i = 0; i < options->runs; ++i) {
         std::printf("pair %d of %d\n", i + 1, options->runs);
         std::vector<RunSample> a, b;
-        const bool player_ok = run(player, L"player-" + std::to_wstring(i + 1), &a);
-        const bool host_ok = run(host, L"host-" + std::to_wstring(i + 1), &b);
+        const std::wstring number = std::to_wstring(i + 1);
+        bool player_ok = false, host_ok = false;
+        if (i % 2 == 0) {
+            player_ok = run(player, L"player-" + number, &a);
+            host_ok = run(host, L"host-" + number, &b);
+        } else {
+            host_ok = run(host, L"host-" + number, &b);
+            player_ok = run(player, L"player-" + number, &a);
+        }
         if (player_ok && host_ok) {
             player_runs.push_back(a.front());
             host_runs.push_back(b.front());
