@@ -15,7 +15,9 @@
 #include <string>
 #include <vector>
 
+#include "base/wide_win.h"
 #include "bench_report.h"
+#include "support/temp_appdata_win.h"
 
 namespace {
 
@@ -33,15 +35,6 @@ struct Side {
     bool clears_resume_points;
 };
 
-std::string utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
-    return out;
-}
-
 uint64_t now_filetime() {
     FILETIME now;
     GetSystemTimePreciseAsFileTime(&now);
@@ -49,18 +42,6 @@ uint64_t now_filetime() {
 }
 
 std::wstring quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
-std::optional<std::string> read_file(const std::wstring& path) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
 
 // A resumed run would start with a seek: every player run starts from the beginning.
 void clear_resume_points() {
@@ -117,7 +98,7 @@ std::optional<RunSample> run_once(const Side& side, const Options& options, cons
     const uint64_t launched = now_filetime();
     if (!CreateProcessW(side.exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &process)) {
-        std::fprintf(stderr, "bench_run: cannot start %s (error %lu)\n", utf8(side.exe).c_str(), GetLastError());
+        std::fprintf(stderr, "bench_run: cannot start %s (error %lu)\n", narrow(side.exe).c_str(), GetLastError());
         return std::nullopt;
     }
 
@@ -126,7 +107,7 @@ std::optional<RunSample> run_once(const Side& side, const Options& options, cons
     std::optional<RunReport> report;
     while (!report && static_cast<int32_t>(deadline - GetTickCount()) > 0) {
         if (WaitForSingleObject(process.hProcess, 100) == WAIT_OBJECT_0) break;
-        if (const auto text = read_file(report_path)) report = parse_run_report(*text);
+        if (const auto text = read_file(narrow(report_path))) report = parse_run_report(*text);
     }
     if (!report) std::fprintf(stderr, "bench_run: %s wrote no complete report\n", side.name);
     const bool closed = close_and_wait(process);
