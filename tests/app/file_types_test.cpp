@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
+
+#include "e2e/format_samples.h"
 
 namespace {
 
@@ -56,6 +60,32 @@ TEST(FileTypes, DialogFilterHasItsNulsAndTheDoubleEnd) {
     EXPECT_EQ(filter, std::string(expected, sizeof expected));
     static const char empty[] = "\0\0\0*.*\0";
     EXPECT_EQ(dialog_filter("", "", ""), std::string(empty, sizeof empty));
+}
+
+// Every pattern the program offers has a row in the format matrix, of its kind, and the matrix has
+// no row the program does not offer: a new pattern cannot be offered untested against the DLL.
+TEST(FileTypes, EveryOfferedPatternHasAFormatSample) {
+    const std::pair<std::string_view, SampleKind> lists[] = {{kVideoPatterns, SampleKind::video},
+                                                             {kSubtitlePatterns, SampleKind::subtitle}};
+    std::vector<std::string_view> offered;
+    for (const auto& [patterns, kind] : lists) {
+        for (size_t begin = 0; begin < patterns.size();) {
+            const size_t end = std::min(patterns.find(';', begin), patterns.size());
+            const std::string_view extension = patterns.substr(begin + 2, end - begin - 2);  // after "*."
+            offered.push_back(extension);
+            size_t rows = 0;
+            for (const FormatSample& sample : kFormatSamples) {
+                if (sample.extension != extension) continue;
+                ++rows;
+                EXPECT_EQ(sample.kind, kind) << extension;
+                EXPECT_FALSE(sample.demuxer.empty() || sample.codecs.empty()) << extension;
+            }
+            EXPECT_EQ(rows, 1u) << extension;
+            begin = end + 1;
+        }
+    }
+    for (const FormatSample& sample : kFormatSamples)
+        EXPECT_NE(std::find(offered.begin(), offered.end(), sample.extension), offered.end()) << sample.extension;
 }
 
 }  // namespace

@@ -1,0 +1,273 @@
+// The format matrix: whether the libmpv-2.dll beside this program reads every file type the player
+// offers. It loads the DLL with the program's own loader and sets it up with the program's own
+// options (video and audio going nowhere, since decoding is the question), then
+//   - asks the DLL for its demuxers and decoders and checks each row of the format table,
+//   - plays each video sample until frames and sound have come out of the decoders,
+//   - adds each subtitle sample to a playing video and checks that its track appears with a codec.
+// Prints one PASS or FAIL line per check; the exit code is the number of failures (capped).
+//
+// Usage: format_probe --recipes   prints "extension TAB ffmpeg arguments" for each video sample
+//        format_probe FOLDER      runs the checks; the video samples are FOLDER\sample.EXTENSION,
+//                                 the subtitle samples are written there first
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/wide_win.h"
+#include "e2e/format_samples.h"
+#include "player/configure.h"
+#include "player/loader_win.h"
+#include "support/temp_appdata_win.h"
+
+namespace {
+
+int g_failed = 0;
+
+void report(bool ok, const std::string& what, const std::string& detail) {
+    if (!ok) ++g_failed;
+    std::printf("%s  format: %s%s%s%s\n", ok ? "PASS" : "FAIL", what.c_str(), detail.empty() ? "" : " (",
+                detail.c_str(), detail.empty() ? "" : ")");
+    std::fflush(stdout);
+}
+
+std::string property(const Core& core, const char* name) {
+    char* value = nullptr;
+    if (core.api.mpv_get_property(core.handle, name, MPV_FORMAT_STRING, &value) < 0 || !value) return {};
+    std::string text(value);
+    core.api.mpv_free(value);
+    return text;
+}
+
+int command(const Core& core, std::vector<std::string> words) {
+    std::vector<const char*> args;
+    for (const std::string& word : words) args.push_back(word.c_str());
+    args.push_back(nullptr);
+    return core.api.mpv_command(core.handle, args.data());
+}
+
+std::vector<std::string_view> words(std::string_view text, char separator) {
+    std::vector<std::string_view> out;
+    while (!text.empty()) {
+        const size_t end = std::min(text.find(separator), text.size());
+        if (end > 0) out.push_back(text.substr(0, end));
+        text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return out;
+}
+
+// --------------------------------------------------------------- the bitmap subtitle samples
+using Bytes = std::string;
+
+void put16(Bytes& out, unsigned value) {
+    out += static_cast<char>(value >> 8 & 0xff);
+    out += static_cast<char>(value & 0xff);
+}
+
+// A Blu-ray PGS stream: one display set (composition, window, palette, a 16×4 object of palette
+// entry 1, end) at time 0.
+Bytes pgs_sample() {
+    const auto segment = [](Bytes& out, unsigned char type, const Bytes& data) {
+        out += "PG";
+        out.append(8, '\0');  // presentation and decoding time stamps: 0
+        out += static_cast<char>(type);
+        put16(out, static_cast<unsigned>(data.size()));
+        out += data;
+    };
+    Bytes composition;
+    put16(composition, 720), put16(composition, 480);
+    composition += '\x10';                             // frame rate code
+    put16(composition, 0);                             // composition number
+    composition += std::string("\x80\x00\x00\x01", 4);  // epoch start, no palette update, palette 0, one object
+    put16(composition, 0), composition += '\0', composition += '\0';  // object 0 in window 0, not cropped
+    put16(composition, 100), put16(composition, 100);
+    Bytes window("\x01\x00", 2);
+    put16(window, 100), put16(window, 100), put16(window, 16), put16(window, 4);
+    const Bytes palette("\x00\x00\x01\xeb\x80\x80\xff", 7);  // palette 0 v0: entry 1 opaque white
+    Bytes rle;
+    for (int line = 0; line < 4; ++line) rle += std::string("\x00\x90\x01\x00\x00", 5);  // 16 × entry 1, end
+    Bytes object;
+    put16(object, 0), object += '\0', object += '\xc0';  // object 0 v0, first and last fragment
+    const unsigned length = static_cast<unsigned>(rle.size()) + 4;
+    object += static_cast<char>(length >> 16 & 0xff), put16(object, length & 0xffff);
+    put16(object, 16), put16(object, 4);
+    object += rle;
+    Bytes out;
+    segment(out, 0x16, composition);
+    segment(out, 0x17, window);
+    segment(out, 0x14, palette);
+    segment(out, 0x15, object);
+    segment(out, 0x80, {});
+    return out;
+}
+
+// A VobSub pair: the .sub is one MPEG program-stream pack holding a DVD subpicture (16×2 pixels of
+// colour 1, shown at once) in private stream 1, substream 0x20; the .idx points at it.
+Bytes vobsub_sample() {
+    Bytes spu;
+    put16(spu, 0);  // size, filled in below
+    put16(spu, 0);  // control sequence offset, filled in below
+    spu += std::string("\x04\x10\x04\x10", 4);  // each field's line: 16 pixels of colour 1
+    const unsigned control = static_cast<unsigned>(spu.size());
+    put16(spu, 0), put16(spu, control);  // at once; the last control sequence points at itself
+    spu += std::string("\x03\x01\x23\x04\xff\xf0", 6);                   // colours, contrast
+    spu += std::string("\x05\x00\x00\x0f\x00\x00\x01\x06\x00\x04\x00\x06", 12);  // area, field offsets
+    spu += std::string("\x01\xff", 2);                                    // start display, end
+    spu[0] = static_cast<char>(spu.size() >> 8), spu[1] = static_cast<char>(spu.size() & 0xff);
+    spu[2] = static_cast<char>(control >> 8), spu[3] = static_cast<char>(control & 0xff);
+
+    Bytes pes("\x81\x80\x05\x21\x00\x01\x00\x01\x20", 9);  // presentation time 0, substream 0x20
+    pes += spu;
+    Bytes pack("\x00\x00\x01\xba\x44\x00\x04\x00\x04\x01\x01\x89\xc3\xf8", 14);
+    pack += std::string("\x00\x00\x01\xbd", 4);
+    put16(pack, static_cast<unsigned>(pes.size()));
+    return pack + pes;
+}
+
+constexpr std::string_view kVobSubIndex =
+    "# VobSub index file, v7 (do not modify this line!)\nsize: 720x480\npalette: 000000, ffffff, 808080, 000000, "
+    "000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000, 000000\n"
+    "id: en, index: 0\ntimestamp: 00:00:00:000, filepos: 000000000\n";
+
+// Writes the subtitle sample of `sample` into the folder; returns the file to add.
+std::string write_subtitle_sample(const std::string& folder, const FormatSample& sample) {
+    const std::string path = folder + "\\sample." + std::string(sample.extension);
+    bool written = false;
+    if (sample.extension == "sup") {
+        written = write_file(path, pgs_sample());
+    } else if (sample.extension == "idx") {
+        // The index names its pictures by its own name with .sub, and sample.sub is MicroDVD's
+        // sample: the pair gets a folder of its own.
+        const std::string pair = folder + "\\vobsub";
+        CreateDirectoryW(wide(pair).c_str(), nullptr);
+        const bool pair_written = write_file(pair + "\\sample.idx", std::string(kVobSubIndex)) &&
+                                  write_file(pair + "\\sample.sub", vobsub_sample());
+        return pair_written ? pair + "\\sample.idx" : std::string();
+    } else {
+        written = write_file(path, std::string(sample.recipe));
+    }
+    return written ? path : std::string();
+}
+
+// ------------------------------------------------------------------------------- the checks
+void check_table_against_the_library(const Core& core) {
+    const std::string demuxers = property(core, "demuxer-lavf-list");
+    const std::string decoders = property(core, "decoder-list");
+    report(!demuxers.empty() && !decoders.empty(), "the library lists its demuxers and decoders", "");
+    for (const FormatSample& sample : kFormatSamples) {
+        std::string missing;
+        bool has_demuxer = false;
+        for (std::string_view name : words(demuxers, ','))
+            if (name == sample.demuxer) has_demuxer = true;
+        if (!has_demuxer) missing += " demuxer " + std::string(sample.demuxer);
+        for (std::string_view codec : words(sample.codecs, ' '))
+            if (decoders.find("\"codec\":\"" + std::string(codec) + "\"") == std::string::npos)
+                missing += " " + std::string(codec);
+        report(missing.empty(), "." + std::string(sample.extension) + ": the library reads " +
+                                    std::string(sample.demuxer) + " with " + std::string(sample.codecs),
+               missing.empty() ? "" : "missing:" + missing);
+    }
+}
+
+// Waits until the loaded file has put out a few video frames and configured its audio, or failed.
+bool wait_until_playing(const Core& core, std::string& detail) {
+    const ULONGLONG deadline = GetTickCount64() + 20000;
+    bool loaded = false;
+    while (GetTickCount64() < deadline) {
+        const mpv_event* event = core.api.mpv_wait_event(core.handle, 0.1);
+        if (event->event_id == MPV_EVENT_FILE_LOADED) loaded = true;
+        if (event->event_id == MPV_EVENT_END_FILE) {
+            const auto* end = static_cast<const mpv_event_end_file*>(event->data);
+            if (end->reason == MPV_END_FILE_REASON_ERROR) {
+                detail = "the load failed with error " + std::to_string(end->error);
+                return false;
+            }
+        }
+        if (!loaded) continue;
+        const std::string video = property(core, "current-tracks/video/codec");
+        const std::string audio = property(core, "current-tracks/audio/codec");
+        const std::string frames = property(core, "estimated-frame-number");
+        if (!video.empty() && !audio.empty() && std::atoi(frames.c_str()) >= 3 &&
+            !property(core, "video-params/w").empty() && !property(core, "audio-params/samplerate").empty()) {
+            detail = video + ", " + audio + ", " + frames + " frames";
+            return true;
+        }
+    }
+    detail = loaded ? "no frames and sound within 20 s: video '" + property(core, "current-tracks/video/codec") +
+                          "', audio '" + property(core, "current-tracks/audio/codec") + "', frame " +
+                          property(core, "estimated-frame-number")
+                    : "not loaded within 20 s";
+    return false;
+}
+
+void play_video_samples(const Core& core, const std::string& folder) {
+    for (const FormatSample& sample : kFormatSamples) {
+        if (sample.kind != SampleKind::video) continue;
+        const std::string path = folder + "\\sample." + std::string(sample.extension);
+        std::string detail;
+        const bool played = command(core, {"loadfile", path, "replace"}) >= 0 && wait_until_playing(core, detail);
+        report(played, "." + std::string(sample.extension) + " plays", detail);
+    }
+}
+
+void add_subtitle_samples(const Core& core, const std::string& folder) {
+    std::string detail;
+    const std::string base = folder + "\\sample.mkv";
+    if (command(core, {"loadfile", base, "replace"}) < 0 || !wait_until_playing(core, detail)) {
+        report(false, "a video to add subtitles to plays", detail);
+        return;
+    }
+    for (const FormatSample& sample : kFormatSamples) {
+        if (sample.kind != SampleKind::subtitle) continue;
+        const std::string file = write_subtitle_sample(folder, sample);
+        const std::string what = "." + std::string(sample.extension) + " subtitles appear as a track";
+        if (file.empty()) {
+            report(false, what, "cannot write the sample");
+            continue;
+        }
+        const int status = command(core, {"sub-add", file, "select"});
+        const std::string codec = property(core, "current-tracks/sub/codec");
+        const bool external = property(core, "current-tracks/sub/external") == "yes";
+        report(status >= 0 && !codec.empty() && external, what,
+               status < 0 ? "sub-add failed with " + std::to_string(status) : "codec '" + codec + "'");
+        command(core, {"sub-remove"});
+    }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 2 && std::wstring_view(argv[1]) == L"--recipes") {
+        for (const FormatSample& sample : kFormatSamples)
+            if (sample.kind == SampleKind::video)
+                std::printf("%.*s\t%.*s\n", static_cast<int>(sample.extension.size()), sample.extension.data(),
+                            static_cast<int>(sample.recipe.size()), sample.recipe.data());
+        return 0;
+    }
+    if (argc != 2) {
+        std::fputs("usage: format_probe --recipes | format_probe FOLDER\n", stderr);
+        return 100;
+    }
+    const std::string folder = narrow(argv[1]);
+    auto loaded = load_core();
+    if (auto* failure = std::get_if<LoadFailure>(&loaded)) {
+        report(false, "the library loads", failure->detail);
+        return 1;
+    }
+    const Core core = std::get<Core>(loaded);
+    CoreSetup setup;
+    setup.watch_later_directory = folder + "\\watch_later";
+    setup.user_options = "vo=null;ao=null";
+    if (const auto status = configure_core(core, setup, nullptr, nullptr)) {
+        report(false, "the library starts with the program's options", "mpv_initialize " + std::to_string(*status));
+        return 1;
+    }
+    check_table_against_the_library(core);
+    play_video_samples(core, folder);
+    add_subtitle_samples(core, folder);
+    core.api.mpv_terminate_destroy(core.handle);
+    return g_failed > 99 ? 99 : g_failed;
+}
