@@ -7,8 +7,10 @@
 // Prints one PASS or FAIL line per check; the exit code is the number of failures (capped).
 //
 // Usage: format_probe --recipes   prints "extension TAB ffmpeg arguments" for each video sample
-//        format_probe FOLDER      runs the checks; the video samples are FOLDER\sample.EXTENSION,
-//                                 the subtitle samples are written there first
+//        format_probe FOLDER [OPTIONS]
+//                                 runs the checks; the video samples are FOLDER\sample.EXTENSION,
+//                                 the subtitle samples are written into FOLDER\subtitles; OPTIONS are more
+//                                 libmpv options, "name=value;..." (log-file=... to see why)
 #include <windows.h>
 
 #include <cstdio>
@@ -67,23 +69,30 @@ void put16(Bytes& out, unsigned value) {
     out += static_cast<char>(value & 0xff);
 }
 
-// A Blu-ray PGS stream: one display set (composition, window, palette, a 16×4 object of palette
-// entry 1, end) at time 0.
+// A Blu-ray PGS stream: a display set (composition, window, palette, a 16×4 object of palette entry
+// 1, end) at 0 s, and one that clears it at 2 s, which gives the picture its end as on a disc.
 Bytes pgs_sample() {
-    const auto segment = [](Bytes& out, unsigned char type, const Bytes& data) {
+    const auto segment = [](Bytes& out, unsigned char type, const Bytes& data, unsigned seconds) {
         out += "PG";
-        out.append(8, '\0');  // presentation and decoding time stamps: 0
+        const unsigned ticks = seconds * 90000;  // presentation and decoding time, 90 kHz
+        put16(out, ticks >> 16), put16(out, ticks & 0xffff), put16(out, ticks >> 16), put16(out, ticks & 0xffff);
         out += static_cast<char>(type);
         put16(out, static_cast<unsigned>(data.size()));
         out += data;
     };
-    Bytes composition;
-    put16(composition, 720), put16(composition, 480);
-    composition += '\x10';                             // frame rate code
-    put16(composition, 0);                             // composition number
-    composition += std::string("\x80\x00\x00\x01", 4);  // epoch start, no palette update, palette 0, one object
-    put16(composition, 0), composition += '\0', composition += '\0';  // object 0 in window 0, not cropped
-    put16(composition, 100), put16(composition, 100);
+    const auto composition = [](unsigned number, bool with_object) {
+        Bytes data;
+        put16(data, 720), put16(data, 480);
+        data += '\x10';  // frame rate code
+        put16(data, number);
+        data += with_object ? std::string("\x80\x00\x00\x01", 4)   // epoch start, palette 0, one object
+                            : std::string("\x00\x00\x00\x00", 4);  // normal, no object: clears
+        if (with_object) {
+            put16(data, 0), data += '\0', data += '\0';  // object 0 in window 0, not cropped
+            put16(data, 100), put16(data, 100);
+        }
+        return data;
+    };
     Bytes window("\x01\x00", 2);
     put16(window, 100), put16(window, 100), put16(window, 16), put16(window, 4);
     const Bytes palette("\x00\x00\x01\xeb\x80\x80\xff", 7);  // palette 0 v0: entry 1 opaque white
@@ -96,11 +105,14 @@ Bytes pgs_sample() {
     put16(object, 16), put16(object, 4);
     object += rle;
     Bytes out;
-    segment(out, 0x16, composition);
-    segment(out, 0x17, window);
-    segment(out, 0x14, palette);
-    segment(out, 0x15, object);
-    segment(out, 0x80, {});
+    segment(out, 0x16, composition(0, true), 0);
+    segment(out, 0x17, window, 0);
+    segment(out, 0x14, palette, 0);
+    segment(out, 0x15, object, 0);
+    segment(out, 0x80, {}, 0);
+    segment(out, 0x16, composition(1, false), 2);
+    segment(out, 0x17, window, 2);
+    segment(out, 0x80, {}, 2);
     return out;
 }
 
@@ -163,11 +175,13 @@ void check_table_against_the_library(const Core& core) {
         for (std::string_view name : words(demuxers, ','))
             if (name == sample.demuxer) has_demuxer = true;
         if (!has_demuxer) missing += " demuxer " + std::string(sample.demuxer);
-        for (std::string_view codec : words(sample.codecs, ' '))
+        // The list holds the audio and video decoders; a subtitle sample's decoding shows when it plays.
+        const bool video = sample.kind == SampleKind::video;
+        for (std::string_view codec : words(video ? sample.codecs : "", ' '))
             if (decoders.find("\"codec\":\"" + std::string(codec) + "\"") == std::string::npos)
                 missing += " " + std::string(codec);
         report(missing.empty(), "." + std::string(sample.extension) + ": the library reads " +
-                                    std::string(sample.demuxer) + " with " + std::string(sample.codecs),
+                                    std::string(sample.demuxer) + (video ? " with " + std::string(sample.codecs) : ""),
                missing.empty() ? "" : "missing:" + missing);
     }
 }
@@ -214,26 +228,34 @@ void play_video_samples(const Core& core, const std::string& folder) {
 }
 
 void add_subtitle_samples(const Core& core, const std::string& folder) {
-    std::string detail;
-    const std::string base = folder + "\\sample.mkv";
-    if (command(core, {"loadfile", base, "replace"}) < 0 || !wait_until_playing(core, detail)) {
-        report(false, "a video to add subtitles to plays", detail);
-        return;
-    }
+    // Beside the video the core would load them itself ("sub-auto") and keep them open.
+    const std::string subtitles = folder + "\\subtitles";
+    CreateDirectoryW(wide(subtitles).c_str(), nullptr);
     for (const FormatSample& sample : kFormatSamples) {
         if (sample.kind != SampleKind::subtitle) continue;
-        const std::string file = write_subtitle_sample(folder, sample);
-        const std::string what = "." + std::string(sample.extension) + " subtitles appear as a track";
-        if (file.empty()) {
-            report(false, what, "cannot write the sample");
+        const std::string what = "." + std::string(sample.extension) + " subtitles added to a playing video show";
+        const std::string file = write_subtitle_sample(subtitles, sample);
+        std::string detail;
+        // Every sample shows its first picture or line from 0 s to 2 s: each goes onto the video's
+        // start, as a user drops a subtitle file onto a film that has just begun.
+        if (file.empty() || command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
+            !wait_until_playing(core, detail)) {
+            report(false, what, file.empty() ? "cannot write the sample" : "the video does not play: " + detail);
             continue;
         }
         const int status = command(core, {"sub-add", file, "select"});
         const std::string codec = property(core, "current-tracks/sub/codec");
         const bool external = property(core, "current-tracks/sub/external") == "yes";
-        report(status >= 0 && !codec.empty() && external, what,
-               status < 0 ? "sub-add failed with " + std::to_string(status) : "codec '" + codec + "'");
-        command(core, {"sub-remove"});
+        bool shown = false;
+        for (const ULONGLONG deadline = GetTickCount64() + 5000; status >= 0 && !shown && GetTickCount64() < deadline;) {
+            core.api.mpv_wait_event(core.handle, 0.05);
+            shown = !property(core, "sub-start").empty() || !property(core, "sub-text").empty();
+        }
+        const std::string text = property(core, "sub-text");
+        report(status >= 0 && !codec.empty() && external && shown, what,
+               status < 0 ? "sub-add failed with " + std::to_string(status)
+                          : "codec '" + codec + "'" + (shown ? ", shown" : ", nothing shown") +
+                                (text.empty() ? "" : ": " + text));
     }
 }
 
@@ -247,8 +269,8 @@ int wmain(int argc, wchar_t** argv) {
                             static_cast<int>(sample.recipe.size()), sample.recipe.data());
         return 0;
     }
-    if (argc != 2) {
-        std::fputs("usage: format_probe --recipes | format_probe FOLDER\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: format_probe --recipes | format_probe FOLDER [OPTIONS]\n", stderr);
         return 100;
     }
     const std::string folder = narrow(argv[1]);
@@ -260,7 +282,7 @@ int wmain(int argc, wchar_t** argv) {
     const Core core = std::get<Core>(loaded);
     CoreSetup setup;
     setup.watch_later_directory = folder + "\\watch_later";
-    setup.user_options = "vo=null;ao=null";
+    setup.user_options = "vo=null;ao=null" + (argc == 3 ? ";" + narrow(argv[2]) : std::string());
     if (const auto status = configure_core(core, setup, nullptr, nullptr)) {
         report(false, "the library starts with the program's options", "mpv_initialize " + std::to_string(*status));
         return 1;

@@ -45,7 +45,7 @@ inline constexpr FormatSample kFormatSamples[] = {
     {"3gp", SampleKind::video, "mov", "h263 h264 mpeg4 aac amr_nb amr_wb", "-c:v h263 -c:a aac -ac 1 -f 3gp",
      "AMR: Debian's ffmpeg has no AMR encoder"},
     {"ogv", SampleKind::video, "ogg", "theora vp8 vorbis opus flac", "-c:v libtheora -c:a libvorbis -f ogg", ""},
-    {"vob", SampleKind::video, "mpeg", "mpeg2video mpeg1video ac3 mp2 pcm_dvd dvd_subtitle",
+    {"vob", SampleKind::video, "mpeg", "mpeg2video mpeg1video ac3 mp2 pcm_dvd",
      "-c:v mpeg2video -c:a ac3 -f vob", ""},
     {"divx", SampleKind::video, "avi", "mpeg4 msmpeg4v3 mp3 ac3", "-c:v mpeg4 -vtag DX50 -c:a libmp3lame -f avi", ""},
     {"f4v", SampleKind::video, "mov", "h264 aac mp3", "-c:v libx264 -c:a aac -f f4v", ""},
