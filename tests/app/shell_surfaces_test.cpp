@@ -111,7 +111,10 @@ TEST(ShellSurfaces, MediaKeysAndOverlayButtons) {
 // F forward, B back; the time in ms; + acts, - dropped.
 TEST(ShellSurfaces, OneMediaKeyPressActsOnceWhicheverPathComesFirst) {
     const char* rows[] = {
-        "oP1000+ aT1020-", "aT1000+ oP1030-", "aT1000+ oL1030-", "oF1000+ aF1010-",
+        "oP1000+ aT1020-",
+        "aT1000+ oP1030-",
+        "aT1000+ oL1030-",
+        "oF1000+ aF1010-",
         "oP1000+ aT1500+",                  // a second press after the window
         "oP1000+ aT1005- oL1200+ aT1210-",  // a quick second press echoes too
         "aT1000+ aT1100+",                  // one path twice is two presses

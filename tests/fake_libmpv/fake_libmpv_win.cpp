@@ -143,8 +143,8 @@ struct ModuleState {
     FaultPlan faults;         // written by mpv_create before any other call can run
     bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
-    std::atomic<uint64_t> first_wait{0};  // the number of the first mpv_wait_event call
-    std::atomic<intptr_t> wid{0};         // the "wid" option: the program's video window
+    std::atomic<uint64_t> first_wait{0};         // the number of the first mpv_wait_event call
+    std::atomic<intptr_t> wid{0};                // the "wid" option: the program's video window
     std::atomic<HANDLE> destroy_stuck{nullptr};  // never set: what a blocked destroy holds
 };
 

@@ -98,7 +98,8 @@ HRESULT WINAPI set_attribute(HWND, DWORD attribute, LPCVOID value, DWORD size) {
 // Windows 10 20H1 on takes 20; 1809 to 1909 refuse it and take 19; Wine refuses both. Wine's
 // message filter only says yes, so what is asked of it is what can be checked.
 TEST(StartupWin, DarkTitleBarAndMessagesFromLowerIntegrity) {
-    const std::pair<std::vector<DWORD>, std::vector<DWORD>> cases[] = {{{}, {20}}, {{20}, {20, 19}}, {{20, 19}, {20, 19}}};
+    const std::pair<std::vector<DWORD>, std::vector<DWORD>> cases[] = {
+        {{}, {20}}, {{20}, {20, 19}}, {{20, 19}, {20, 19}}};
     for (const auto& [refuse, expected] : cases) {
         refused = refuse, asked.clear();
         request_dark_title_bar(GetDesktopWindow(), set_attribute);

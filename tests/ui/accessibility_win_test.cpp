@@ -105,7 +105,9 @@ protected:
         uia_calls().clear();
         access.api.return_raw_element_provider = [](HWND window, WPARAM wparam, LPARAM lparam,
                                                     IRawElementProviderSimple* root) -> LRESULT {
-            if (root) uia_calls().push_back(hex(window) + " " + std::to_string(wparam) + " " + std::to_string(lparam) + " " + hex(root));
+            if (root)
+                uia_calls().push_back(hex(window) + " " + std::to_string(wparam) + " " + std::to_string(lparam) + " " +
+                                      hex(root));
             return root ? kUiaAnswer : 0;
         };
         access.api.disconnect_provider = [](IRawElementProviderSimple* root) -> HRESULT {
@@ -455,7 +457,8 @@ TEST_F(Accessible, EveryGetObjectReachesUiAutomationAsItCame) {
         std::vector<std::string> expected;
         for (const LPARAM id : {LPARAM{kUiaRootObjectId}, LPARAM{OBJID_CLIENT}, LPARAM{OBJID_WINDOW}, LPARAM{7}}) {
             EXPECT_EQ(SendMessageW(host, WM_GETOBJECT, 32, id), kUiaAnswer);
-            expected.push_back(hex(host) + " 32 " + std::to_string(id) + " " + hex(((*app.windows.accessibility).*slot)->root()));
+            expected.push_back(hex(host) + " 32 " + std::to_string(id) + " " +
+                               hex(((*app.windows.accessibility).*slot)->root()));
         }
         EXPECT_EQ(uia_calls(), expected);
     }
