@@ -53,7 +53,11 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "GNU GPL version 3 or later"
 !insertmacro MULTIUSER_PAGE_INSTALLMODE
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
+; The check box starts the program through Explorer, so as the signed-in user: started directly it
+; would inherit this installer's elevated token, and then refuse Explorer's drops and the hand-off of
+; a normal start, and keep its settings in the profile of whoever typed the administrator password.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -66,6 +70,10 @@ LangString AppDescription ${LANG_ENGLISH} "A lightweight video player"
 LangString AppDescription ${LANG_FRENCH} "Un lecteur vidéo léger"
 
 Var AppLang   ; "en", "fr", or empty: then the program follows Windows' display language
+
+Function StartAsUser
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\${EXE}"'
+FunctionEnd
 
 Function .onInit
   !insertmacro MULTIUSER_INIT

@@ -26,6 +26,9 @@ enum MainWindowMessage : UINT {
     // A screen reader's Invoke, Toggle or SetValue (accessible_provider_win.h). The accessible
     // provider posts it to whichever window it serves, so the About window takes the same number.
     kMsgAccessibleAction = WM_APP + 20,
+    // Disconnects the screen readers' providers of windows that went while answering a message
+    // another thread sent, where UI Automation cannot be called out to.
+    kMsgRetireAccessible = WM_APP + 21,
 };
 
 // Timers of the main window.

@@ -15,6 +15,9 @@ namespace {
 // start-up, so it counts as unreadable.
 constexpr LONGLONG kLargestSettingsFile = 1 << 20;
 constexpr DWORD kLockWaitMs = 2000;
+// How long a replace keeps trying while another program holds settings.ini, and how often.
+constexpr ULONGLONG kReplaceRetryMs = 1000;
+constexpr DWORD kReplaceRetryStepMs = 50;
 
 std::optional<std::string> read_whole_file(const std::wstring& path) {
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -128,6 +131,21 @@ struct MutexLock {
     }
 };
 
+// Virus scanners, the search indexer and backup programs open a file for a moment without delete
+// sharing, and the rename fails while they hold it; the close sequence's save above all must not be
+// lost to them, so the replace is tried again for about a second.
+bool replace_file(const std::wstring& from, const std::wstring& to) {
+    const ULONGLONG deadline = GetTickCount64() + kReplaceRetryMs;
+    for (;;) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        const bool held =
+            error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
+        if (!held || GetTickCount64() >= deadline) return false;
+        Sleep(kReplaceRetryStepMs);
+    }
+}
+
 // The new text goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old file's place in one rename, so a crash or power cut leaves either the old file or the new
 // one, never a truncated mixture. Every failure is silent: the preferences stay in force for this run.
@@ -148,7 +166,7 @@ bool write_settings_file(const std::string& text) {
     if (!file.valid()) return false;
     const bool written = write_whole_file(file.handle, text) && FlushFileBuffers(file.handle);
     file.close();
-    if (written && MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (written && replace_file(temporary, target)) {
         remove_stale_temporaries(folder);
         return true;
     }

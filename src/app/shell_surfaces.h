@@ -55,6 +55,21 @@ std::vector<uint32_t> thumb_icon_pixels(ThumbIcon icon, int32_t size);
 // WM_APPCOMMAND's command (GET_APPCOMMAND_LPARAM); none leaves it to default processing.
 MediaAction app_command_action(uint32_t command);
 
+// With the media overlay attached, Windows may deliver one press of a hardware media key twice: as
+// the overlay's ButtonPressed and as WM_APPCOMMAND, in either order. The second arrival of the same
+// kind of action from the other path within kMediaEchoMs is that same press and is dropped.
+enum class MediaSource : uint8_t { app_command, overlay };
+constexpr uint64_t kMediaEchoMs = 500;
+struct MediaPress {
+    bool pending = false;  // a press whose echo from the other path may still come
+    MediaSource source = MediaSource::app_command;
+    MediaAction action = MediaAction::none;
+    uint64_t at_ms = 0;
+};
+// Whether the action arriving from `source` at `now_ms` (a monotonic clock) should run; `last`
+// remembers the press that may still echo.
+bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action, uint64_t now_ms);
+
 // The media overlay's playback status (Windows.Media.MediaPlaybackStatus) and buttons
 // (SystemMediaTransportControlsButton).
 enum class OverlayStatus : int32_t { closed = 0, changing = 1, stopped = 2, playing = 3, paused = 4 };

@@ -1,5 +1,9 @@
 #include "app/shell_win.h"
 
+#include <string>
+#include <system_error>
+#include <thread>
+
 #include "app/app_state_win.h"
 #include "app/playback_win.h"
 #include "base/wide_win.h"
@@ -8,21 +12,25 @@ static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 &
                   APPCOMMAND_MEDIA_PAUSE == 47 && APPCOMMAND_MEDIA_FAST_FORWARD == 49 && APPCOMMAND_MEDIA_REWIND == 50,
               "shell_surfaces.cpp reads WM_APPCOMMAND with these numbers");
 
-void ShellDelete::operator()(Shell* shell) const {
-    if (shell && shell->recent_documents.joinable()) shell->recent_documents.join();
-    delete shell;
+void ShellDelete::operator()(Shell* shell) const { delete shell; }
+
+void add_to_recent_documents(const wchar_t* path) {
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    SHAddToRecentDocs(SHARD_PATHW, path);
+    if (SUCCEEDED(com)) CoUninitialize();
 }
 
 namespace {
 
-void add_to_recent_documents(Shell& shell, std::wstring path) {
-    // One at a time: a file loaded while the last one is still being added waits for it.
-    if (shell.recent_documents.joinable()) shell.recent_documents.join();
-    shell.recent_documents = std::thread([path = std::move(path)] {
-        const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        SHAddToRecentDocs(SHARD_PATHW, path.c_str());
-        if (SUCCEEDED(com)) CoUninitialize();
-    });
+// SHAddToRecentDocs on a network path whose server has gone can stall for tens of seconds, so the
+// window's thread never waits for it: each file gets a thread of its own that ends when the shell
+// answers, or with the process.
+void start_recent_document(void (*add)(const wchar_t*), std::wstring path) {
+    try {
+        std::thread([add, path = std::move(path)] { add(path.c_str()); }).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: the file is simply not listed.
+    }
 }
 
 }  // namespace
@@ -71,14 +79,13 @@ void on_recent_documents_timer(App& app) {
     // Windows lists it in its recent documents and in the jump list of the program the file type
     // is registered to.
     if (app.playback.file_loaded && path && belongs_in_recent_documents(*path) && app.windows.shell)
-        add_to_recent_documents(*app.windows.shell, wide(*path));
+        start_recent_document(app.windows.shell->add_recent_document, wide(*path));
 }
 
 void shell_close(App& app) {
     if (!app.windows.shell) return;
     Shell& shell = *app.windows.shell;
     KillTimer(app.windows.main_window, kTimerRecentDocuments);
-    if (shell.recent_documents.joinable()) shell.recent_documents.join();
     if (shell.taskbar.list) shell.taskbar.list->SetProgressState(app.windows.main_window, TBPF_NOPROGRESS);
     shell.taskbar = Taskbar{};
     detach_media_overlay(shell.overlay);
@@ -106,16 +113,26 @@ bool on_thumb_button(App& app, WPARAM wparam) {
     return true;
 }
 
+namespace {
+
+void run_media_press(App& app, MediaSource source, MediaAction action) {
+    if (app.windows.shell && !accept_media_press(app.windows.shell->last_media_press, source, action, GetTickCount64()))
+        return;
+    run_media_action(app, action);
+}
+
+}  // namespace
+
 bool on_app_command(App& app, LPARAM lparam) {
     const MediaAction action = app_command_action(GET_APPCOMMAND_LPARAM(lparam));
     if (action == MediaAction::none) return false;
-    run_media_action(app, action);
+    run_media_press(app, MediaSource::app_command, action);
     return true;
 }
 
 void on_overlay_button(App& app, WPARAM button) {
     if (button > 0xFF) return;  // not a button of the overlay's
-    run_media_action(app, overlay_button_action(static_cast<int32_t>(button)));
+    run_media_press(app, MediaSource::overlay, overlay_button_action(static_cast<int32_t>(button)));
 }
 
 void on_taskbar_error_timer(App& app) {

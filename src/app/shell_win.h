@@ -4,9 +4,9 @@
 #pragma once
 
 #include <memory>
-#include <thread>
 
 #include "app/media_overlay_win.h"
+#include "app/shell_surfaces.h"
 #include "app/taskbar_win.h"
 #include "base/win32_win.h"
 
@@ -19,6 +19,9 @@ constexpr UINT kTaskbarErrorMs = 3000;
 constexpr UINT_PTR kTimerRecentDocuments = 17;
 constexpr UINT kRecentDocumentsDelayMs = 5000;
 
+// Windows' own SHAddToRecentDocs for a path.
+void add_to_recent_documents(const wchar_t* path);
+
 struct Shell {
     UINT taskbar_created = 0;  // "TaskbarButtonCreated", registered at start
     Taskbar taskbar;
@@ -26,8 +29,10 @@ struct Shell {
     bool failed = false;  // a file has just failed to play
     // Adding a file to the recent documents costs the shell a lot of CPU (under Wine about 150 ms):
     // done while the file starts, it slowed the start by as much on a two-core machine, and on the
-    // window's thread it kept the window from answering. It is done later, on a thread of its own.
-    std::thread recent_documents;
+    // window's thread it kept the window from answering. It is done later, on a thread of its own
+    // that nobody waits for. SHAddToRecentDocs unless a test puts a stand-in here.
+    void (*add_recent_document)(const wchar_t* path) = add_to_recent_documents;
+    MediaPress last_media_press;  // the overlay's and WM_APPCOMMAND's echo of one key press
 };
 
 // At start, before the main window is shown: registers the taskbar's message and attaches the

@@ -131,6 +131,21 @@ int message_loop(App& app) {
 
 }  // namespace
 
+// Windows 10 20H1 and later know the attribute as 20; 1809 to 1909 knew it as 19 and refuse 20.
+void request_dark_title_bar(HWND window, SetWindowAttribute set) {
+    const BOOL dark = TRUE;
+    if (FAILED(set(window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark)))
+        set(window, kDarkModeAttributeBefore20H1, &dark, sizeof dark);
+}
+
+// A copy the user started elevated would otherwise refuse Explorer's drops and the hand-off of a
+// second, normal start (User Interface Privilege Isolation drops these messages from lower
+// integrity). WM_COPYGLOBALDATA carries the dropped names' memory for WM_DROPFILES.
+void allow_lower_integrity_messages(HWND window, ChangeMessageFilter change) {
+    for (const UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kWmCopyGlobalData})
+        change(window, message, MSGFLT_ALLOW, nullptr);
+}
+
 void register_classes(HINSTANCE instance) {
     const auto black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     register_class(instance, kMainWindowClass, main_window_proc, CS_DBLCLKS, black);
@@ -147,8 +162,8 @@ bool create_windows(App& app, HINSTANCE instance) {
         scale_truncated(960, start_dpi), scale_truncated(590, start_dpi), nullptr, nullptr, instance, nullptr);
     if (!main_window) return false;
 
-    const BOOL dark = TRUE;
-    DwmSetWindowAttribute(main_window, DWMWA_USE_IMMERSIVE_DARK_MODE, &dark, sizeof dark);
+    request_dark_title_bar(main_window, DwmSetWindowAttribute);
+    allow_lower_integrity_messages(main_window, ChangeWindowMessageFilterEx);
 
     // main_window stays null until both children exist, so the procedure gives default processing
     // to everything until then.

@@ -18,5 +18,15 @@ void register_classes(HINSTANCE instance);
 // the fonts; false when the main window cannot be made.
 bool create_windows(App& app, HINSTANCE instance);
 
+// Asks DWM for the dark title bar, under the attribute's newer number and then its older one.
+using SetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+constexpr DWORD kDarkModeAttributeBefore20H1 = 19;
+void request_dark_title_bar(HWND window, SetWindowAttribute set);
+
+// Lets WM_DROPFILES, WM_COPYDATA and WM_COPYGLOBALDATA through from processes of lower integrity.
+using ChangeMessageFilter = BOOL(WINAPI*)(HWND, UINT, DWORD, PCHANGEFILTERSTRUCT);
+constexpr UINT kWmCopyGlobalData = 0x0049;  // not in the SDK headers
+void allow_lower_integrity_messages(HWND window, ChangeMessageFilter change);
+
 // Runs start-up and the message loop; returns the process exit code.
 int run_application();

@@ -419,16 +419,22 @@ void AccessibleStore::raise(const AccessibleChange& change) {
 }
 
 void AccessibleStore::disconnect() {
+    if (!alive()) return;
+    // While the store is alive: the root has no runtime id of its own, UI Automation takes its
+    // window's, which the root names only until then.
+    if (root_ && api_.disconnect_provider) api_.disconnect_provider(root_);
     {
         WriteLock hold(lock_);
-        if (!alive_) return;
         alive_ = false;
     }
-    IRawElementProviderSimple* root = make_accessible_provider(shared_from_this(), -1);
-    if (api_.disconnect_provider) api_.disconnect_provider(root);
-    root->Release();
+    if (root_) std::exchange(root_, nullptr)->Release();
     // Tells UI Automation the window no longer serves a tree.
     if (api_.return_raw_element_provider) api_.return_raw_element_provider(host_, 0, 0, nullptr);
+}
+
+IRawElementProviderSimple* AccessibleStore::root() {
+    if (!root_) root_ = make_accessible_provider(shared_from_this(), -1);
+    return root_;
 }
 
 bool AccessibleStore::alive() const {
@@ -471,11 +477,8 @@ IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<Access
 }
 
 std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam) {
-    if (static_cast<LONG>(lparam) != kUiaRootObjectId || !store || !store->api().return_raw_element_provider)
-        return std::nullopt;
-    IRawElementProviderSimple* root = make_accessible_provider(store, -1);
-    // UI Automation keeps the references it needs.
-    const LRESULT result = store->api().return_raw_element_provider(store->host(), wparam, lparam, root);
-    root->Release();
-    return result;
+    if (!store || !store->alive() || !store->api().return_raw_element_provider) return std::nullopt;
+    // Passed on as they came: for other object ids UI Automation serves the bridge that older
+    // (MSAA) screen readers read. It takes the references it keeps.
+    return store->api().return_raw_element_provider(store->host(), wparam, lparam, store->root());
 }

@@ -37,8 +37,13 @@ public:
     // The window's new picture. On the thread that made the store only (false elsewhere, and
     // nothing changes); raises the events from the last picture to this one while clients listen.
     bool publish(AccessibleTree tree);
-    // The host window is going: the providers handed out answer "element not available" from now on.
+    // The host window is going: UI Automation lets go of the root it was given, and every provider
+    // answers "element not available" from now on. Not while answering a message sent from another
+    // thread (UI Automation would refuse the call). User-interface thread only.
     void disconnect();
+    // The root provider as handed to UI Automation: one object for the life of the store, so that
+    // disconnect names the object UI Automation holds. User-interface thread only.
+    IRawElementProviderSimple* root();
 
     // Any thread.
     bool alive() const;
@@ -60,6 +65,8 @@ private:
     const HWND action_window_;
     const UiaApi api_;
     const DWORD owner_thread_;
+    // One reference, from the first request until disconnect (the root holds the store in turn).
+    IRawElementProviderSimple* root_ = nullptr;
 };
 
 std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_window, const UiaApi& api);
@@ -67,6 +74,6 @@ std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_wi
 // A new reference to the provider of an element (-1: the root).
 IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index);
 
-// WM_GETOBJECT with UiaRootObjectId: hands the root provider to UI Automation. Other object ids, or
-// no uiautomationcore.dll, get nothing (the caller gives them default processing).
+// WM_GETOBJECT, whatever its object id: UI Automation's answer with the root provider. Nothing
+// without uiautomationcore.dll (the caller gives default processing).
 std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam);

@@ -27,9 +27,22 @@
 
 namespace {
 
-// A core still shutting down after this long is left to the process's exit; what must be kept has
-// been saved by then.
+// A core still shutting down after this long is given up, and the process with it; what must be
+// kept has been saved by then.
 constexpr unsigned long kCoreShutdownWaitMs = 15000;
+
+// TARNWICK_CORE_SHUTDOWN_WAIT_MS, a number of milliseconds, shortens the wait (for the tests).
+unsigned long core_shutdown_wait_ms() {
+    wchar_t text[16] = {};
+    const DWORD length = GetEnvironmentVariableW(L"TARNWICK_CORE_SHUTDOWN_WAIT_MS", text, 16);
+    if (length == 0 || length >= 16) return kCoreShutdownWaitMs;
+    unsigned long wait = 0;
+    for (DWORD i = 0; i < length; ++i) {
+        if (text[i] < L'0' || text[i] > L'9' || wait >= kCoreShutdownWaitMs) return kCoreShutdownWaitMs;
+        wait = wait * 10 + static_cast<unsigned long>(text[i] - L'0');
+    }
+    return wait < kCoreShutdownWaitMs ? wait : kCoreShutdownWaitMs;
+}
 
 }  // namespace
 
@@ -38,12 +51,9 @@ constexpr unsigned long kCoreShutdownWaitMs = 15000;
 void close_sequence(App& app) {
     if (app.closing) return;
     app.closing = true;
+    // Each through its own close, which also lets go of what screen readers were given.
     destroy_about(app);
-    if (app.windows.help_window) {
-        const HWND help = app.windows.help_window;
-        app.windows.help_window = nullptr;
-        DestroyWindow(help);
-    }
+    close_help(app);
     save_resume_point(app);
     capture_placement(app);
     ShowWindow(app.windows.main_window, SW_HIDE);
@@ -51,8 +61,14 @@ void close_sequence(App& app) {
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
-        destroy_core(core, kCoreShutdownWaitMs);
+        if (!destroy_core(core, core_shutdown_wait_ms())) {
+            // The core is stuck on a thread of its own. The C runtime's exit would kill that thread
+            // wherever it is and then run every DLL's detach code, which can wait forever for a lock
+            // the killed thread held: a process without a window, holding the audio device.
+            TerminateProcess(GetCurrentProcess(), 0);
+        }
     }
+    on_retire_accessible(app);  // its posted message would not outlive the window
     DestroyWindow(app.windows.main_window);
 }
 
@@ -297,6 +313,9 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case kMsgAccessibleAction:
             on_bar_accessible_action(app, wparam, lparam);
+            return 0;
+        case kMsgRetireAccessible:
+            on_retire_accessible(app);
             return 0;
         case WM_SETTINGCHANGE:
         case WM_SYSCOLORCHANGE:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "app/settings_win.h"
 #include "base/wide_win.h"
@@ -87,7 +88,7 @@ TEST(SettingsWin, ReadOnlyFileKeepsItsContent) {
     SetFileAttributesW(wide(settings_file()).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST(SettingsWin, LockedFileKeepsItsContent) {
+TEST(SettingsWin, LockedFileKeepsItsContentUntilLetGo) {
     const TempAppData appdata;
     save_settings(changed_settings());
     const std::string old = *read_file(settings_file());
@@ -98,6 +99,18 @@ TEST(SettingsWin, LockedFileKeepsItsContent) {
     save_settings(Settings{});
     CloseHandle(lock);
     EXPECT_EQ(read_file(settings_file()), old);
+    EXPECT_EQ(folder_entries(settings_folder()), std::vector<std::string>{"settings.ini"});
+
+    // Held for a moment, as by a virus scanner: the save waits for it.
+    const HANDLE moment =
+        CreateFileW(wide(settings_file()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread scanner([moment] {
+        Sleep(300);
+        CloseHandle(moment);
+    });
+    save_settings(Settings{});
+    scanner.join();
+    EXPECT_EQ(read_file(settings_file()), format_settings(Settings{}));
     EXPECT_EQ(folder_entries(settings_folder()), std::vector<std::string>{"settings.ini"});
 }
 

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <sstream>
+#include <string>
 
 #include "app/language.h"
 #include "player/playback_state.h"
@@ -103,6 +105,32 @@ TEST(ShellSurfaces, MediaKeysAndOverlayButtons) {
         {6, MediaAction::none}, {7, MediaAction::none},    {-1, MediaAction::none},
     };
     for (const auto& [button, action] : buttons) EXPECT_EQ(overlay_button_action(button), action) << button;
+}
+
+// Each row is one sequence of arrivals: o the overlay or a WM_APPCOMMAND; T toggle, P pause, L play,
+// F forward, B back; the time in ms; + acts, - dropped.
+TEST(ShellSurfaces, OneMediaKeyPressActsOnceWhicheverPathComesFirst) {
+    const char* rows[] = {
+        "oP1000+ aT1020-",
+        "aT1000+ oP1030-",
+        "aT1000+ oL1030-",
+        "oF1000+ aF1010-",
+        "oP1000+ aT1500+",                  // a second press after the window
+        "oP1000+ aT1005- oL1200+ aT1210-",  // a quick second press echoes too
+        "aT1000+ aT1100+",                  // one path twice is two presses
+        "oP1000+ aF1010+ oB1020+",          // other keys
+        "oP5000+ aT4990+",                  // a clock that went back
+    };
+    const std::string actions = "TLPBF";
+    for (const char* row : rows) {
+        MediaPress last;
+        std::istringstream arrivals(row);
+        for (std::string a; arrivals >> a;) {
+            const auto action = static_cast<MediaAction>(1 + actions.find(a[1]));  // enum order
+            const MediaSource source = a[0] == 'o' ? MediaSource::overlay : MediaSource::app_command;
+            EXPECT_EQ(accept_media_press(last, source, action, std::stoull(a.substr(2))), a.back() == '+') << row;
+        }
+    }
 }
 
 TEST(ShellSurfaces, OverlayStatusTitleAndRecentDocuments) {

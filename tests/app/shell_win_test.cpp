@@ -3,6 +3,10 @@
 // and the DPI.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <string>
+#include <vector>
+
 #include "app/playback_win.h"
 #include "app/shell_win.h"
 #include "base/wide_win.h"
@@ -94,6 +98,39 @@ TEST_F(ShellWin, FailureShowsTheErrorStateUntilItsTimer) {
     EXPECT_EQ(taskbar.calls.back(), "SetProgressState 0");
     EXPECT_FALSE(app.windows.shell->taskbar.list);
     EXPECT_EQ(taskbar.references(), 1u);  // the program let go of its reference
+}
+
+// The overlay's Pause and WM_APPCOMMAND's toggle for one press of the play/pause key: one pause.
+TEST_F(ShellWin, OneMediaKeyPressOnBothPathsActsOnce) {
+    load_file(100);
+    SendMessageW(app.windows.main_window, kMsgOverlayButton, 1, 0);
+    SendMessageW(app.windows.main_window, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_MEDIA_PLAY_PAUSE));
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"set 0 pause=1", "command [write-watch-later-config]"}));
+}
+
+// SHAddToRecentDocs stalls (a network path whose server has gone) until the test lets it go, after
+// the next file and the close: a window's thread that waited for it would wait the 20 s out.
+HANDLE g_started = CreateSemaphoreW(nullptr, 0, 8, nullptr);
+HANDLE g_release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+HANDLE g_finished = CreateSemaphoreW(nullptr, 0, 8, nullptr);
+std::atomic<int> g_waited_out{0};
+
+TEST_F(ShellWin, StalledRecentDocumentsHoldNeitherTheNextFileNorTheClose) {
+    app.windows.shell->add_recent_document = [](const wchar_t*) {
+        ReleaseSemaphore(g_started, 1, nullptr);
+        if (WaitForSingleObject(g_release, 20000) != WAIT_OBJECT_0) ++g_waited_out;
+        ReleaseSemaphore(g_finished, 1, nullptr);
+    };
+    for (const char* file : {"C:\\a.mkv", "C:\\b.mkv"}) {
+        load_file(100);
+        app.playback.current_file = std::string(file);
+        SendMessageW(app.windows.main_window, WM_TIMER, kTimerRecentDocuments, 0);
+        ASSERT_EQ(WaitForSingleObject(g_started, 10000), WAIT_OBJECT_0) << file;
+    }
+    shell_close(app);
+    SetEvent(g_release);
+    for (int i = 0; i < 2; ++i) ASSERT_EQ(WaitForSingleObject(g_finished, 30000), WAIT_OBJECT_0);
+    EXPECT_EQ(g_waited_out, 0);
 }
 
 TEST(ShellOwners, IconAndComReferenceAreReleasedOnce) {

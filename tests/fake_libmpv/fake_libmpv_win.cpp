@@ -27,6 +27,7 @@
 //   set_wakeup_callback
 //   destroy-sent  answered|unanswered   the program's answer to the message that
 //                      send-while-destroying sends from mpv_terminate_destroy
+//   destroy-blocked    block-in-destroy: mpv_terminate_destroy will not return
 //   terminate_destroy  outstanding=N
 //       N: strings handed out by mpv_get_property and not yet given to mpv_free
 //   calls  N  W        after terminate_destroy, in the fault mode only: the calls
@@ -142,8 +143,9 @@ struct ModuleState {
     FaultPlan faults;         // written by mpv_create before any other call can run
     bool fault_mode = false;  // faults.txt was there
     std::atomic<uint64_t> calls{0};
-    std::atomic<uint64_t> first_wait{0};  // the number of the first mpv_wait_event call
-    std::atomic<intptr_t> wid{0};         // the "wid" option: the program's video window
+    std::atomic<uint64_t> first_wait{0};         // the number of the first mpv_wait_event call
+    std::atomic<intptr_t> wid{0};                // the "wid" option: the program's video window
+    std::atomic<HANDLE> destroy_stuck{nullptr};  // never set: what a blocked destroy holds
 };
 
 ModuleState& module_state() {
@@ -683,6 +685,12 @@ mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
 }
 
 void mpv_terminate_destroy(mpv_handle* handle) {
+    if (module_state().faults.block_in_destroy) {
+        write_log("destroy-blocked");
+        const HANDLE stuck = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        module_state().destroy_stuck = stuck;
+        WaitForSingleObject(stuck, INFINITE);
+    }
     bool poller_is_caller = false;
     const int64_t late_wake_ups = module_state().faults.wake_after_destroy;
     if (handle && late_wake_ups > 0) {
@@ -761,3 +769,12 @@ void mpv_free(void* data) {
     if (known) std::free(data);
 }
 #endif
+
+// At the process's exit (reserved is not null) after a destroy that never returned, the detach waits
+// for what that destroy holds, as libmpv's can wait for a lock that a thread ExitProcess killed still
+// held: only TerminateProcess gets past it.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_DETACH && reserved && module_state().destroy_stuck)
+        WaitForSingleObject(module_state().destroy_stuck, INFINITE);
+    return TRUE;
+}

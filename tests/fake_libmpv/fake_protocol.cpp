@@ -281,11 +281,13 @@ FaultPlan parse_fault_file(std::string_view content) {
         const std::optional<int64_t> number = fields.size() == 2 ? parse_int64(fields[1]) : std::nullopt;
         if (fields[0] == "flood") plan.flood = true;
         if (fields[0] == "send-while-destroying") plan.send_while_destroying = true;
-        if (!number || *number < 0) continue;
-        if (fields[0] == "fail-after") plan.fail_after = static_cast<uint64_t>(*number);
-        if (fields[0] == "fail-after-wait") plan.fail_after_wait = static_cast<uint64_t>(*number);
-        if (fields[0] == "seed") plan.seed = static_cast<uint64_t>(*number);
-        if (fields[0] == "wake-after-destroy") plan.wake_after_destroy = *number;
+        if (fields[0] == "block-in-destroy") plan.block_in_destroy = true;
+        const int64_t value = number.value_or(-1);
+        if (value < 0) continue;
+        if (fields[0] == "fail-after") plan.fail_after = static_cast<uint64_t>(value);
+        if (fields[0] == "fail-after-wait") plan.fail_after_wait = static_cast<uint64_t>(value);
+        if (fields[0] == "seed") plan.seed = static_cast<uint64_t>(value);
+        if (fields[0] == "wake-after-destroy") plan.wake_after_destroy = value;
     }
     return plan;
 }

@@ -73,6 +73,8 @@ std::string format_double(double number);
 //                          N more times, a millisecond apart
 //   send-while-destroying 1  mpv_terminate_destroy sends the window that holds the "wid" video window
 //                          a message from another thread and waits up to a minute for the answer
+//   block-in-destroy  1    mpv_terminate_destroy never returns, and the library's detach code at
+//                          the process's exit waits for it forever
 struct FaultPlan {
     std::optional<uint64_t> fail_after;
     std::optional<uint64_t> fail_after_wait;
@@ -80,6 +82,7 @@ struct FaultPlan {
     bool flood = false;
     int64_t wake_after_destroy = 0;
     bool send_while_destroying = false;  // mpv_terminate_destroy sends the program's window a message
+    bool block_in_destroy = false;       // mpv_terminate_destroy never returns
 };
 FaultPlan parse_fault_file(std::string_view content);
 

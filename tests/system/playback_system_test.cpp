@@ -121,4 +121,20 @@ TEST(PlaybackSystem, CloseAnswersTheCoreWhileItShutsDown) {
     EXPECT_EQ(sent[0][1], "answered");
 }
 
+// A core whose shutdown never ends, and whose library would hang the process's exit: once the
+// shortened wait gives up, the process ends at once, with code 0 and its settings saved.
+TEST(PlaybackSystem, CloseThatGivesUpOnTheCoreStillEndsTheProcess) {
+    const Install install = Install::make("full");
+    ASSERT_TRUE(write_file(narrow(install.fake_dir) + "\\faults.txt", "block-in-destroy\t1\n"));
+    SetEnvironmentVariableW(L"TARNWICK_CORE_SHUTDOWN_WAIT_MS", L"500");
+    const Running running = start(install, L"");
+    SetEnvironmentVariableW(L"TARNWICK_CORE_SHUTDOWN_WAIT_MS", nullptr);
+    const HWND main = running.main_window();
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+    EXPECT_EQ(install.calls_of("destroy-blocked").size(), 1u);
+    EXPECT_TRUE(install.read_settings().has_value());
+}
+
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <vector>
 
 #include "base/command_line.h"
 #include "base/utf.h"
@@ -84,6 +86,31 @@ TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
     ASSERT_TRUE(result.has_value());
     EXPECT_GT(result->size(), 600u);
     EXPECT_EQ(result->substr(result->size() - 600), std::string(600, 'n'));
+}
+
+// Stand-ins for DwmSetWindowAttribute (refusing the attributes listed) and ChangeWindowMessageFilterEx.
+std::vector<DWORD> refused, asked;
+HRESULT WINAPI set_attribute(HWND, DWORD attribute, LPCVOID value, DWORD size) {
+    asked.push_back(*static_cast<const BOOL*>(value) && size == 4 ? attribute : 0);
+    return std::count(refused.begin(), refused.end(), attribute) ? E_INVALIDARG : S_OK;
+}
+
+// Windows 10 20H1 on takes 20; 1809 to 1909 refuse it and take 19; Wine refuses both. Wine's
+// message filter only says yes, so what is asked of it is what can be checked.
+TEST(StartupWin, DarkTitleBarAndMessagesFromLowerIntegrity) {
+    const std::pair<std::vector<DWORD>, std::vector<DWORD>> cases[] = {
+        {{}, {20}}, {{20}, {20, 19}}, {{20, 19}, {20, 19}}};
+    for (const auto& [refuse, expected] : cases) {
+        refused = refuse, asked.clear();
+        request_dark_title_bar(GetDesktopWindow(), set_attribute);
+        EXPECT_EQ(asked, expected);
+    }
+    asked.clear();
+    allow_lower_integrity_messages(GetDesktopWindow(), [](HWND w, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
+        asked.push_back(w == GetDesktopWindow() && action == MSGFLT_ALLOW ? message : 0);
+        return TRUE;
+    });
+    EXPECT_EQ(asked, (std::vector<DWORD>{WM_DROPFILES, WM_COPYDATA, 0x0049}));
 }
 
 TEST(LoaderWin, LibraryBesideTheExecutable) {

@@ -3,6 +3,7 @@
 // events, and the rule that only the user-interface thread changes what the providers read.
 #include "base/win32_win.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 #include <thread>
@@ -17,6 +18,7 @@
 #include "ui/bar/bar_model.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window.h"
+#include "ui/main_window_win.h"
 
 namespace {
 
@@ -29,6 +31,16 @@ bool& listening() {
     static bool on = true;
     return on;
 }
+
+// What the stand-ins for UiaReturnRawElementProvider and UiaDisconnectProvider were given: "window
+// wparam lparam root", "disconnect root", with " sent" while a message from another thread was
+// being answered, where Windows refuses the disconnect.
+std::vector<std::string>& uia_calls() {
+    static std::vector<std::string> calls;
+    return calls;
+}
+std::string hex(const void* p) { return std::to_string(reinterpret_cast<uintptr_t>(p)); }
+constexpr LRESULT kUiaAnswer = 0x5A17;
 
 std::string bstr_property(IRawElementProviderSimple* element, PROPERTYID id) {
     VARIANT v;
@@ -88,6 +100,18 @@ protected:
         };
         access.api.raise_structure_changed = [](IRawElementProviderSimple*, int, int*, int) {
             raised().push_back("structure");
+            return S_OK;
+        };
+        uia_calls().clear();
+        access.api.return_raw_element_provider = [](HWND window, WPARAM wparam, LPARAM lparam,
+                                                    IRawElementProviderSimple* root) -> LRESULT {
+            if (root)
+                uia_calls().push_back(hex(window) + " " + std::to_string(wparam) + " " + std::to_string(lparam) + " " +
+                                      hex(root));
+            return root ? kUiaAnswer : 0;
+        };
+        access.api.disconnect_provider = [](IRawElementProviderSimple* root) -> HRESULT {
+            uia_calls().push_back("disconnect " + hex(root) + (InSendMessage() ? " sent" : ""));
             return S_OK;
         };
     }
@@ -416,6 +440,55 @@ TEST_F(Accessible, AboutCheckBoxAndLinks) {
     pump_messages();
     EXPECT_FALSE(app.windows.about);
     EXPECT_FALSE(IsWindow(about));
+}
+
+// UI Automation serves older (MSAA) readers through the other object ids: every request goes to it
+// as it came, with the one root the store keeps.
+TEST_F(Accessible, EveryGetObjectReachesUiAutomationAsItCame) {
+    for (const AccessibleSlot slot : {&Accessibility::bar, &Accessibility::help, &Accessibility::about}) {
+        if (slot == &Accessibility::help) toggle_help(app);
+        if (slot == &Accessibility::about) close_help(app), show_about(app);
+        pump_messages();
+        const HWND host = slot == &Accessibility::bar    ? app.windows.bar_window
+                          : slot == &Accessibility::help ? app.windows.help_window
+                                                         : (app.windows.about ? app.windows.about->window : nullptr);
+        ASSERT_NE(host, nullptr);
+        uia_calls().clear();
+        std::vector<std::string> expected;
+        for (const LPARAM id : {LPARAM{kUiaRootObjectId}, LPARAM{OBJID_CLIENT}, LPARAM{OBJID_WINDOW}, LPARAM{7}}) {
+            EXPECT_EQ(SendMessageW(host, WM_GETOBJECT, 32, id), kUiaAnswer);
+            expected.push_back(hex(host) + " 32 " + std::to_string(id) + " " +
+                               hex(((*app.windows.accessibility).*slot)->root()));
+        }
+        EXPECT_EQ(uia_calls(), expected);
+    }
+}
+
+// A reader closes Help from its own thread (WM_CLOSE sent): the root it was given is disconnected
+// once that message is answered, and the program, closing with Help open, retires it too.
+TEST_F(Accessible, DisconnectTakesTheRootGivenOutsideSentMessagesAndAtClose) {
+    for (const bool at_close : {false, true}) {
+        toggle_help(app);
+        pump_messages();
+        const HWND help = app.windows.help_window;
+        ASSERT_NE(help, nullptr);
+        SendMessageW(help, WM_GETOBJECT, 0, kUiaRootObjectId);
+        const std::string disconnect = "disconnect " + hex(app.windows.accessibility->help->root());
+        if (at_close) {
+            close_sequence(app);
+        } else {
+            std::thread reader([help] { SendMessageW(help, WM_CLOSE, 0, 0); });
+            while (IsWindow(help)) {  // answers sent messages only; what they post stays queued
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+                MSG message;
+                PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+            }
+            reader.join();
+        }
+        pump_messages();
+        EXPECT_EQ(app.windows.accessibility->help, nullptr);
+        EXPECT_EQ(std::count(uia_calls().begin(), uia_calls().end(), disconnect), 1) << at_close;
+    }
 }
 
 TEST_F(Accessible, HighContrastPaletteReachesThePaint) {
