@@ -175,9 +175,10 @@ int media_press_kind(MediaAction action) {
             return 2;
         case MediaAction::forward:
             return 3;
-        default:
-            return 0;
+        case MediaAction::none:
+            break;
     }
+    return 0;
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 // to the module that acts on it.
 #include "ui/main_window_win.h"
 
+#include <algorithm>
+#include <cwchar>
+#include <cwctype>
 #include <vector>
 
 #include "app/app_state_win.h"
@@ -35,13 +38,9 @@ constexpr unsigned long kCoreShutdownWaitMs = 15000;
 unsigned long core_shutdown_wait_ms() {
     wchar_t text[16] = {};
     const DWORD length = GetEnvironmentVariableW(L"TARNWICK_CORE_SHUTDOWN_WAIT_MS", text, 16);
-    if (length == 0 || length >= 16) return kCoreShutdownWaitMs;
-    unsigned long wait = 0;
-    for (DWORD i = 0; i < length; ++i) {
-        if (text[i] < L'0' || text[i] > L'9' || wait >= kCoreShutdownWaitMs) return kCoreShutdownWaitMs;
-        wait = wait * 10 + static_cast<unsigned long>(text[i] - L'0');
-    }
-    return wait < kCoreShutdownWaitMs ? wait : kCoreShutdownWaitMs;
+    wchar_t* end = text;
+    const unsigned long wait = length > 0 && length < 16 && iswdigit(text[0]) ? wcstoul(text, &end, 10) : 0;
+    return end != text && *end == L'\0' ? std::min(wait, kCoreShutdownWaitMs) : kCoreShutdownWaitMs;
 }
 
 }  // namespace

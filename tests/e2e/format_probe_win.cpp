@@ -14,13 +14,13 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/wide_win.h"
 #include "e2e/format_samples.h"
+#include "player/commands.h"
 #include "player/configure.h"
 #include "player/loader_win.h"
 #include "support/temp_appdata_win.h"
@@ -36,19 +36,8 @@ void report(bool ok, const std::string& what, const std::string& detail) {
     std::fflush(stdout);
 }
 
-std::string property(const Core& core, const char* name) {
-    char* value = nullptr;
-    if (core.api.mpv_get_property(core.handle, name, MPV_FORMAT_STRING, &value) < 0 || !value) return {};
-    std::string text(value);
-    core.api.mpv_free(value);
-    return text;
-}
-
-int command(const Core& core, std::vector<std::string> words) {
-    std::vector<const char*> args;
-    for (const std::string& word : words) args.push_back(word.c_str());
-    args.push_back(nullptr);
-    return core.api.mpv_command(core.handle, args.data());
+std::string property(const Core& core, std::string_view name) {
+    return read_string_property(core, name).value_or("");
 }
 
 std::vector<std::string_view> words(std::string_view text, char separator) {
@@ -203,10 +192,10 @@ bool wait_until_playing(const Core& core, std::string& detail) {
         if (!loaded) continue;
         const std::string video = property(core, "current-tracks/video/codec");
         const std::string audio = property(core, "current-tracks/audio/codec");
-        const std::string frames = property(core, "estimated-frame-number");
-        if (!video.empty() && !audio.empty() && std::atoi(frames.c_str()) >= 3 &&
+        const int64_t frames = read_int_property(core, "estimated-frame-number");
+        if (!video.empty() && !audio.empty() && frames >= 3 &&
             !property(core, "video-params/w").empty() && !property(core, "audio-params/samplerate").empty()) {
-            detail = video + ", " + audio + ", " + frames + " frames";
+            detail = video + ", " + audio + ", " + std::to_string(frames) + " frames";
             return true;
         }
     }
@@ -222,7 +211,7 @@ void play_video_samples(const Core& core, const std::string& folder) {
         if (sample.kind != SampleKind::video) continue;
         const std::string path = folder + "\\sample." + std::string(sample.extension);
         std::string detail;
-        const bool played = command(core, {"loadfile", path, "replace"}) >= 0 && wait_until_playing(core, detail);
+        const bool played = run_command(core, {"loadfile", path, "replace"}) >= 0 && wait_until_playing(core, detail);
         report(played, "." + std::string(sample.extension) + " plays", detail);
     }
 }
@@ -238,12 +227,12 @@ void add_subtitle_samples(const Core& core, const std::string& folder) {
         std::string detail;
         // Every sample shows its first picture or line from 0 s to 2 s: each goes onto the video's
         // start, as a user drops a subtitle file onto a film that has just begun.
-        if (file.empty() || command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
+        if (file.empty() || run_command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
             !wait_until_playing(core, detail)) {
             report(false, what, file.empty() ? "cannot write the sample" : "the video does not play: " + detail);
             continue;
         }
-        const int status = command(core, {"sub-add", file, "select"});
+        const int status = run_command(core, {"sub-add", file, "select"});
         const std::string codec = property(core, "current-tracks/sub/codec");
         const bool external = property(core, "current-tracks/sub/external") == "yes";
         bool shown = false;
