@@ -9,7 +9,7 @@
 
 #include "app/bar_input.h"
 #include "app/colour_scheme.h"
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "base/gdi_win.h"
 #include "base/win32_win.h"
 #include "player/core.h"

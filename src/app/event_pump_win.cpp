@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/event_pump.h"
-#include "app/shell_win.h"
+#include "app/shell/shell_win.h"
 #include "player/wake_up_win.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/playback_messages.h"
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/number_format.h"
 
 namespace {

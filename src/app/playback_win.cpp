@@ -7,7 +7,7 @@
 #include "app/app_state_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_rules.h"
-#include "app/shell_win.h"
+#include "app/shell/shell_win.h"
 #include "app/speed_ladder.h"
 #include "app/version.h"
 #include "base/long_path.h"

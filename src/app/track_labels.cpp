@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/app_state_win.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/names_win.h"
 #include "app/resource_ids.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
 #include "base/newer_api_win.h"

@@ -1,6 +1,6 @@
 #include "ui/context_menu.h"
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/version.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/handles_win.h"
 #include "base/win32_win.h"
 #include "player/track_list.h"

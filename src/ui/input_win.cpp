@@ -3,9 +3,9 @@
 #include "ui/input_win.h"
 
 #include "app/app_state_win.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/playback_win.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "app/tracks_win.h"
 #include "base/utf.h"
 #include "player/commands.h"

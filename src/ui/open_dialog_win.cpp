@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/file_types.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/playback_win.h"
 #include "base/wide_win.h"
 

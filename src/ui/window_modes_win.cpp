@@ -4,8 +4,8 @@
 #include "ui/window_modes_win.h"
 
 #include "app/app_state_win.h"
-#include "app/language.h"
-#include "app/settings_win.h"
+#include "app/settings/language.h"
+#include "app/settings/settings_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/window_modes.h"

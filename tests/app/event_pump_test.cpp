@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "support/mpv_events.h"
 #include "support/recording_core.h"
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "player/track_list.h"
 #include "support/recording_core.h"
 

@@ -21,7 +21,7 @@
 #include "ui/fonts_win.h"
 #include "base/gdi_win.h"
 #include "base/number_format.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/win32_win.h"
 #include "ui/window_modes.h"
 #include "player/event_fold.h"

@@ -27,7 +27,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/media_overlay_abi_win.h"
+#include "app/shell/media_overlay_abi_win.h"
 #include "fake_taskbar_win.h"
 
 using namespace overlay_abi;

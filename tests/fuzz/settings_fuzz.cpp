@@ -6,7 +6,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "base/number_format.h"
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "base/utf.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "ui/context_menu.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/utf.h"
 #include "player/track_list.h"
 #include "support/recording_core.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/win32_win.h"
 #include "system/settings_series.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "support/recording_core.h"
 
 namespace {

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "app/app_state_win.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/playback_win.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "support/recording_core.h"
 #include "support/temp_appdata_win.h"

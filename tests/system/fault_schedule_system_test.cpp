@@ -17,7 +17,7 @@
 #include <sstream>
 
 #include "harness_win.h"
-#include "app/settings.h"
+#include "app/settings/settings.h"
 #include "base/wide_win.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "harness_win.h"
-#include "app/single_instance_win.h"
+#include "app/shell/single_instance_win.h"
 #include "base/wide_win.h"
 
 namespace {

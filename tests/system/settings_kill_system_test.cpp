@@ -12,7 +12,7 @@
 #include <random>
 
 #include "harness_win.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "system/settings_series.h"
 

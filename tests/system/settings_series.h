@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 inline Settings settings_step(uint64_t step) {
     Settings s;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness_win.h"
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 namespace {
 

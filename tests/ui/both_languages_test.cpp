@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/playback_messages.h"
-#include "app/shell_surfaces.h"
+#include "app/shell/shell_surfaces.h"
 #include "app/track_labels.h"
 #include "ui/bar/bar_access.h"
 #include "ui/bar/bar_model.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
-#include "app/settings_win.h"
+#include "app/settings/language.h"
+#include "app/settings/settings_win.h"
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "base/wide_win.h"

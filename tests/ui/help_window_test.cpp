@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "support/key_names.h"
 #include "ui/input.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
 #include "ui/input_win.h"

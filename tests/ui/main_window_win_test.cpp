@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/single_instance_win.h"
+#include "app/shell/single_instance_win.h"
 #include "support/program_windows_win.h"
 #include "ui/window_modes.h"
 

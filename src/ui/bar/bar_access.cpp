@@ -3,7 +3,7 @@
 #include <string>
 #include <utility>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "ui/bar/bar_model.h"
 
 namespace {

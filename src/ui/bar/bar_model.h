@@ -9,7 +9,7 @@
 
 #include "app/bar_input.h"
 #include "app/colour_scheme.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "player/playback_state.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/palette.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/bar/bar_model.h"
-#include "app/language.h"
+#include "app/settings/language.h"
 
 namespace {
 

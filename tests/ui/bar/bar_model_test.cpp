@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The tooltip control: one tool per button, texts read back from the control in both languages.
 #include "base/win32_win.h"
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/wide_win.h"
 #include "support/program_windows_win.h"
 #include "ui/bar/bar_model.h"

@@ -1,8 +1,8 @@
-#include "app/settings_merge.h"
+#include "app/settings/settings_merge.h"
 
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "app/app_state_win.h"
-#include "app/language_win.h"
-#include "app/settings_win.h"
+#include "app/settings/language_win.h"
+#include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "support/program_windows_win.h"
 #include "ui/context_menu_win.h"

@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "app/settings/language.h"
 
 #include <gtest/gtest.h>
 

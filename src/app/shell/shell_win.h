@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "app/media_overlay_win.h"
-#include "app/shell_surfaces.h"
-#include "app/taskbar_win.h"
+#include "app/shell/media_overlay_win.h"
+#include "app/shell/shell_surfaces.h"
+#include "app/shell/taskbar_win.h"
 #include "base/win32_win.h"
 
 struct App;

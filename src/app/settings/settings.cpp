@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <system_error>
 #include <utility>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "app/playback_rules.h"
 #include "base/number_format.h"
 #include "base/text.h"

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/text.h"
 #include "base/utf.h"
 

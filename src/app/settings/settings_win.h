@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/settings.h"
-#include "app/settings_merge.h"
+#include "app/settings/settings.h"
+#include "app/settings/settings_merge.h"
 
 // %APPDATA%\Tarnwick Light, or the temporary folder's "Tarnwick Light" when APPDATA is not set.
 std::string settings_folder();

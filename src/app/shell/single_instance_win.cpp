@@ -1,9 +1,9 @@
-#include "app/single_instance_win.h"
+#include "app/shell/single_instance_win.h"
 
 #include <cstring>
 
 #include "app/app_state_win.h"
-#include "app/hand_off.h"
+#include "app/shell/hand_off.h"
 #include "app/names_win.h"
 #include "app/playback_win.h"
 #include "base/wide_win.h"

@@ -1,4 +1,4 @@
-#include "app/hand_off.h"
+#include "app/shell/hand_off.h"
 
 #include <cstring>
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/single_instance_win.h"
+#include "app/shell/single_instance_win.h"
 #include "support/program_windows_win.h"
 
 namespace {

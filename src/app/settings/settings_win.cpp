@@ -1,4 +1,4 @@
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/win32_win.h"
 
 struct Settings;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "support/temp_appdata_win.h"
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/shell_surfaces.h"
+#include "app/shell/shell_surfaces.h"
 #include "base/com_win.h"
 
 // An icon destroyed with its owner.

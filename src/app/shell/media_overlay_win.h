@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "app/media_overlay_abi_win.h"
-#include "app/shell_surfaces.h"
+#include "app/shell/media_overlay_abi_win.h"
+#include "app/shell/shell_surfaces.h"
 #include "base/com_win.h"
 #include "base/win32_win.h"
 

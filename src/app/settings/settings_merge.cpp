@@ -1,4 +1,4 @@
-#include "app/settings_merge.h"
+#include "app/settings/settings_merge.h"
 
 namespace {
 

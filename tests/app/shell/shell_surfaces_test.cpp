@@ -1,4 +1,4 @@
-#include "app/shell_surfaces.h"
+#include "app/shell/shell_surfaces.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "player/playback_state.h"
 
 namespace {

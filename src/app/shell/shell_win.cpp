@@ -1,4 +1,4 @@
-#include "app/shell_win.h"
+#include "app/shell/shell_win.h"
 
 #include <string>
 #include <system_error>

@@ -1,7 +1,7 @@
-#include "app/language_win.h"
+#include "app/settings/language_win.h"
 
 #include "app/names_win.h"
-#include "app/settings_win.h"
+#include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 
 std::optional<Language> registry_language(HKEY root) {

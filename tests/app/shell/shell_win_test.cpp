@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/playback_win.h"
-#include "app/shell_win.h"
+#include "app/shell/shell_win.h"
 #include "base/wide_win.h"
 #include "fake_shell/fake_taskbar_win.h"
 #include "support/program_windows_win.h"

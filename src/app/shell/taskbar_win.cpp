@@ -1,4 +1,4 @@
-#include "app/taskbar_win.h"
+#include "app/shell/taskbar_win.h"
 
 #include <cstring>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/media_overlay_win.h"
+#include "app/shell/media_overlay_win.h"
 
 #include "base/wide_win.h"
 #include "player/playback_state.h"

@@ -1,9 +1,9 @@
-#include "app/shell_surfaces.h"
+#include "app/shell/shell_surfaces.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "app/language.h"
+#include "app/settings/language.h"
 #include "base/command_line.h"
 #include "player/playback_state.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/settings.h"
+#include "app/settings/settings.h"
 
 using SettingsKeys = uint32_t;
 
