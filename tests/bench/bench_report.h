@@ -84,5 +84,5 @@ struct GoalResult {
 };
 std::vector<GoalResult> check_goals(const std::vector<MetricRow>& rows);
 
-// The table and the goals as plain text, for a terminal and for the README.
+// The table and the goals as plain text, for a terminal and for docs/performance.md.
 std::string format_summary(const std::vector<MetricRow>& rows, const std::vector<GoalResult>& goals);
