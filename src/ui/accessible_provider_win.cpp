@@ -226,11 +226,11 @@ public:
         // Read when asked: the window may have moved since the tree was published.
         POINT origin{0, 0};
         ClientToScreen(store_->host(), &origin);
-        BarRect r = n->rect;
+        PixelRect r = n->rect;
         if (index_ < 0) {
             RECT client{};
             GetClientRect(store_->host(), &client);
-            r = BarRect{0, 0, client.right, client.bottom};
+            r = PixelRect{0, 0, client.right, client.bottom};
         }
         if (r.right <= r.left || r.bottom <= r.top) return S_OK;
         *out = UiaRect{static_cast<double>(origin.x + r.left), static_cast<double>(origin.y + r.top),
