@@ -38,11 +38,6 @@ constexpr UINT_PTR kTimerResumeSave = 2;
 constexpr UINT kResumeSaveMs = 30000;
 
 struct App;
-struct AboutWindow;  // the About window's own state, defined with the window
-// Deletes it where its type is known, next to the window.
-struct AboutWindowDelete {
-    void operator()(AboutWindow* about) const;
-};
 struct Accessibility;  // the screen readers' view of the windows, made when one first asks
 struct AccessibilityDelete {
     void operator()(Accessibility* accessibility) const;
@@ -51,9 +46,10 @@ struct Shell;  // the taskbar button and the media overlay, defined in shell_win
 struct ShellDelete {
     void operator()(Shell* shell) const;
 };
-struct CardStyle;  // a card window's own DPI and fonts, defined with the cards
-struct CardStyleDelete {
-    void operator()(CardStyle* style) const;
+struct CardWindow;  // an open Help or About window, defined with the cards
+// Deletes it where its type is known, next to the cards.
+struct CardWindowDelete {
+    void operator()(CardWindow* card) const;
 };
 
 struct Fonts {
@@ -70,9 +66,8 @@ struct AppWindows {
     HWND video_window = nullptr;
     HWND bar_window = nullptr;
     HWND tooltip_window = nullptr;
-    HWND help_window = nullptr;
-    std::unique_ptr<CardStyle, CardStyleDelete> help_style;  // while Help is open
-    std::unique_ptr<AboutWindow, AboutWindowDelete> about;
+    std::unique_ptr<CardWindow, CardWindowDelete> help;   // while Help is open
+    std::unique_ptr<CardWindow, CardWindowDelete> about;  // while About is open
     std::unique_ptr<Shell, ShellDelete> shell;  // absent until start-up makes it
     Fonts fonts;
     uint32_t dpi = 96;

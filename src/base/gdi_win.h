@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "base/pixel_rect.h"
 #include "base/win32_win.h"
 
 // A brush, pen, font or bitmap deleted with its owner.
@@ -72,6 +73,18 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
+// WM_PAINT and WM_PRINTCLIENT of an owner-drawn window: paint(dc, width, height) composes the client
+// area on a MemoryCanvas, copied to `target` in one BitBlt.
+template <typename Paint>
+void paint_buffered(HWND window, HDC target, const Paint& paint) {
+    RECT client{};
+    GetClientRect(window, &client);
+    const MemoryCanvas canvas(target, client.right, client.bottom);
+    if (!canvas.ok()) return;
+    paint(canvas.dc(), client.right, client.bottom);
+    canvas.copy_to(target, client.right, client.bottom);
+}
+
 // BeginPaint and EndPaint around one WM_PAINT.
 class PaintScope {
 public:
@@ -86,6 +99,8 @@ private:
     PAINTSTRUCT paint_{};
     HDC dc_ = nullptr;
 };
+
+inline RECT to_rect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 // Drawing helpers: each creates its brush, draws with the stock null pen and deletes the brush.
 void fill_solid(HDC dc, const RECT& rect, COLORREF colour);

@@ -1,6 +1,5 @@
 #include "ui/accessible_provider_win.h"
 
-#include <atomic>
 #include <cstring>
 #include <utility>
 
@@ -47,9 +46,10 @@ CONTROLTYPEID control_type(AccessibleRole role) {
             return kUiaCheckBox;
         case AccessibleRole::hyperlink:
             return kUiaHyperlink;
-        default:
+        case AccessibleRole::text:
             return kUiaText;
     }
+    return kUiaText;
 }
 
 VARIANT bstr_variant(const std::string& text) {
@@ -84,45 +84,61 @@ VARIANT double_variant(double value) {
     return v;
 }
 
+// A change of one property as UI Automation announces it.
+struct PropertyChange {
+    PROPERTYID id = 0;
+    VARIANT before{};
+    VARIANT after{};
+};
+
+PropertyChange property_change(const AccessibleChange& change) {
+    using Kind = AccessibleChange::Kind;
+    const bool was = change.old_number != 0;
+    const bool is = change.new_number != 0;
+    switch (change.kind) {
+        case Kind::name:
+            return {UIA_NamePropertyId, bstr_variant(change.old_text), bstr_variant(change.new_text)};
+        case Kind::enabled:
+            return {UIA_IsEnabledPropertyId, bool_variant(was), bool_variant(is)};
+        case Kind::toggle:
+            return {UIA_ToggleToggleStatePropertyId, int_variant(was ? kToggleOn : kToggleOff),
+                    int_variant(is ? kToggleOn : kToggleOff)};
+        case Kind::value:
+            return {UIA_RangeValueValuePropertyId, double_variant(change.old_number),
+                    double_variant(change.new_number)};
+        case Kind::read_only:
+            return {UIA_RangeValueIsReadOnlyPropertyId, bool_variant(was), bool_variant(is)};
+        case Kind::maximum:
+            return {UIA_RangeValueMaximumPropertyId, double_variant(change.old_number),
+                    double_variant(change.new_number)};
+        case Kind::structure:
+            break;  // not a property: raised as a structure change
+    }
+    return {};
+}
+
 // One element of one window. Every method may run on any thread; all it reads is the store.
-class Element final : public IRawElementProviderSimple,
-                      public IRawElementProviderFragment,
-                      public IRawElementProviderFragmentRoot,
-                      public IInvokeProvider_,
-                      public IRangeValueProvider_,
-                      public IToggleProvider_ {
+class Element final
+    : public ComObject<Element, IRawElementProviderSimple, IRawElementProviderFragment, IRawElementProviderFragmentRoot,
+                       IInvokeProvider_, IRangeValueProvider_, IToggleProvider_> {
 public:
     Element(std::shared_ptr<AccessibleStore> store, int index) : store_(std::move(store)), index_(index) {}
-    Element(const Element&) = delete;
-    Element& operator=(const Element&) = delete;
 
-    // IUnknown: one identity, the IRawElementProviderSimple pointer.
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        const std::optional<AccessibleNode> n = store_->node(index_);
-        if (iid == IID_IUnknown || iid == IID_IRawElementProviderSimple)
-            *out = static_cast<IRawElementProviderSimple*>(this);
-        else if (iid == IID_IRawElementProviderFragment)
-            *out = static_cast<IRawElementProviderFragment*>(this);
-        else if (iid == IID_IRawElementProviderFragmentRoot && index_ < 0)
-            *out = static_cast<IRawElementProviderFragmentRoot*>(this);
-        else if (iid == kIidInvokeProvider && n && n->invokable)
-            *out = static_cast<IInvokeProvider_*>(this);
-        else if (iid == kIidToggleProvider && n && n->toggled)
-            *out = static_cast<IToggleProvider_*>(this);
-        else if (iid == kIidRangeValueProvider && n && n->range)
-            *out = static_cast<IRangeValueProvider_*>(this);
-        else
-            return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) delete this;
-        return left;
+    // One identity, the IRawElementProviderSimple pointer; the patterns only where the element has them.
+    static ComTable<Element> com_interfaces() {
+        static const ComInterface<Element> table[] = {
+            {&IID_IRawElementProviderSimple, com_pointer<Element, IRawElementProviderSimple>},
+            {&IID_IRawElementProviderFragment, com_pointer<Element, IRawElementProviderFragment>},
+            {&IID_IRawElementProviderFragmentRoot, com_pointer<Element, IRawElementProviderFragmentRoot>,
+             [](const Element& e) { return e.index_ < 0; }},
+            {&kIidInvokeProvider, com_pointer<Element, IInvokeProvider_>,
+             [](const Element& e) { return e.has(&AccessibleNode::invokable); }},
+            {&kIidToggleProvider, com_pointer<Element, IToggleProvider_>,
+             [](const Element& e) { return e.has(&AccessibleNode::toggled); }},
+            {&kIidRangeValueProvider, com_pointer<Element, IRangeValueProvider_>,
+             [](const Element& e) { return e.has(&AccessibleNode::range); }},
+        };
+        return com_table(table);
     }
 
     // IRawElementProviderSimple
@@ -226,11 +242,11 @@ public:
         // Read when asked: the window may have moved since the tree was published.
         POINT origin{0, 0};
         ClientToScreen(store_->host(), &origin);
-        BarRect r = n->rect;
+        PixelRect r = n->rect;
         if (index_ < 0) {
             RECT client{};
             GetClientRect(store_->host(), &client);
-            r = BarRect{0, 0, client.right, client.bottom};
+            r = PixelRect{0, 0, client.right, client.bottom};
         }
         if (r.right <= r.left || r.bottom <= r.top) return S_OK;
         *out = UiaRect{static_cast<double>(origin.x + r.left), static_cast<double>(origin.y + r.top),
@@ -324,7 +340,12 @@ public:
     }
 
 private:
-    ~Element() = default;
+    // Whether the element's node, as last published, has the field set.
+    template <typename Field>
+    bool has(Field AccessibleNode::*field) const {
+        const std::optional<AccessibleNode> n = store_->node(index_);
+        return n && static_cast<bool>((*n).*field);
+    }
 
     template <typename Field>
     HRESULT range_field(double* out, Field field) const {
@@ -337,7 +358,6 @@ private:
 
     const std::shared_ptr<AccessibleStore> store_;
     const int index_;
-    std::atomic<ULONG> references_{1};
 };
 
 }  // namespace
@@ -370,71 +390,36 @@ bool AccessibleStore::publish(AccessibleTree tree) {
 }
 
 void AccessibleStore::raise(const AccessibleChange& change) {
-    IRawElementProviderSimple* element = make_accessible_provider(shared_from_this(), change.index);
-    using Kind = AccessibleChange::Kind;
-    if (change.kind == Kind::structure) {
+    const ComRef<IRawElementProviderSimple> element = make_accessible_provider(shared_from_this(), change.index);
+    if (change.kind == AccessibleChange::Kind::structure) {
         if (api_.raise_structure_changed)
-            api_.raise_structure_changed(element, kStructureChildrenInvalidated, nullptr, 0);
-    } else if (api_.raise_property_changed) {
-        VARIANT before;
-        VARIANT after;
-        PROPERTYID property = 0;
-        switch (change.kind) {
-            case Kind::name:
-                property = UIA_NamePropertyId;
-                before = bstr_variant(change.old_text);
-                after = bstr_variant(change.new_text);
-                break;
-            case Kind::enabled:
-                property = UIA_IsEnabledPropertyId;
-                before = bool_variant(change.old_number != 0);
-                after = bool_variant(change.new_number != 0);
-                break;
-            case Kind::toggle:
-                property = UIA_ToggleToggleStatePropertyId;
-                before = int_variant(change.old_number != 0 ? kToggleOn : kToggleOff);
-                after = int_variant(change.new_number != 0 ? kToggleOn : kToggleOff);
-                break;
-            case Kind::read_only:
-                property = UIA_RangeValueIsReadOnlyPropertyId;
-                before = bool_variant(change.old_number != 0);
-                after = bool_variant(change.new_number != 0);
-                break;
-            case Kind::maximum:
-                property = UIA_RangeValueMaximumPropertyId;
-                before = double_variant(change.old_number);
-                after = double_variant(change.new_number);
-                break;
-            default:
-                property = UIA_RangeValueValuePropertyId;
-                before = double_variant(change.old_number);
-                after = double_variant(change.new_number);
-                break;
-        }
-        api_.raise_property_changed(element, property, before, after);
-        VariantClear(&before);
-        VariantClear(&after);
+            api_.raise_structure_changed(element.get(), kStructureChildrenInvalidated, nullptr, 0);
+        return;
     }
-    element->Release();
+    PropertyChange property = property_change(change);
+    if (api_.raise_property_changed)
+        api_.raise_property_changed(element.get(), property.id, property.before, property.after);
+    VariantClear(&property.before);
+    VariantClear(&property.after);
 }
 
 void AccessibleStore::disconnect() {
     if (!alive()) return;
     // While the store is alive: the root has no runtime id of its own, UI Automation takes its
     // window's, which the root names only until then.
-    if (root_ && api_.disconnect_provider) api_.disconnect_provider(root_);
+    if (root_ && api_.disconnect_provider) api_.disconnect_provider(root_.get());
     {
         WriteLock hold(lock_);
         alive_ = false;
     }
-    if (root_) std::exchange(root_, nullptr)->Release();
+    { const ComRef<IRawElementProviderSimple> released = std::move(root_); }
     // Tells UI Automation the window no longer serves a tree.
     if (api_.return_raw_element_provider) api_.return_raw_element_provider(host_, 0, 0, nullptr);
 }
 
 IRawElementProviderSimple* AccessibleStore::root() {
     if (!root_) root_ = make_accessible_provider(shared_from_this(), -1);
-    return root_;
+    return root_.get();
 }
 
 bool AccessibleStore::alive() const {
@@ -472,8 +457,8 @@ std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_wi
     return std::make_shared<AccessibleStore>(host, action_window, api);
 }
 
-IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index) {
-    return static_cast<IRawElementProviderSimple*>(new Element(store, index));
+ComRef<IRawElementProviderSimple> make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index) {
+    return ComRef<IRawElementProviderSimple>(new Element(store, index));
 }
 
 std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam) {

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "app/app_state_win.h"
+#include "base/com_win.h"
 #include "base/uia_api_win.h"
 #include "ui/accessible_tree.h"
 
@@ -66,13 +67,13 @@ private:
     const UiaApi api_;
     const DWORD owner_thread_;
     // One reference, from the first request until disconnect (the root holds the store in turn).
-    IRawElementProviderSimple* root_ = nullptr;
+    ComRef<IRawElementProviderSimple> root_;
 };
 
 std::shared_ptr<AccessibleStore> make_accessible_store(HWND host, HWND action_window, const UiaApi& api);
 
-// A new reference to the provider of an element (-1: the root).
-IRawElementProviderSimple* make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index);
+// The provider of an element (-1: the root), owning the one reference it starts with.
+ComRef<IRawElementProviderSimple> make_accessible_provider(const std::shared_ptr<AccessibleStore>& store, int index);
 
 // WM_GETOBJECT, whatever its object id: UI Automation's answer with the root provider. Nothing
 // without uiautomationcore.dll (the caller gives default processing).

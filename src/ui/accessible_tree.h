@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/bar/bar_layout.h"
+#include "base/pixel_rect.h"
 
 enum class AccessibleRole : uint8_t { tool_bar, window, button, slider, text, check_box, hyperlink };
 
@@ -28,7 +28,7 @@ struct AccessibleNode {
     AccessibleRole role = AccessibleRole::text;
     std::string automation_id;  // the same in every language
     std::string name;           // in the active language
-    BarRect rect;               // in the host window's client coordinates
+    PixelRect rect;             // in the host window's client coordinates
     bool enabled = true;
     bool offscreen = false;
     bool invokable = false;

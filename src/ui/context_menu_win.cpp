@@ -15,6 +15,7 @@
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/bar/bar_win.h"
+#include "ui/card_window_win.h"
 #include "ui/context_menu.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
@@ -200,8 +201,7 @@ void switch_language(App& app, Language language) {
     // Every text is picked when it is drawn, so a repaint is all the open windows need.
     invalidate_bar(app);
     shell_follow(app);  // the thumbnail buttons' tooltips
-    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
-    if (app.windows.about && app.windows.about->window) InvalidateRect(app.windows.about->window, nullptr, FALSE);
+    invalidate_cards(app);
 
     if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
 }

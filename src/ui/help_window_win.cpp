@@ -1,4 +1,4 @@
-// The Help window: a borderless card over the main window listing every shortcut in two columns.
+// The Help window: a card over the main window listing every shortcut in two columns.
 // It holds the keyboard focus while open and goes away at the first key, click or loss of focus, so
 // it never stands between the user and the video for long.
 #include "ui/help_window_win.h"
@@ -8,28 +8,15 @@
 
 #include "app/app_state_win.h"
 #include "app/names_win.h"
+#include "app/settings/language.h"
 #include "base/dpi_scale.h"
-#include "base/gdi_win.h"
-#include "base/newer_api_win.h"
-#include "base/number_format.h"
 #include "base/wide_win.h"
 #include "ui/accessibility_win.h"
-#include "ui/bar/bar_model.h"
 #include "ui/card_window_win.h"
 #include "ui/help_window.h"
 #include "ui/input_win.h"
 
 namespace {
-
-// Private messages of the Help window.
-enum HelpWindowMessage : UINT {
-    // Posted to itself when the focus has gone: closing is left until the message that moved the focus
-    // has been handled, so that a click on the bar's Help button closes the window rather than closing
-    // and reopening it.
-    kMsgFocusLost = WM_APP + 1,
-    // Posted to itself when a language switch changed the size the texts need.
-    kMsgRelayout,
-};
 
 // Geometry at 96 DPI.
 constexpr int32_t kPad = 28;
@@ -79,8 +66,8 @@ HelpGeometry measure(const CardStyle& style, const HelpPage& page, HDC dc) {
     int32_t heading_width = 0;
     for (const auto& column : page.columns)
         for (const HelpGroup& group : column) {
-            heading_width =
-                std::max(heading_width, px(style, 18 + kIconGap) + text_width(dc, style.fonts.body.get(), group.heading));
+            heading_width = std::max(heading_width,
+                                     px(style, 18 + kIconGap) + text_width(dc, style.fonts.body.get(), group.heading));
             for (const HelpLine& line : group.lines) {
                 g.key_width =
                     std::max(g.key_width, text_width(dc, style.fonts.body.get(), line.keys) + 2 * px(style, kKeyPad));
@@ -93,8 +80,8 @@ HelpGeometry measure(const CardStyle& style, const HelpPage& page, HDC dc) {
     int32_t width = 2 * px(style, kPad) + 2 * g.column_width + px(style, kColumnGap);
     for (const std::string& note : page.notes)
         width = std::max(width, 2 * px(style, kPad) + text_width(dc, style.fonts.body.get(), note));
-    width =
-        std::max(width, 2 * px(style, kPad) + px(style, 18 + kIconGap) + text_width(dc, style.fonts.title.get(), page.title));
+    width = std::max(
+        width, 2 * px(style, kPad) + px(style, 18 + kIconGap) + text_width(dc, style.fonts.title.get(), page.title));
     const int32_t height = px(style, kColumnsTop) + g.columns_height + 2 * px(style, kNotesGap) +
                            static_cast<int32_t>(page.notes.size()) * px(style, kNoteHeight) + px(style, kBottomPad);
     g.size = SIZE{width, height};
@@ -106,21 +93,6 @@ HelpGeometry measure_now(const CardStyle& style, const HelpPage& page) {
     HelpGeometry g = measure(style, page, screen);
     ReleaseDC(nullptr, screen);
     return g;
-}
-
-void draw_text(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect, UINT format) {
-    const SelectGuard select(dc, font);
-    SetTextColor(dc, colour);
-    const std::wstring units = wide(text);
-    DrawTextW(dc, units.c_str(), static_cast<int>(units.size()), &rect,
-              format | DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
-}
-
-void draw_glyph(HDC dc, HFONT font, COLORREF colour, char16_t glyph, RECT rect) {
-    const SelectGuard select(dc, font);
-    SetTextColor(dc, colour);
-    wchar_t unit = static_cast<wchar_t>(glyph);
-    DrawTextW(dc, &unit, 1, &rect, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
 }
 
 // Where each heading (line null) and each row of a column goes, shared by painting and by the
@@ -155,21 +127,22 @@ void paint_column(const App& app, const CardStyle& style, HDC dc, const std::vec
     for (const HelpRowPlace& row : column_rows(style, groups, left, g)) {
         const RECT& r = row.rect;
         if (!row.line) {
-            draw_glyph(dc, style.fonts.large_icon.get(), app.windows.palette.accent, row.group->icon,
-                       RECT{left, r.top, left + icon, r.bottom});
-            draw_text(dc, style.fonts.body.get(), app.windows.palette.accent, row.group->heading,
-                      RECT{left + icon + px(style, kIconGap), r.top, r.right, r.bottom}, DT_LEFT);
+            draw_card_glyph(dc, style.fonts.large_icon.get(), app.windows.palette.accent, row.group->icon,
+                            RECT{left, r.top, left + icon, r.bottom});
+            draw_card_text(dc, style.fonts.body.get(), app.windows.palette.accent, row.group->heading,
+                           RECT{left + icon + px(style, kIconGap), r.top, r.right, r.bottom}, DT_LEFT);
             continue;
         }
         const HelpLine& line = *row.line;
         // Keys sit on a key cap as wide as their text, so the eye finds them down the column.
         const int32_t cap_width = text_width(dc, style.fonts.body.get(), line.keys) + 2 * px(style, kKeyPad);
         const RECT cap{left, r.top + px(style, 2), left + cap_width, r.bottom - px(style, 2)};
-        fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6), app.windows.palette.key_cap);
-        draw_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.keys, cap, DT_CENTER);
+        fill_round_rect(dc, RECT{cap.left, cap.top, cap.right + 1, cap.bottom + 1}, px(style, 6),
+                        app.windows.palette.key_cap);
+        draw_card_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.keys, cap, DT_CENTER);
         const int32_t action_left = left + g.key_width + px(style, kKeyGap);
-        draw_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.action, RECT{action_left, r.top, r.right, r.bottom},
-                  DT_LEFT);
+        draw_card_text(dc, style.fonts.body.get(), app.windows.palette.normal, line.action,
+                       RECT{action_left, r.top, r.right, r.bottom}, DT_LEFT);
     }
 }
 
@@ -178,104 +151,21 @@ AccessibleNode text_node(std::string id, std::string name, const RECT& rect) {
     node.role = AccessibleRole::text;
     node.automation_id = std::move(id);
     node.name = std::move(name);
-    node.rect = BarRect{rect.left, rect.top, rect.right, rect.bottom};
+    node.rect = PixelRect{rect.left, rect.top, rect.right, rect.bottom};
     return node;
 }
 
-// The main window's DPI, or the one a test gave the App, until the Help window has its own.
-const CardStyle& style_of(const App& app, CardStyle& fallback) {
-    if (app.windows.help_style) return *app.windows.help_style;
-    fallback.set_dpi(app.windows.dpi);
-    return fallback;
-}
-
-SIZE size_for(const CardStyle& style, const App& app) {
+SIZE size_for(const App& app, const CardStyle& style) {
     return measure_now(style, help_page(app.settings.multi_instance)).size;
 }
 
-void open_help(App& app) {
-    if (!app.windows.main_window) return;
-    // Opened over the main window, so at first on its monitor and DPI.
-    app.windows.help_style.reset(new CardStyle);
-    app.windows.help_style->set_dpi(app.windows.dpi);
-    const SIZE size = size_for(*app.windows.help_style, app);
-    const RECT place = centred_over(app.windows.main_window, size);
-    const std::wstring title = wide(help_page(app.settings.multi_instance).title);
-    const HWND window = CreateWindowExW(0, kHelpWindowClass, title.c_str(), WS_POPUP, place.left, place.top,
-                                        size.cx, size.cy, app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window) {
-        app.windows.help_style.reset();
-        return;
-    }
-    app.windows.help_window = window;
-    // Kept inside the work area, it may still have landed on a monitor of another scale.
-    if (app.windows.help_style->set_dpi(window_dpi(window))) {
-        const SIZE own = size_for(*app.windows.help_style, app);
-        SetWindowPos(window, nullptr, 0, 0, own.cx, own.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    ShowWindow(window, SW_SHOW);
-    SetForegroundWindow(window);
-    SetFocus(window);
-}
+std::string caption(const App& app) { return help_page(app.settings.multi_instance).title; }
 
-// Another size for the texts (a language switch): centred over the main window again. After its own
-// DPI change the window stays where Windows put it, only its size follows the texts.
-void relayout(App& app, HWND window, bool centre) {
-    if (!app.windows.help_style) return;
-    const SIZE size = size_for(*app.windows.help_style, app);
-    RECT current{};
-    GetWindowRect(window, &current);
-    if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return;
-    const RECT place = centre ? centred_over(app.windows.main_window, size)
-                              : RECT{current.left, current.top, current.left + size.cx, current.top + size.cy};
-    SetWindowPos(window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(window, nullptr, FALSE);
-}
-
-// Dragged by the system to a monitor of another scale (Help has no caption, but Windows moves it with
-// its owner and between monitors when a display's scale changes): the suggested rectangle first,
-// then the size the texts need at the new DPI.
-void on_dpi_changed(App& app, HWND window, uint32_t dpi, const RECT* suggested) {
-    if (!app.windows.help_style) return;
-    app.windows.help_style->set_dpi(dpi);
-    if (suggested && suggested->right > suggested->left && suggested->bottom > suggested->top)
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    relayout(app, window, false);
-    InvalidateRect(window, nullptr, FALSE);
-}
-
-void paint_buffered(const App& app, HWND window, HDC target) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const MemoryCanvas canvas(target, client.right, client.bottom);
-    if (!canvas.ok()) return;
-    paint_help(app, canvas.dc(), client.right, client.bottom);
-    canvas.copy_to(target, client.right, client.bottom);
-}
-
-LRESULT on_key_down(App& app, HWND window, WPARAM key) {
-    switch (key) {
-        case VK_ESCAPE:
-        case VK_F1:
-            close_help(app);
-            return 0;
-        case 'I':
-            toggle_multi_instance(app);
-            InvalidateRect(window, nullptr, FALSE);  // the row shows the new state
-            return 0;
-        default:
-            return 0;
-    }
-}
-
-}  // namespace
-
-AccessibleTree help_accessible_tree(const App& app) {
+// The window's texts as a screen reader reads them: the title, each heading and row, the notes.
+AccessibleTree help_tree(const App& app, const CardWindow& help) {
     static constexpr Text kKeySeparator{": ", " : "};
     const HelpPage page = help_page(app.settings.multi_instance);
-    CardStyle fallback;
-    const CardStyle& style = style_of(app, fallback);
+    const CardStyle& style = help.style;
     const HelpGeometry g = measure_now(style, page);
     AccessibleTree tree;
     tree.language = g_active_language;
@@ -311,31 +201,19 @@ AccessibleTree help_accessible_tree(const App& app) {
     return tree;
 }
 
-SIZE help_window_size(const App& app) {
-    CardStyle fallback;
-    return size_for(style_of(app, fallback), app);
-}
-
-void paint_help(const App& app, HDC dc, int width, int height) {
-    CardStyle fallback;
-    const CardStyle& style = style_of(app, fallback);
+void paint_help(const App& app, const CardWindow& help, HDC dc, int width, int) {
+    const CardStyle& style = help.style;
     const HelpPage page = help_page(app.settings.multi_instance);
     const HelpGeometry g = measure(style, page, dc);
     const Palette& palette = app.windows.palette;
-    fill_solid(dc, RECT{0, 0, width, height}, palette.background);
-    {
-        const OwnedBrush border(CreateSolidBrush(palette.border));
-        const RECT all{0, 0, width, height};
-        FrameRect(dc, &all, border.get());
-    }
-    SetBkMode(dc, TRANSPARENT);
 
     const int32_t pad = px(style, kPad);
     const int32_t title_top = px(style, kTitleTop);
     const int32_t title_bottom = title_top + px(style, kTitleHeight);
-    draw_glyph(dc, style.fonts.large_icon.get(), palette.accent, 0xE897, RECT{pad, title_top, pad + px(style, 18), title_bottom});
-    draw_text(dc, style.fonts.title.get(), palette.normal, page.title,
-              RECT{pad + px(style, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
+    draw_card_glyph(dc, style.fonts.large_icon.get(), palette.accent, 0xE897,
+                    RECT{pad, title_top, pad + px(style, 18), title_bottom});
+    draw_card_text(dc, style.fonts.title.get(), palette.normal, page.title,
+                   RECT{pad + px(style, 18 + kIconGap), title_top, width - pad, title_bottom}, DT_LEFT);
     fill_solid(dc, RECT{pad, px(style, kColumnsTop) - px(style, 8), width - pad, px(style, kColumnsTop) - px(style, 7)},
                palette.top_line);
 
@@ -348,95 +226,59 @@ void paint_help(const App& app, HDC dc, int width, int height) {
     for (size_t i = 0; i < page.notes.size(); ++i) {
         // The first note is information, the second only says how to leave.
         const COLORREF colour = i == 0 ? palette.normal : palette.dimmed;
-        draw_text(dc, style.fonts.body.get(), colour, page.notes[i], RECT{pad, y, width - pad, y + px(style, kNoteHeight)},
-                  DT_LEFT);
+        draw_card_text(dc, style.fonts.body.get(), colour, page.notes[i],
+                       RECT{pad, y, width - pad, y + px(style, kNoteHeight)}, DT_LEFT);
         y += px(style, kNoteHeight);
     }
 }
 
-void close_help(App& app) {
-    const HWND window = app.windows.help_window;
-    if (!window) return;
-    app.windows.help_window = nullptr;  // first, so the messages of the destruction find it closed
-    retire_accessible(app, &Accessibility::help, window);
-    DestroyWindow(window);
-    app.windows.help_style.reset();
-    if (app.windows.main_window) SetFocus(app.windows.main_window);
-}
-
-void toggle_help(App& app) {
-    if (app.windows.help_window)
-        close_help(app);
-    else
-        open_help(app);
-}
-
-LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    App* app = g_app;
-    if (!app || app->windows.help_window != window) {
-        if (message == WM_ERASEBKGND) return 1;
-        return DefWindowProcW(window, message, wparam, lparam);
-    }
+// It goes at the first key, click or loss of focus; I is the one key it acts on.
+std::optional<LRESULT> handle(App& app, CardWindow& help, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            {
-                const PaintScope paint(window);
-                paint_buffered(*app, window, paint.dc());
-            }
-            // After a language switch the texts may need another size.
-            const SIZE size = size_for(*app->windows.help_style, *app);
-            RECT client{};
-            GetClientRect(window, &client);
-            if (client.right != size.cx || client.bottom != size.cy) PostMessageW(window, kMsgRelayout, 0, 0);
-            refresh_accessible(*app, &Accessibility::help, window, help_accessible_tree(*app));
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
-            return 0;
         case WM_KEYDOWN:
-            return on_key_down(*app, window, wparam);
+            if (wparam == VK_ESCAPE || wparam == VK_F1) {
+                close_help(app);
+            } else if (wparam == 'I') {
+                toggle_multi_instance(app);
+                InvalidateRect(help.window, nullptr, FALSE);  // the row shows the new state
+            }
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_CLOSE:
-            close_help(*app);
+            close_help(app);
             return 0;
         case WM_KILLFOCUS:
-            PostMessageW(window, kMsgFocusLost, 0, 0);
+            // Closing waits until the message that moved the focus has been handled, so that a click
+            // on the bar's Help button closes the window rather than closing and reopening it.
+            PostMessageW(help.window, kMsgCardFocusLost, 0, 0);
             return 0;
-        case kMsgFocusLost:
-            if (GetFocus() != window) close_help(*app);
-            return 0;
-        case kMsgRelayout:
-            relayout(*app, window, true);
-            return 0;
-        case WM_DPICHANGED:
-            on_dpi_changed(*app, window, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
-            return 0;
-        case WM_GETOBJECT:
-            if (const auto answer = serve_accessible(*app, &Accessibility::help, window, window, wparam, lparam,
-                                                     help_accessible_tree(*app)))
-                return *answer;
-            break;
-        case WM_DESTROY:
-            // Destroyed with its owner rather than closed.
-            app->windows.help_window = nullptr;
-            app->windows.help_style.reset();
-            retire_accessible(*app, &Accessibility::help, window);
+        case kMsgCardFocusLost:
+            if (GetFocus() != help.window) close_help(app);
             return 0;
         default:
-            break;
+            return std::nullopt;
     }
-    return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void help_follow_dpi(App& app) {
-    if (!app.windows.help_window || !app.windows.help_style) return;
-    // Centred over the main window again, so on its monitor: its DPI.
-    app.windows.help_style->set_dpi(app.windows.dpi);
-    relayout(app, app.windows.help_window, true);
-    InvalidateRect(app.windows.help_window, nullptr, FALSE);  // the fonts changed even when the size did not
+const CardKind kHelpCard{
+    kHelpWindowClass, &AppWindows::help, &Accessibility::help, caption, size_for, paint_help, help_tree, handle};
+
+}  // namespace
+
+void close_help(App& app) { close_card(app, kHelpCard); }
+
+void toggle_help(App& app) {
+    if (app.windows.help) {
+        close_help(app);
+        return;
+    }
+    std::unique_ptr<CardWindow, CardWindowDelete> help(new CardWindow);
+    help->kind = &kHelpCard;
+    open_card(app, std::move(help));
+}
+
+LRESULT CALLBACK help_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    return card_window_proc(kHelpCard, window, message, wparam, lparam);
 }

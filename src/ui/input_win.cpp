@@ -8,6 +8,7 @@
 #include "app/settings/settings_win.h"
 #include "app/tracks_win.h"
 #include "base/utf.h"
+#include "ui/card_window_win.h"
 #include "player/commands.h"
 #include "ui/context_menu_win.h"
 #include "ui/help_window_win.h"
@@ -125,7 +126,7 @@ void toggle_multi_instance(App& app) {
         show_text(*app.core, pick(app.settings.multi_instance ? kMultiInstanceOn : kMultiInstanceOff),
                   kMultiInstanceMessageMs);
     // The Help window shows the switch's state.
-    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
+    invalidate_cards(app);
 }
 
 void save_resume_point(App& app) { save_resume_position(app); }

@@ -21,6 +21,7 @@
 #include "ui/about_window_win.h"
 #include "ui/accessibility_win.h"
 #include "ui/bar/bar_win.h"
+#include "ui/card_window_win.h"
 #include "ui/context_menu_win.h"
 #include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
@@ -117,8 +118,7 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
     shell_follow(app);
-    about_follow_dpi(app);
-    help_follow_dpi(app);
+    cards_follow_dpi(app);
 }
 
 // A right click on the title bar or the frame gets Windows' own window menu, as in every program;
@@ -175,8 +175,7 @@ void on_capture_changed(App& app) {
 void on_colours_changed(App& app) {
     app.windows.palette = system_palette();
     invalidate_bar(app);
-    if (app.windows.help_window) InvalidateRect(app.windows.help_window, nullptr, FALSE);
-    if (app.windows.about && app.windows.about->window) InvalidateRect(app.windows.about->window, nullptr, FALSE);
+    invalidate_cards(app);
 }
 
 void on_end_session(App& app, WPARAM ending) {
@@ -205,10 +204,8 @@ bool on_timer(App& app, WPARAM id) {
     return false;
 }
 
-void on_close_about(App& app, HWND window) {
-    if (!app.windows.about || !app.windows.about->to_close) return;
-    destroy_about(app);
-    SetFocus(window);
+void on_close_about(App& app) {
+    if (app.windows.about && app.windows.about->to_close) destroy_about(app);
 }
 
 LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -224,7 +221,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_ACTIVATE:
             // While the Help window is open it keeps the focus it was given.
-            if (LOWORD(wparam) != WA_INACTIVE && !app.windows.help_window) SetFocus(window);
+            if (LOWORD(wparam) != WA_INACTIVE && !app.windows.help) SetFocus(window);
             return 0;
         case WM_CLOSE:
             close_sequence(app);
@@ -308,7 +305,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             pump_events(app);
             return 0;
         case kMsgCloseAbout:
-            on_close_about(app, window);
+            on_close_about(app);
             return 0;
         case kMsgAccessibleAction:
             on_bar_accessible_action(app, wparam, lparam);

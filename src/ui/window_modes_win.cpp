@@ -203,7 +203,7 @@ void on_auto_hide_timer(App& app) {
     inputs.cursor_in_bar_strip = in_bar_strip(app.windows.dpi, client.right, client.bottom, cursor.x, cursor.y);
     inputs.over_bar_target = app.bar.hover_button != BarHit::none;
     inputs.dragging = app.bar.drag != Drag::none;
-    inputs.help_open = app.windows.help_window != nullptr;
+    inputs.help_open = app.windows.help != nullptr;
     inputs.menu_open = app.mode.menu_open;
     if (auto_hide_keeps_bar(inputs)) {
         SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);

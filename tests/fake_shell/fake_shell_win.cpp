@@ -34,6 +34,12 @@ using namespace overlay_abi;
 using fake_shell::utf8;
 
 namespace {
+// No import library defines these two IIDs; both compilers know them through __uuidof.
+const IID kIidInspectable = __uuidof(IInspectable);
+const IID kIidActivationFactory = __uuidof(IActivationFactory);
+}  // namespace
+
+namespace {
 
 std::wstring environment(const wchar_t* name) {
     wchar_t buffer[1024];
@@ -55,20 +61,9 @@ void log(const std::vector<std::string>& fields) {
 
 bool refusing() { return environment(L"TARNWICK_FAKE_SHELL") == L"fail"; }
 
-template <typename Base>
-struct Counted : Base {
-    std::atomic<ULONG> references{1};
-    virtual ~Counted() = default;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references;
-        if (left == 0) delete this;
-        return left;
-    }
-};
-
-template <typename Base>
-struct Inspectable : Counted<Base> {
+// A Windows Runtime object answers IInspectable too; the program asks nothing of it.
+template <typename Object, typename... Interfaces>
+struct Inspectable : ComObject<Object, Interfaces...> {
     HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
         *count = 0;
         *iids = nullptr;
@@ -84,16 +79,13 @@ struct Inspectable : Counted<Base> {
     }
 };
 
-template <typename Object>
-HRESULT answer(Object* self, bool known, void** out) {
-    if (!known) {
-        *out = nullptr;
-        return E_NOINTERFACE;
+// The table of an object that answers one interface, and IInspectable when it is a runtime object.
+#define FAKE_INTERFACES(Object, Interface, iid)                                                           \
+    static ComTable<Object> com_interfaces() {                                                            \
+        static const ComInterface<Object> table[] = {{&(iid), com_pointer<Object, Interface>},            \
+                                                     {&kIidInspectable, com_pointer<Object, Interface>}}; \
+        return com_table(table);                                                                          \
     }
-    *out = self;
-    self->AddRef();
-    return S_OK;
-}
 
 // ---- the taskbar
 
@@ -103,9 +95,11 @@ struct Taskbar final : fake_shell::FakeTaskbar {
     void released() override { delete this; }
 };
 
-struct TaskbarFactory final : Counted<IClassFactory> {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(this, iid == IID_IUnknown || iid == IID_IClassFactory, out);
+struct TaskbarFactory final : ComObject<TaskbarFactory, IClassFactory> {
+    static ComTable<TaskbarFactory> com_interfaces() {
+        static const ComInterface<TaskbarFactory> table[] = {
+            {&IID_IClassFactory, com_pointer<TaskbarFactory, IClassFactory>}};
+        return com_table(table);
     }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         *out = nullptr;
@@ -125,12 +119,10 @@ struct TaskbarFactory final : Counted<IClassFactory> {
 
 // ---- the media overlay
 
-struct Args final : Inspectable<IButtonPressedArgs> {
+struct Args final : Inspectable<Args, IButtonPressedArgs> {
     int32_t button;
     explicit Args(int32_t b) : button(b) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidButtonPressedArgs, out);
-    }
+    FAKE_INTERFACES(Args, IButtonPressedArgs, kIidButtonPressedArgs)
     HRESULT STDMETHODCALLTYPE get_Button(int32_t* value) override {
         *value = button;
         return S_OK;
@@ -143,11 +135,8 @@ std::string hstring_text(HSTRING text) {
     return utf8(std::wstring(raw ? raw : L"", length).c_str());
 }
 
-struct VideoProperties final : Inspectable<IVideoDisplayProperties> {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidVideoDisplayProperties,
-                      out);
-    }
+struct VideoProperties final : Inspectable<VideoProperties, IVideoDisplayProperties> {
+    FAKE_INTERFACES(VideoProperties, IVideoDisplayProperties, kIidVideoDisplayProperties)
     HRESULT STDMETHODCALLTYPE get_Title(HSTRING* value) override {
         *value = nullptr;
         return S_OK;
@@ -163,10 +152,8 @@ struct VideoProperties final : Inspectable<IVideoDisplayProperties> {
     HRESULT STDMETHODCALLTYPE put_Subtitle(HSTRING) override { return S_OK; }
 };
 
-struct DisplayUpdater final : Inspectable<IDisplayUpdater> {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidDisplayUpdater, out);
-    }
+struct DisplayUpdater final : Inspectable<DisplayUpdater, IDisplayUpdater> {
+    FAKE_INTERFACES(DisplayUpdater, IDisplayUpdater, kIidDisplayUpdater)
     HRESULT STDMETHODCALLTYPE get_Type(PlaybackType* value) override {
         *value = unknown;
         return S_OK;
@@ -218,7 +205,7 @@ struct DisplayUpdater final : Inspectable<IDisplayUpdater> {
         return S_OK;                                                  \
     }
 
-struct Controls final : Inspectable<IControls> {
+struct Controls final : Inspectable<Controls, IControls> {
     std::mutex lock;
     IButtonPressedHandler* handler = nullptr;
     std::atomic<bool> stop{false};
@@ -231,9 +218,7 @@ struct Controls final : Inspectable<IControls> {
         if (handler) handler->Release();
     }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        return answer(this, iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == kIidControls, out);
-    }
+    FAKE_INTERFACES(Controls, IControls, kIidControls)
     HRESULT STDMETHODCALLTYPE get_PlaybackStatus(PlaybackStatus* value) override {
         *value = closed;
         return S_OK;
@@ -314,30 +299,14 @@ struct Controls final : Inspectable<IControls> {
     }
 };
 
-struct OverlayFactory final : Counted<IActivationFactory>, IInterop {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid == kIidInterop) {
-            *out = static_cast<IInterop*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return answer(static_cast<IActivationFactory*>(this),
-                      iid == IID_IUnknown || iid == __uuidof(IInspectable) || iid == __uuidof(IActivationFactory), out);
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return Counted<IActivationFactory>::AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return Counted<IActivationFactory>::Release(); }
-    HRESULT STDMETHODCALLTYPE GetIids(ULONG* count, IID** iids) override {
-        *count = 0;
-        *iids = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetRuntimeClassName(HSTRING* name) override {
-        *name = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetTrustLevel(TrustLevel* level) override {
-        *level = BaseTrust;
-        return S_OK;
+struct OverlayFactory final : Inspectable<OverlayFactory, IActivationFactory, IInterop> {
+    static ComTable<OverlayFactory> com_interfaces() {
+        static const ComInterface<OverlayFactory> table[] = {
+            {&kIidActivationFactory, com_pointer<OverlayFactory, IActivationFactory>},
+            {&kIidInspectable, com_pointer<OverlayFactory, IActivationFactory>},
+            {&kIidInterop, com_pointer<OverlayFactory, IInterop>},
+        };
+        return com_table(table);
     }
     HRESULT STDMETHODCALLTYPE ActivateInstance(IInspectable** instance) override {
         *instance = nullptr;

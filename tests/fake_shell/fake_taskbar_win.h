@@ -9,11 +9,10 @@
 // What becomes of a record, and of the object when its last reference goes, is the owner's choice.
 #pragma once
 
-#include <windows.h>
+#include "base/com_win.h"
 
 #include <shobjidl.h>
 
-#include <atomic>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -61,28 +60,19 @@ inline std::string icon_signature(HICON icon) {
     return signature;
 }
 
-class FakeTaskbar : public ITaskbarList3 {
+class FakeTaskbar : public ComObject<FakeTaskbar, ITaskbarList3> {
 public:
     using Fields = std::vector<std::string>;
 
-    virtual ~FakeTaskbar() = default;
-    ULONG references() const { return references_; }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (iid != IID_IUnknown && iid != IID_ITaskbarList && iid != IID_ITaskbarList2 && iid != IID_ITaskbarList3) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<ITaskbarList3*>(this);
-        AddRef();
-        return S_OK;
+    static ComTable<FakeTaskbar> com_interfaces() {
+        static const ComInterface<FakeTaskbar> table[] = {
+            {&IID_ITaskbarList3, com_pointer<FakeTaskbar, ITaskbarList3>},
+            {&IID_ITaskbarList2, com_pointer<FakeTaskbar, ITaskbarList3>},
+            {&IID_ITaskbarList, com_pointer<FakeTaskbar, ITaskbarList3>},
+        };
+        return com_table(table);
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = --references_;
-        if (left == 0) released();
-        return left;
-    }
+    void last_release() { released(); }
 
     HRESULT STDMETHODCALLTYPE HrInit() override {
         record({"HrInit"});
@@ -122,8 +112,6 @@ protected:
     virtual void released() = 0;
 
 private:
-    std::atomic<ULONG> references_{1};
-
     // Windows takes at most seven buttons.
     HRESULT record_buttons(const char* name, UINT count, LPTHUMBBUTTON buttons) {
         if (count == 0 || count > 7 || !buttons) return E_INVALIDARG;

@@ -285,3 +285,9 @@ void PlaybackWindows::SetUp() {
     settle();
     set_focus_count = 0;
 }
+
+void stand_in_card(App& app, CardPlace place, HWND window) {
+    std::unique_ptr<CardWindow, CardWindowDelete>& card = app.windows.*place;
+    card.reset(window ? new CardWindow : nullptr);
+    if (card) card->window = window;
+}

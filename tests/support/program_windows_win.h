@@ -19,14 +19,15 @@
 #include <vector>
 
 #include "app/app_state_win.h"
-#include "app/settings/language.h"
 #include "app/playback_win.h"
+#include "app/settings/language.h"
 #include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "support/recording_core.h"
 #include "support/temp_appdata_win.h"
 #include "ui/about_window_win.h"
 #include "ui/bar/bar_win.h"
+#include "ui/card_window_win.h"
 #include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/main_window_win.h"
@@ -48,6 +49,9 @@ std::optional<std::string> read_settings_file();
 // A drop list as the shell hands it over: DROPFILES followed by wide names, each NUL-terminated,
 // and an empty name at the end. The receiver frees it (DragFinish).
 HDROP make_drop(const std::vector<std::wstring>& files);
+
+// A window of another class standing in for an open Help or About card; null: no card.
+void stand_in_card(App& app, CardPlace place, HWND window);
 
 // A top-down 32-bit picture of what a window paints through WM_PRINTCLIENT.
 struct Picture {

@@ -60,23 +60,7 @@ long int_property(IRawElementProviderSimple* element, PROPERTYID id) {
 
 // A reference to a provider interface, released at the end of the scope.
 template <typename Interface>
-class Ref {
-public:
-    Ref() = default;
-    explicit Ref(Interface* p) : p_(p) {}
-    Ref(const Ref&) = delete;
-    Ref& operator=(const Ref&) = delete;
-    Ref(Ref&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-    ~Ref() {
-        if (p_) p_->Release();
-    }
-    Interface* operator->() const { return p_; }
-    Interface* get() const { return p_; }
-    Interface** out() { return &p_; }
-
-private:
-    Interface* p_ = nullptr;
-};
+using Ref = ComRef<Interface>;
 
 template <typename Interface>
 Ref<Interface> query(IUnknown* element, REFIID iid) {
@@ -182,7 +166,7 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
         EXPECT_EQ(bstr_property(backwards[12 - i].get(), UIA_AutomationIdPropertyId), expected[i].first);
         auto fragment = query<IRawElementProviderFragment>(forwards[i].get(), IID_IRawElementProviderFragment);
         Ref<IRawElementProviderFragment> parent;
-        fragment->Navigate(NavigateDirection_Parent, parent.out());
+        fragment->Navigate(NavigateDirection_Parent, reinterpret_cast<IRawElementProviderFragment**>(parent.put()));
         auto parent_simple = query<IRawElementProviderSimple>(parent.get(), IID_IRawElementProviderSimple);
         EXPECT_EQ(bstr_property(parent_simple.get(), UIA_AutomationIdPropertyId), "control_bar");
     }
@@ -229,7 +213,8 @@ TEST_F(Accessible, RectanglesInScreenCoordinatesFollowTheDpi) {
             // The point in the middle of it leads back to it.
             auto root = query<IRawElementProviderFragmentRoot>(bar_root().get(), IID_IRawElementProviderFragmentRoot);
             Ref<IRawElementProviderFragment> hit;
-            root->ElementProviderFromPoint(r.left + r.width / 2, r.top + r.height / 2, hit.out());
+            root->ElementProviderFromPoint(r.left + r.width / 2, r.top + r.height / 2,
+                                           reinterpret_cast<IRawElementProviderFragment**>(hit.put()));
             auto hit_simple = query<IRawElementProviderSimple>(hit.get(), IID_IRawElementProviderSimple);
             EXPECT_EQ(bstr_property(hit_simple.get(), UIA_AutomationIdPropertyId), id);
         }
@@ -280,7 +265,7 @@ TEST_F(Accessible, InvokeRunsTheButtonsActions) {
 
     query<IInvokeProvider_>(bar_element("help").get(), kIidInvokeProvider)->Invoke();
     pump_messages();
-    EXPECT_NE(app.windows.help_window, nullptr);
+    EXPECT_TRUE(app.windows.help);
 }
 
 TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
@@ -379,8 +364,8 @@ TEST_F(Accessible, EventsOnlyWhileClientsListen) {
 TEST_F(Accessible, HelpRowsReadable) {
     toggle_help(app);
     pump_messages();
-    const HWND help = app.windows.help_window;
-    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(app.windows.help);
+    const HWND help = app.windows.help->window;
     EXPECT_NE(SendMessageW(help, WM_GETOBJECT, 0, kUiaRootObjectId), 0);
     Ref<IRawElementProviderSimple> root(make_accessible_provider(app.windows.accessibility->help, -1));
     const HelpPage page = help_page(app.settings.multi_instance);
@@ -449,9 +434,10 @@ TEST_F(Accessible, EveryGetObjectReachesUiAutomationAsItCame) {
         if (slot == &Accessibility::help) toggle_help(app);
         if (slot == &Accessibility::about) close_help(app), show_about(app);
         pump_messages();
-        const HWND host = slot == &Accessibility::bar    ? app.windows.bar_window
-                          : slot == &Accessibility::help ? app.windows.help_window
-                                                         : (app.windows.about ? app.windows.about->window : nullptr);
+        const CardWindow* card = slot == &Accessibility::help    ? app.windows.help.get()
+                                 : slot == &Accessibility::about ? app.windows.about.get()
+                                                                 : nullptr;
+        const HWND host = slot == &Accessibility::bar ? app.windows.bar_window : card ? card->window : nullptr;
         ASSERT_NE(host, nullptr);
         uia_calls().clear();
         std::vector<std::string> expected;
@@ -470,8 +456,8 @@ TEST_F(Accessible, DisconnectTakesTheRootGivenOutsideSentMessagesAndAtClose) {
     for (const bool at_close : {false, true}) {
         toggle_help(app);
         pump_messages();
-        const HWND help = app.windows.help_window;
-        ASSERT_NE(help, nullptr);
+        ASSERT_TRUE(app.windows.help);
+        const HWND help = app.windows.help->window;
         uia_calls().clear();  // the last round's root may have been freed at this same address
         SendMessageW(help, WM_GETOBJECT, 0, kUiaRootObjectId);
         const std::string disconnect = "disconnect " + hex(app.windows.accessibility->help->root());

@@ -338,7 +338,7 @@ TEST(AutoHide, TimerHidesTheBarUnlessSomethingKeepsIt) {
         auto_hide_wake_up(w.app);
         w.app.bar.hover_button = c.hover;
         w.app.bar.drag = c.drag;
-        w.app.windows.help_window = c.help ? help : nullptr;
+        stand_in_card(w.app, &AppWindows::help, c.help ? help : nullptr);
         put_cursor(w.window(), c.cursor.x, c.cursor.y);
         const bool foreground = GetForegroundWindow() == w.window();
         EXPECT_EQ(w.send(WM_TIMER, kTimerAutoHide), 0);
@@ -350,7 +350,7 @@ TEST(AutoHide, TimerHidesTheBarUnlessSomethingKeepsIt) {
             EXPECT_EQ(w.app.mode.cursor_hidden, foreground) << c.name;
         }
     }
-    w.app.windows.help_window = nullptr;
+    stand_in_card(w.app, &AppWindows::help, nullptr);
     w.app.bar.drag = Drag::none;
     DestroyWindow(help);
     set_fullscreen(w.app, false);

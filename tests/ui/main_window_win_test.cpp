@@ -57,10 +57,10 @@ TEST(MainWindowProc, ActivationTakesTheFocusUnlessHelpIsOpen) {
         CreateWindowExW(0, L"EDIT", L"help", WS_POPUP | WS_VISIBLE, 0, 0, 50, 20, nullptr, nullptr, nullptr, nullptr);
     SetFocus(help);
     ASSERT_EQ(GetFocus(), help);
-    w.app.windows.help_window = help;
+    stand_in_card(w.app, &AppWindows::help, help);
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_ACTIVE, 0), 0);
     EXPECT_EQ(GetFocus(), help);
-    w.app.windows.help_window = nullptr;
+    stand_in_card(w.app, &AppWindows::help, nullptr);
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_INACTIVE, 0), 0);
     EXPECT_EQ(GetFocus(), help);
     EXPECT_EQ(w.send(WM_ACTIVATE, WA_CLICKACTIVE, 0), 0);
@@ -276,13 +276,12 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     w.app.playback.duration = 100;
     w.app.playback.current_volume = 37;
     w.app.playback.muted = true;
-    w.app.windows.help_window =
+    const HWND help =
         CreateWindowExW(0, L"STATIC", L"help", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND help = w.app.windows.help_window;
-    w.app.windows.about.reset(new AboutWindow);
-    w.app.windows.about->window =
+    stand_in_card(w.app, &AppWindows::help, help);
+    const HWND about =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND about = w.app.windows.about->window;
+    stand_in_card(w.app, &AppWindows::about, about);
 
     EXPECT_EQ(w.send(WM_CLOSE), 0);
     g_probe = nullptr;
@@ -299,7 +298,7 @@ TEST(CloseSequence, RunsOnceInOrderAndRefusesWhatArrivesMeanwhile) {
     EXPECT_FALSE(IsWindow(w.app.windows.main_window));
     EXPECT_FALSE(IsWindow(help));
     EXPECT_FALSE(IsWindow(about));
-    EXPECT_EQ(w.app.windows.help_window, nullptr);
+    EXPECT_EQ(w.app.windows.help, nullptr);
     EXPECT_EQ(w.app.windows.about, nullptr);
     EXPECT_TRUE(quit_posted());
     EXPECT_DOUBLE_EQ(w.app.settings.volume, 37);
@@ -361,10 +360,9 @@ TEST(EndSession, SavesWithoutDestroying) {
 TEST(CloseAbout, OnlyWhenTheAboutWindowAskedForIt) {
     MainWindow w;
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);  // nothing open
-    w.app.windows.about.reset(new AboutWindow);
-    w.app.windows.about->window =
+    const HWND about =
         CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    const HWND about = w.app.windows.about->window;
+    stand_in_card(w.app, &AppWindows::about, about);
     EXPECT_EQ(w.send(kMsgCloseAbout), 0);
     EXPECT_TRUE(IsWindow(about));
     w.app.windows.about->to_close = true;

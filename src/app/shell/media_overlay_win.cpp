@@ -10,25 +10,16 @@ using namespace overlay_abi;
 // The ButtonPressed delegate. Windows calls it on a worker thread of its own, so it touches nothing
 // of the program: it posts the button to the main window and returns. Agile, so Windows may call it
 // from any apartment without marshalling.
-class ButtonHandler final : public IButtonPressedHandler {
+class ButtonHandler final : public ComObject<ButtonHandler, IButtonPressedHandler> {
 public:
     ButtonHandler(HWND window, UINT message) : window_(window), message_(message) {}
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IAgileObject || iid == kIidButtonPressedHandler) {
-            *out = static_cast<IButtonPressedHandler*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
+    static ComTable<ButtonHandler> com_interfaces() {
+        static const ComInterface<ButtonHandler> table[] = {
+            {&kIidButtonPressedHandler, com_pointer<ButtonHandler, IButtonPressedHandler>},
+            {&IID_IAgileObject, com_pointer<ButtonHandler, IButtonPressedHandler>},
+        };
+        return com_table(table);
     }
     HRESULT STDMETHODCALLTYPE Invoke(IInspectable*, IButtonPressedArgs* args) override {
         int32_t button = -1;
@@ -38,10 +29,8 @@ public:
     }
 
 private:
-    ~ButtonHandler() = default;
     HWND window_;
     UINT message_;
-    LONG references_ = 1;
 };
 
 // An HSTRING made from UTF-8 and deleted with its owner.
@@ -90,10 +79,10 @@ bool attach_media_overlay(MediaOverlay& overlay, HWND window, UINT message) {
     controls->put_IsEnabled(false);
     controls->put_IsPlayEnabled(true);
     controls->put_IsPauseEnabled(true);
-    auto* handler = new ButtonHandler(window, message);
+    // The overlay takes its own reference.
+    const ComRef<IButtonPressedHandler> handler(new ButtonHandler(window, message));
     EventToken token{};
-    if (SUCCEEDED(controls->add_ButtonPressed(handler, &token))) overlay.handler_token = token;
-    handler->Release();  // the overlay holds its own reference
+    if (SUCCEEDED(controls->add_ButtonPressed(handler.get(), &token))) overlay.handler_token = token;
     overlay.controls = std::move(controls);
     overlay.shown_enabled = false;
     return true;

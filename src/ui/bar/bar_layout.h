@@ -5,14 +5,9 @@
 #include <array>
 #include <cstdint>
 
-struct BarRect {
-    int32_t left = 0;
-    int32_t top = 0;
-    int32_t right = 0;
-    int32_t bottom = 0;
-    // Half-open: left <= x < right, top <= y < bottom.
-    bool contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
+#include "base/pixel_rect.h"
+
+using BarRect = PixelRect;  // in the bar's client pixels
 
 struct BarButton {
     uint8_t id = 0;

@@ -4,38 +4,25 @@
 #include "base/gdi_win.h"
 #include "ui/accessibility_win.h"
 
-namespace {
-
-// WM_PAINT and WM_PRINTCLIENT both compose in memory and copy once.
-void paint_buffered(const App& app, HWND window, HDC target) {
-    RECT client{};
-    GetClientRect(window, &client);
-    const MemoryCanvas canvas(target, client.right, client.bottom);
-    if (!canvas.ok()) return;
-    paint_bar(app, canvas.dc(), client.right, client.bottom);
-    canvas.copy_to(target, client.right, client.bottom);
-}
-
-}  // namespace
-
 // The bar never takes input (it is disabled; the main window gets its mouse messages), so painting
 // is all it does.
 LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     const App* app = g_app;
+    const auto paint = [app](HDC dc, int width, int height) { paint_bar(*app, dc, width, height); };
     switch (message) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
             if (!app) break;
             {
-                const PaintScope paint(window);
-                paint_buffered(*app, window, paint.dc());
+                const PaintScope scope(window);
+                paint_buffered(window, scope.dc(), paint);
             }
             refresh_bar_access(*app);
             return 0;
         case WM_PRINTCLIENT:
             if (!app) break;
-            paint_buffered(*app, window, reinterpret_cast<HDC>(wparam));
+            paint_buffered(window, reinterpret_cast<HDC>(wparam), paint);
             return 0;
         case WM_GETOBJECT:
             if (!g_app || g_app->windows.bar_window != window) break;

@@ -12,8 +12,6 @@
 
 struct App;
 
-inline RECT to_rect(const BarRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-
 LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // The tooltip control with one tool per button (id + 1), texts in the active language. The layout of

@@ -136,11 +136,10 @@ TEST_F(LanguageWindows, SwitchRedrawsTheOpenWindows) {
         return CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, main_window, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     };
-    app.windows.help_window = stand_in();
-    app.windows.about.reset(new AboutWindow);
-    app.windows.about->window = stand_in();
-    const HWND help = app.windows.help_window;
-    const HWND about = app.windows.about->window;
+    const HWND help = stand_in();
+    const HWND about = stand_in();
+    stand_in_card(app, &AppWindows::help, help);
+    stand_in_card(app, &AppWindows::about, about);
     ASSERT_NE(app.windows.tooltip_window, nullptr);
     const HWND old_tooltip = app.windows.tooltip_window;
     SetWindowPos(app.windows.bar_window, nullptr, 0, 0, 10, 10, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -158,9 +157,8 @@ TEST_F(LanguageWindows, SwitchRedrawsTheOpenWindows) {
     EXPECT_TRUE(GetUpdateRect(help, nullptr, FALSE));
     EXPECT_TRUE(GetUpdateRect(about, nullptr, FALSE));
 
-    app.windows.about->window = nullptr;
-    app.windows.about.reset();
-    app.windows.help_window = nullptr;
+    stand_in_card(app, &AppWindows::about, nullptr);
+    stand_in_card(app, &AppWindows::help, nullptr);
     DestroyWindow(help);
     DestroyWindow(about);
 }
