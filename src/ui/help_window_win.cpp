@@ -8,6 +8,7 @@
 
 #include "app/app_state_win.h"
 #include "app/names_win.h"
+#include "app/preferences_win.h"
 #include "base/dpi_scale.h"
 #include "base/gdi_win.h"
 #include "base/newer_api_win.h"
@@ -17,7 +18,6 @@
 #include "ui/bar/bar_model.h"
 #include "ui/card_window_win.h"
 #include "ui/help_window.h"
-#include "ui/input_win.h"
 
 namespace {
 
