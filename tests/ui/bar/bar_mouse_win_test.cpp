@@ -323,7 +323,7 @@ TEST_F(BarMouse, RealVolumeDragUnmutes) {
     bool unmuted = false;
     bool hundred = false;
     for (const auto& call : recorder.calls) {
-        unmuted = unmuted || (call.find("toggle_mute") != std::string::npos && call.find("=0") != std::string::npos) ||
+        unmuted = unmuted || (call.find("mute") != std::string::npos && call.find("=0") != std::string::npos) ||
                   call.find("[mute] [no]") != std::string::npos;
         hundred = hundred || call.find("volume=100") != std::string::npos;
     }
