@@ -73,9 +73,6 @@ struct AppWindows {
     uint32_t dpi = 96;
     Palette palette = choose_palette(false, {});  // the system's when high contrast is on
     std::unique_ptr<Accessibility, AccessibilityDelete> accessibility;
-    // Set with accessibility's bar tree: invalidate_bar calls it so that the tree follows the bar
-    // even while the bar is hidden and does not paint.
-    void (*bar_changed)(const App& app) = nullptr;
 };
 
 // Windowed or fullscreen, and the bar and cursor that fullscreen hides.
@@ -106,6 +103,3 @@ struct App {
 
 // Published by start-up once the window classes exist; null before.
 extern App* g_app;
-
-// InvalidateRect on the bar without erasing, when the bar exists.
-void invalidate_bar(const App& app);

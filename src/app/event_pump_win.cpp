@@ -25,7 +25,7 @@ void take_focus_after_load(const App& app) {
 
 }  // namespace
 
-void pump_events(App& app) {
+bool pump_events(App& app) {
     // Cleared before draining: a wake-up arriving while we drain then posts a new message instead
     // of being swallowed by the flag we are about to clear.
     g_wake_up_pending.exchange(false);
@@ -51,10 +51,8 @@ void pump_events(App& app) {
         if (outcome.load_failed) shell_file_failed(app);
         repaint = repaint || outcome.repaint;
     }
-    // The bar paints only once the queue is empty anyway, so one invalidation per drain is enough;
+    // The bar paints only once the queue is empty anyway, so the caller repaints once per drain;
     // under Wine each InvalidateRect is a trip to the server, and one per event made a burst of
     // property changes thousands of times slower to drain.
-    if (repaint) invalidate_bar(app);
-    // Once per drain: the taskbar and the overlay follow what the bar now shows.
-    shell_follow(app);
+    return repaint;
 }

@@ -3,5 +3,5 @@
 
 struct App;
 
-// Called for the core wake-up message and from nowhere else.
-void pump_events(App& app);
+// Called for the core wake-up message and from nowhere else. True when what the bar shows changed.
+bool pump_events(App& app);

@@ -7,7 +7,6 @@
 #include "app/app_state_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_rules.h"
-#include "app/shell/shell_win.h"
 #include "app/speed_ladder.h"
 #include "app/version.h"
 #include "base/long_path.h"
@@ -23,8 +22,8 @@ void save_resume_position(App& app) {
     run_command(*app.core, {resume_command(app.playback)});
 }
 
-void open_file(App& app, const std::string& path_or_url) {
-    if (!app.core) return;
+bool open_file(App& app, const std::string& path_or_url) {
+    if (!app.core) return false;
     PlaybackState& state = app.playback;
     save_resume_position(app);  // for the file being replaced, when there is one
     // Also takes away the "Drop a video here" message of start-up.
@@ -42,8 +41,7 @@ void open_file(App& app, const std::string& path_or_url) {
 
     if (app.windows.main_window)
         SetWindowTextW(app.windows.main_window, wide(path_or_url + " — " TARNWICK_PRODUCT_NAME).c_str());
-    invalidate_bar(app);
-    shell_follow(app);
+    return true;
 }
 
 void load_subtitle_file(App& app, const std::string& path) {
@@ -58,23 +56,23 @@ void load_subtitle_file(App& app, const std::string& path) {
 
 // Transport, as the keyboard, the context menu and the control bar ask.
 
-void toggle_pause(App& app) {
-    if (!app.core || !app.playback.file_loaded) return;
+bool toggle_pause(App& app) {
+    if (!app.core || !app.playback.file_loaded) return false;
     PlaybackState& state = app.playback;
     if (state.eof_reached) {
         // The core keeps the last frame at the end; play starts the file over. The property
         // changes that follow repaint the bar.
         post_command(*app.core, {"seek", "0", "absolute+exact"});
         post_property_flag(*app.core, "pause", false);
-        return;
+        return false;
     }
     const bool pausing = !state.paused;
-    // Set at once so the bar's glyph and the cursor auto-hide follow the key without waiting.
+    // Set at once so the bar's glyph, the taskbar and the cursor auto-hide follow the key without
+    // waiting.
     state.paused = pausing;
     post_property_flag(*app.core, "pause", pausing);
     if (pausing) run_command(*app.core, {resume_command(state)});
-    invalidate_bar(app);
-    shell_follow(app);
+    return true;
 }
 
 void seek_relative(App& app, int32_t seconds) {
@@ -114,8 +112,8 @@ void frame_step(App& app, uint32_t character) {
 
 // Volume, mute and speed. None needs a loaded file: what is set before the first file carries over.
 
-void set_volume(App& app, double requested, bool show_message) {
-    if (!app.core) return;
+bool set_volume(App& app, double requested, bool show_message) {
+    if (!app.core) return false;
     PlaybackState& state = app.playback;
     const double volume = whole_volume(requested);
     state.current_volume = volume;
@@ -126,23 +124,23 @@ void set_volume(App& app, double requested, bool show_message) {
         post_property_flag(*app.core, "mute", false);
     }
     if (show_message) show_text(*app.core, volume_message(volume), kVolumeMs);
-    invalidate_bar(app);
+    return true;
 }
 
-void toggle_mute(App& app) {
-    if (!app.core) return;
+bool toggle_mute(App& app) {
+    if (!app.core) return false;
     const bool muted = !app.playback.muted;
     app.playback.muted = muted;
     post_property_flag(*app.core, "mute", muted);
     show_text(*app.core, mute_message(muted), kMuteMs);
-    invalidate_bar(app);
+    return true;
 }
 
-void change_speed(App& app, int step) {
-    if (!app.core) return;
+bool change_speed(App& app, int step) {
+    if (!app.core) return false;
     const double speed = next_speed(app.playback.speed, step);
     app.playback.speed = speed;
     post_property_double(*app.core, "speed", speed);
     show_text(*app.core, speed_message(speed), kSpeedMs);
-    invalidate_bar(app);
+    return true;
 }

@@ -10,5 +10,6 @@
 struct App;
 
 std::vector<Track> list_tracks(const App& app, TrackKind kind);
-void select_track(App& app, TrackKind kind, int64_t id);
-void cycle_track(App& app, TrackKind kind);
+// True when a track was asked for: what the bar shows changed.
+bool select_track(App& app, TrackKind kind, int64_t id);
+bool cycle_track(App& app, TrackKind kind);

@@ -28,6 +28,7 @@
 #include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/main_window_win.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
 
 namespace {
@@ -221,7 +222,7 @@ int run_application() {
     layout_children(*app);
     if (app->settings.always_on_top) {
         SetWindowPos(app->windows.main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-        invalidate_bar(*app);
+        state_changed(*app, kChangedBar);
     }
     ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(app->windows.main_window);
@@ -232,9 +233,9 @@ int run_application() {
     }
     SetTimer(app->windows.main_window, kTimerResumeSave, kResumeSaveMs, nullptr);
 
-    if (file)
-        open_file(*app, *file);
-    else if (app->core)
+    if (file) {
+        if (open_file(*app, *file)) state_changed(*app, kChangedPlayback);
+    } else if (app->core)
         show_text(*app->core, pick(kDropMessage), kDropMessageMs);
 
     if (!app->settings.hide_about) show_about(*app);

@@ -2,10 +2,9 @@
 
 #include <utility>
 
-#include "player/commands.h"
 #include "app/app_state_win.h"
 #include "ui/bar/bar_access.h"
-#include "base/number_format.h"
+#include "ui/bar/bar_model.h"
 
 void AccessibilityDelete::operator()(Accessibility* accessibility) const { delete accessibility; }
 
@@ -82,7 +81,6 @@ AccessibleTree bar_tree(const App& app) {
 
 std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam) {
     if (!app.windows.bar_window || !app.windows.main_window) return std::nullopt;
-    app.windows.bar_changed = refresh_bar_access;
     return serve_accessible(app, &Accessibility::bar, app.windows.bar_window, app.windows.main_window, wparam, lparam, bar_tree(app));
 }
 
@@ -93,28 +91,21 @@ void refresh_bar_access(const App& app) {
 
 // What a click or a drag's last step would do, decided again from the App state: the tree the
 // reader acted on may be a moment old.
-void run_bar_request(App& app, const AccessibleRequest& request, const BarActions& actions) {
+Command bar_request_command(const App& app, const AccessibleRequest& request) {
     switch (request.verb) {
         case AccessibleVerb::invoke:
         case AccessibleVerb::toggle:
-            if (request.action <= kButtonHelp) activate_button(app, static_cast<uint8_t>(request.action), actions);
-            return;
+            return request.action <= kButtonHelp ? bar_button_command(static_cast<uint8_t>(request.action)) : Command{};
         case AccessibleVerb::set_value:
             break;
         default:
-            return;
+            return {};
     }
     const double value = request.value;
-    if (!(value >= 0)) return;  // also NaN
-    if (request.action == kBarActionVolume) {
-        actions.set_volume(app, value, false);
-    } else if (request.action == kBarActionSeek) {
-        const double duration = app.playback.duration;
-        if (!app.core || !app.playback.file_loaded || !(duration > 0)) return;
-        post_command(*app.core, {"seek", format_fixed3(value < duration ? value : duration), "absolute+exact"});
-    }
-}
-
-void on_bar_accessible_action(App& app, WPARAM wparam, LPARAM lparam) {
-    run_bar_request(app, decode_accessible_request(wparam, lparam), bar_actions());
+    if (!(value >= 0)) return {};  // also NaN
+    if (request.action == kBarActionVolume) return {CommandId::set_volume, value};
+    if (request.action != kBarActionSeek) return {};
+    const double duration = app.playback.duration;
+    if (!app.core || !app.playback.file_loaded || !(duration > 0)) return {};
+    return {CommandId::seek_to, value < duration ? value : duration};
 }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/command.h"
+
 #include "ui/accessible_provider_win.h"
 #include "ui/bar/bar_win.h"
 #include "base/win32_win.h"
@@ -44,6 +46,6 @@ void on_retire_accessible(App& app);
 AccessibleTree bar_tree(const App& app);
 std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam);
 void refresh_bar_access(const App& app);
-// kMsgAccessibleAction on the main window: Invoke, Toggle and SetValue on the bar's elements.
-void on_bar_accessible_action(App& app, WPARAM wparam, LPARAM lparam);
-void run_bar_request(App& app, const AccessibleRequest& request, const BarActions& actions);
+// kMsgAccessibleAction on the main window: the command of an Invoke, Toggle or SetValue on the
+// bar's elements.
+Command bar_request_command(const App& app, const AccessibleRequest& request);

@@ -192,8 +192,3 @@ void cards_follow_dpi(App& app) {
     follow_dpi(app, app.windows.about.get());
     follow_dpi(app, app.windows.help.get());
 }
-
-void invalidate_cards(const App& app) {
-    for (const CardWindow* card : {app.windows.help.get(), app.windows.about.get()})
-        if (card && card->window) InvalidateRect(card->window, nullptr, FALSE);
-}

@@ -76,8 +76,6 @@ LRESULT card_window_proc(const CardKind& kind, HWND window, UINT message, WPARAM
 
 // After the main window's DPI changed: the open cards take it and are centred over it again.
 void cards_follow_dpi(App& app);
-// Redraws the open cards (a language switch, a setting they show).
-void invalidate_cards(const App& app);
 
 // One line of UTF-8 text, vertically centred in `rect` and cut with an ellipsis.
 void draw_card_text(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect, UINT format);

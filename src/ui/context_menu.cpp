@@ -101,10 +101,37 @@ std::string escape_ampersands(std::string_view label) {
     return out;
 }
 
-TrackCommand track_command(uint32_t id) {
-    if (id == kMenuLoadSubtitles) return {TrackCommand::Kind::load_subtitles, 0};
-    if (id > kMenuAudioBase && id < kMenuSubtitleBase) return {TrackCommand::Kind::audio, id - kMenuAudioBase};
+Command menu_command(uint32_t id) {
+    if (id > kMenuAudioBase && id < kMenuSubtitleBase)
+        return {CommandId::select_audio_track, static_cast<double>(id - kMenuAudioBase)};
     if (id >= kMenuSubtitleBase && id < kMenuLoadSubtitles)
-        return {TrackCommand::Kind::subtitle, id - kMenuSubtitleBase};
-    return {};
+        return {CommandId::select_subtitle_track, static_cast<double>(id - kMenuSubtitleBase)};
+    switch (id) {
+        case kMenuOpen:
+            return {CommandId::open_video};
+        case kMenuPlayPause:
+            return {CommandId::toggle_pause};
+        case kMenuFullscreen:
+            return {CommandId::toggle_fullscreen};
+        case kMenuMultiInstance:
+            return {CommandId::toggle_multi_instance};
+        case kMenuHelp:
+            return {CommandId::toggle_help};
+        case kMenuQuit:
+            return {CommandId::quit};
+        case kMenuWheelInvert:
+            return {CommandId::toggle_wheel_invert};
+        case kMenuAbout:
+            return {CommandId::show_about};
+        case kMenuAlwaysOnTop:
+            return {CommandId::toggle_always_on_top};
+        case kMenuLoadSubtitles:
+            return {CommandId::load_subtitles};
+        case kMenuFrench:
+            return {CommandId::switch_language, 0, Language::french};
+        case kMenuEnglish:
+            return {CommandId::switch_language, 0, Language::english};
+        default:
+            return {};
+    }
 }

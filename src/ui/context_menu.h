@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command.h"
 #include "app/track_labels.h"
 
-// Command identifiers (8 is not used).
+// Menu identifiers, which are also the Win32 menu ids (8 is not used).
 constexpr uint32_t kMenuOpen = 1;
 constexpr uint32_t kMenuPlayPause = 2;
 constexpr uint32_t kMenuFullscreen = 3;
@@ -55,9 +56,5 @@ std::vector<MenuEntry> track_menu_entries(TrackKind kind, bool core_present, boo
 // "&" doubled so that a title like "Tom & Jerry" is not read as a mnemonic.
 std::string escape_ampersands(std::string_view label);
 
-struct TrackCommand {
-    enum class Kind : uint8_t { none, load_subtitles, audio, subtitle };
-    Kind kind = Kind::none;
-    int64_t id = 0;  // for subtitle, 0 means off
-};
-TrackCommand track_command(uint32_t id);
+// The command of a menu identifier; 0 (dismissed) and unknown identifiers give CommandId::none.
+Command menu_command(uint32_t id);

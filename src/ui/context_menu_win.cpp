@@ -3,23 +3,17 @@
 #include "ui/context_menu_win.h"
 
 #include "app/app_state_win.h"
-#include "app/file_types.h"
 #include "app/settings/language.h"
 #include "app/settings/language_win.h"
-#include "app/playback_win.h"
 #include "app/settings/settings_win.h"
-#include "app/shell/shell_win.h"
 #include "app/tracks_win.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
-#include "ui/about_window_win.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/bar/bar_win.h"
 #include "ui/card_window_win.h"
 #include "ui/context_menu.h"
-#include "ui/help_window_win.h"
-#include "ui/input_win.h"
-#include "ui/open_dialog_win.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
@@ -27,8 +21,6 @@ namespace {
 
 constexpr Text kLanguageMessage{"Language: English", "Langue : français"};
 constexpr uint32_t kLanguageMessageMs = 1500;
-
-constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};
 
 void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries);
 
@@ -67,11 +59,6 @@ void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries)
     }
 }
 
-void load_subtitles_with_dialog(App& app) {
-    if (const auto path = open_file_dialog(app, pick(kSubtitleFiles), kSubtitlePatterns))
-        load_subtitle_file(app, *path);
-}
-
 }  // namespace
 
 OwnedMenu build_context_menu(App& app) {
@@ -92,76 +79,15 @@ void build_track_menu(App& app, HMENU menu, TrackKind kind) {
     append_entries(app, menu, track_menu_entries(kind, app.core.has_value(), app.playback.file_loaded, tracks));
 }
 
-bool dispatch_track_command(App& app, UINT id) {
-    const TrackCommand command = track_command(id);
-    switch (command.kind) {
-        case TrackCommand::Kind::none:
-            return false;
-        case TrackCommand::Kind::load_subtitles:
-            load_subtitles_with_dialog(app);
-            return true;
-        case TrackCommand::Kind::audio:
-            select_track(app, TrackKind::audio, command.id);
-            return true;
-        case TrackCommand::Kind::subtitle:
-            select_track(app, TrackKind::subtitle, command.id);
-            return true;
-    }
-    return false;
-}
-
-void run_menu_command(App& app, UINT id) {
-    if (dispatch_track_command(app, id)) return;
-    switch (id) {
-        case kMenuOpen:
-            open_video_with_dialog(app);
-            break;
-        case kMenuPlayPause:
-            toggle_pause(app);
-            break;
-        case kMenuFullscreen:
-            set_fullscreen(app, !app.mode.fullscreen);
-            break;
-        case kMenuMultiInstance:
-            toggle_multi_instance(app);
-            break;
-        case kMenuHelp:
-            toggle_help(app);
-            break;
-        // Posted, so that the menu's modal loop has ended before the window goes.
-        case kMenuQuit:
-            PostMessageW(app.windows.main_window, WM_CLOSE, 0, 0);
-            break;
-        case kMenuWheelInvert:
-            app.settings.wheel_invert = !app.settings.wheel_invert;
-            save_changed_settings(app.settings, app.settings_synced);
-            break;
-        case kMenuAbout:
-            show_about(app);
-            break;
-        case kMenuAlwaysOnTop:
-            set_always_on_top(app, !app.settings.always_on_top);
-            break;
-        case kMenuFrench:
-            switch_language(app, Language::french);
-            break;
-        case kMenuEnglish:
-            switch_language(app, Language::english);
-            break;
-        default:
-            break;
-    }
-}
-
 // Always at the mouse pointer, also when Shift+F10 or the menu key produced WM_CONTEXTMENU.
-void show_context_menu(App& app) {
+Command show_context_menu(App& app) {
     OwnedMenu menu = build_context_menu(app);
     POINT cursor{};
     GetCursorPos(&cursor);
     const UINT id = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0,
                                                      app.windows.main_window, nullptr));
     menu.reset();
-    run_menu_command(app, id);
+    return menu_command(id);
 }
 
 POINT track_menu_anchor(const App& app, TrackKind kind) {
@@ -175,14 +101,14 @@ POINT track_menu_anchor(const App& app, TrackKind kind) {
     return anchor;
 }
 
-void show_track_menu(App& app, TrackKind kind) {
+Command show_track_menu(App& app, TrackKind kind) {
     const POINT anchor = track_menu_anchor(app, kind);
     OwnedMenu menu(CreatePopupMenu());
     build_track_menu(app, menu.get(), kind);
     const UINT id = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_BOTTOMALIGN, anchor.x, anchor.y, 0,
                                                      app.windows.main_window, nullptr));
     menu.reset();
-    dispatch_track_command(app, id);
+    return menu_command(id);
 }
 
 void switch_language(App& app, Language language) {
@@ -198,10 +124,9 @@ void switch_language(App& app, Language language) {
     if (app.windows.bar_window) create_tooltips(app);
     layout_children(app);
 
-    // Every text is picked when it is drawn, so a repaint is all the open windows need.
-    invalidate_bar(app);
-    shell_follow(app);  // the thumbnail buttons' tooltips
-    invalidate_cards(app);
+    // Every text is picked when it is drawn, so a repaint is all the open windows need; the shell
+    // takes the thumbnail buttons' tooltips again.
+    state_changed(app, kChangedLanguage);
 
     if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
 }

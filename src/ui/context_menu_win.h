@@ -1,5 +1,5 @@
-// The right-click menu and the control bar's track menus. Building a menu,
-// showing it and running the chosen command are separate steps, so each can be driven on its own.
+// The right-click menu and the control bar's track menus. Building a menu and showing it are
+// separate steps, so each can be driven on its own; the choice comes back as a command.
 #pragma once
 
 #include <optional>
@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command.h"
 #include "app/settings/language.h"
 #include "base/handles_win.h"
 #include "base/win32_win.h"
@@ -22,13 +23,9 @@ void build_track_menu(App& app, HMENU menu, TrackKind kind);
 // From the context menu: the new language everywhere, written to the settings file.
 void switch_language(App& app, Language language);
 
-// Runs a command of the right-click menu; 0 (dismissed) and unknown ids do nothing.
-void run_menu_command(App& app, UINT id);
-// Track selection and "Load a subtitle file…"; false when id is not one of them.
-bool dispatch_track_command(App& app, UINT id);
-
-void show_context_menu(App& app);
+// The command chosen; CommandId::none when the menu was dismissed.
+Command show_context_menu(App& app);
 // Screen point where a track menu opens: the button's left edge on the bar's top edge.
 POINT track_menu_anchor(const App& app, TrackKind kind);
-// The menu opens upwards from the bar at the button's left edge.
-void show_track_menu(App& app, TrackKind kind);
+// The menu opens upwards from the bar at the button's left edge; the command chosen.
+Command show_track_menu(App& app, TrackKind kind);

@@ -9,12 +9,12 @@
 #include "app/app_state_win.h"
 #include "app/names_win.h"
 #include "app/settings/language.h"
+#include "app/preferences_win.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
 #include "ui/accessibility_win.h"
 #include "ui/card_window_win.h"
 #include "ui/help_window.h"
-#include "ui/input_win.h"
 
 namespace {
 

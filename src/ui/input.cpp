@@ -1,27 +1,27 @@
 #include "ui/input.h"
 
-KeyBinding key_binding(uint32_t virtual_key, bool ctrl, bool shift) {
+Command key_command(uint32_t virtual_key, bool ctrl, bool shift) {
     // Keys that mean the same with and without Ctrl.
     switch (virtual_key) {
         case kKeyReturn:
         case 'F':
         case kKeyF11:
-            return {KeyCommand::toggle_fullscreen, 0};
+            return {CommandId::toggle_fullscreen};
         case kKeyEscape:
-            return {KeyCommand::leave_fullscreen, 0};
+            return {CommandId::leave_fullscreen};
         case kKeySpace:
         case 'K':
-            return {KeyCommand::toggle_pause, 0};
+            return {CommandId::toggle_pause};
         case kKeyHome:
-            return {KeyCommand::seek_to_start, 0};
+            return {CommandId::seek_to_start};
         case kKeyUp:
-            return {KeyCommand::volume_step, 5};
+            return {CommandId::volume_step, 5};
         case kKeyDown:
-            return {KeyCommand::volume_step, -5};
+            return {CommandId::volume_step, -5};
         case 'M':
-            return {KeyCommand::toggle_mute, 0};
+            return {CommandId::toggle_mute};
         case kKeyF1:
-            return {KeyCommand::toggle_help, 0};
+            return {CommandId::toggle_help};
         default:
             break;
     }
@@ -29,51 +29,51 @@ KeyBinding key_binding(uint32_t virtual_key, bool ctrl, bool shift) {
         // Ctrl+arrow jumps a minute; holding Shift as well changes nothing.
         switch (virtual_key) {
             case kKeyLeft:
-                return {KeyCommand::seek, -60};
+                return {CommandId::seek_relative, -60};
             case kKeyRight:
-                return {KeyCommand::seek, 60};
+                return {CommandId::seek_relative, 60};
             case 'O':
-                return {KeyCommand::open_file_dialog, 0};
+                return {CommandId::open_video};
             default:
                 return {};
         }
     }
     switch (virtual_key) {
         case kKeyLeft:
-            return {KeyCommand::seek, shift ? -1 : -5};
+            return {CommandId::seek_relative, shift ? -1.0 : -5.0};
         case kKeyRight:
-            return {KeyCommand::seek, shift ? 1 : 5};
+            return {CommandId::seek_relative, shift ? 1.0 : 5.0};
         case 'A':
-            return {KeyCommand::next_audio_track, 0};
+            return {CommandId::next_audio_track};
         case 'S':
-            return {KeyCommand::next_subtitle_track, 0};
+            return {CommandId::next_subtitle_track};
         case 'I':
-            return {KeyCommand::toggle_multi_instance, 0};
+            return {CommandId::toggle_multi_instance};
         case 'T':
-            return {KeyCommand::toggle_always_on_top, 0};
+            return {CommandId::toggle_always_on_top};
         default:
             return {};
     }
 }
 
-CharCommand char_binding(uint64_t code) {
+Command char_command(uint64_t code) {
     switch (code) {
         case '+':
-            return CharCommand::speed_up;
+            return {CommandId::speed_up};
         case '-':
-            return CharCommand::speed_down;
+            return {CommandId::speed_down};
         case '=':
-            return CharCommand::speed_reset;
+            return {CommandId::speed_reset};
         case '.':
-            return CharCommand::frame_step;
+            return {CommandId::frame_step};
         case ',':
-            return CharCommand::frame_back_step;
+            return {CommandId::frame_back_step};
         default:
-            return CharCommand::unbound;
+            return {};
     }
 }
 
-int32_t wheel_volume_step(int16_t delta, bool invert) {
+Command wheel_command(int16_t delta, bool invert) {
     const bool up = delta > 0;
-    return (up != invert) ? 5 : -5;
+    return {CommandId::volume_step, (up != invert) ? 5.0 : -5.0};
 }

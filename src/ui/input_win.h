@@ -6,8 +6,8 @@
 
 struct App;
 
-// The binding of a key with the modifiers as GetKeyState reports them now.
-KeyBinding current_key_binding(WPARAM key);
+// The command of a key with the modifiers as GetKeyState reports them now.
+Command current_key_command(WPARAM key);
 
 // WM_KEYDOWN: true when the key is bound (the window procedure then returns 0).
 bool on_key_down(App& app, WPARAM key);
@@ -15,8 +15,6 @@ bool on_key_down(App& app, WPARAM key);
 void on_char(App& app, WPARAM character);
 // WM_MOUSEWHEEL: the auto-hide wake-up, then one volume step.
 void on_mouse_wheel(App& app, WPARAM wparam);
-// The I key, the menu item and the Help window's I.
-void toggle_multi_instance(App& app);
 
 // Timer 2, WM_ENDSESSION and close: the resume point while a file is loaded.
 void save_resume_point(App& app);

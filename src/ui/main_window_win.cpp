@@ -22,10 +22,12 @@
 #include "ui/accessibility_win.h"
 #include "ui/bar/bar_win.h"
 #include "ui/card_window_win.h"
+#include "ui/commands_win.h"
 #include "ui/context_menu_win.h"
 #include "ui/fonts_win.h"
 #include "ui/help_window_win.h"
 #include "ui/input_win.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
@@ -96,8 +98,8 @@ void on_drop_files(App& app, HDROP drop) {
     const std::string path = narrow(std::wstring_view(buffer.data(), length));
     if (is_subtitle_file(path))
         load_subtitle_file(app, path);
-    else
-        open_file(app, path);
+    else if (open_file(app, path))
+        state_changed(app, kChangedPlayback);
     SetForegroundWindow(app.windows.main_window);
 }
 
@@ -117,7 +119,7 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     layout_children(app);
-    shell_follow(app);
+    state_changed(app, kChangedShell);
     cards_follow_dpi(app);
 }
 
@@ -131,7 +133,7 @@ bool on_context_menu(App& app, HWND window, LPARAM lparam) {
         GetClientRect(window, &client);
         if (!ScreenToClient(window, &client_point) || !PtInRect(&client, client_point)) return false;
     }
-    show_context_menu(app);
+    run_command(app, show_context_menu(app));
     return true;
 }
 
@@ -159,7 +161,7 @@ void on_mouse_leave(App& app) {
     app.bar.mouse_tracked = false;
     if (app.bar.hover_button != BarHit::none) {
         app.bar.hover_button = BarHit::none;
-        invalidate_bar(app);
+        state_changed(app, kChangedBar);
     }
 }
 
@@ -167,15 +169,14 @@ void on_mouse_leave(App& app) {
 void on_capture_changed(App& app) {
     if (app.bar.drag == Drag::none) return;
     app.bar.drag = Drag::none;
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
 }
 
 // High contrast switched, or the system colours changed: every owner-drawn window repaints with the
 // palette read again.
 void on_colours_changed(App& app) {
     app.windows.palette = system_palette();
-    invalidate_bar(app);
-    invalidate_cards(app);
+    state_changed(app, kChangedBar | kChangedHelp | kChangedAbout);
 }
 
 void on_end_session(App& app, WPARAM ending) {
@@ -202,6 +203,19 @@ bool on_timer(App& app, WPARAM id) {
         return true;
     }
     return false;
+}
+
+// Once per drain: the taskbar and the overlay follow what the bar now shows.
+void on_core_wake_up(App& app) {
+    const bool repaint = pump_events(app);
+    state_changed(app, repaint ? kChangedPlayback : kChangedShell);
+}
+
+// A file handed over by another copy of the program opens here.
+LRESULT on_copy_data_message(App& app, const COPYDATASTRUCT* data) {
+    const LRESULT accepted = on_copy_data(app, data);
+    if (accepted) state_changed(app, kChangedPlayback);
+    return accepted;
 }
 
 void on_close_about(App& app) {
@@ -240,9 +254,12 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_COPYDATA:
             // A copy starting while this one closes must open its own window.
             if (app.closing) return 0;
-            return on_copy_data(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+            return on_copy_data_message(app, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
         case WM_COMMAND:
-            if (on_thumb_button(app, wparam)) return 0;
+            if (const auto command = thumb_button_command(wparam)) {
+                run_command(app, *command);
+                return 0;
+            }
             break;
         case WM_CONTEXTMENU:
             if (on_context_menu(app, window, lparam)) return 0;
@@ -260,7 +277,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_SYSKEYDOWN:
             // Alt+Enter; every other Alt combination (Alt+F4, Alt+Space) keeps its default meaning.
             if (wparam != VK_RETURN) break;
-            set_fullscreen(app, !app.mode.fullscreen);
+            run_command(app, {CommandId::toggle_fullscreen});
             return 0;
         case WM_SYSCHAR:
             // The carriage return that follows Alt+Enter would otherwise beep.
@@ -296,19 +313,22 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case WM_APPCOMMAND:
             // Volume, browser and track keys go on to default processing, which hands them to the
             // shell: the system volume keys keep working.
-            if (on_app_command(app, lparam)) return TRUE;
+            if (const auto command = media_key_command(app, lparam)) {
+                run_command(app, *command);
+                return TRUE;
+            }
             break;
         case WM_DPICHANGED:
             on_dpi_changed(app, wparam, reinterpret_cast<const RECT*>(lparam));
             return 0;
         case kMsgCoreWakeUp:
-            pump_events(app);
+            on_core_wake_up(app);
             return 0;
         case kMsgCloseAbout:
             on_close_about(app);
             return 0;
         case kMsgAccessibleAction:
-            on_bar_accessible_action(app, wparam, lparam);
+            run_command(app, bar_request_command(app, decode_accessible_request(wparam, lparam)));
             return 0;
         case kMsgRetireAccessible:
             on_retire_accessible(app);
@@ -318,7 +338,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             on_colours_changed(app);
             break;
         case kMsgOverlayButton:
-            on_overlay_button(app, wparam);
+            run_command(app, overlay_button_command(app, wparam));
             return 0;
         default:
             // "TaskbarButtonCreated" has a number only known at run time.

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr Text kVideos{"Videos", "Vidéos"};
+constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};
 constexpr Text kAllFiles{"All files", "Tous les fichiers"};
 constexpr DWORD kFileBufferUnits = 32768;
 static_assert(sizeof(OPENFILENAMEW) == 152);
@@ -43,6 +44,12 @@ std::optional<std::string> open_file_dialog(App& app, std::string_view filter_na
     return path;
 }
 
-void open_video_with_dialog(App& app) {
-    if (const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns)) open_file(app, *path);
+bool open_video_with_dialog(App& app) {
+    const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns);
+    return path && open_file(app, *path);
+}
+
+void load_subtitles_with_dialog(App& app) {
+    if (const auto path = open_file_dialog(app, pick(kSubtitleFiles), kSubtitlePatterns))
+        load_subtitle_file(app, *path);
 }

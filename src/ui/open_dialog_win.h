@@ -28,5 +28,8 @@ std::string chosen_path(const OpenFileDialog& dialog);
 
 // The chosen path, or nothing when cancelled.
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
-// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file.
-void open_video_with_dialog(App& app);
+// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file; true when a file
+// was opened.
+bool open_video_with_dialog(App& app);
+// "Load a subtitle file…": the subtitle dialog, then load_subtitle_file.
+void load_subtitles_with_dialog(App& app);

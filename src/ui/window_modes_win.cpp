@@ -8,6 +8,7 @@
 #include "app/settings/settings_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 
 namespace {
@@ -72,7 +73,7 @@ void enter_fullscreen(App& app) {
     remember_pointer(app);
     SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
     layout_children(app);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
 }
 
 void leave_fullscreen(App& app) {
@@ -89,7 +90,7 @@ void leave_fullscreen(App& app) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     remember_pointer(app);
     layout_children(app);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
 }
 
 }  // namespace
@@ -121,7 +122,7 @@ void layout_children(App& app) {
     if (layout.bar_visible) {
         SetWindowPos(app.windows.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        invalidate_bar(app);
+        state_changed(app, kChangedBar);
     } else {
         ShowWindow(app.windows.bar_window, SW_HIDE);
     }
@@ -142,7 +143,7 @@ void set_always_on_top(App& app, bool on) {
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     save_changed_settings(app.settings, app.settings_synced);
     if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
 }
 
 void capture_placement(App& app) {

@@ -116,7 +116,7 @@ TEST_F(Pump, DrainsEverythingIntoTheState) {
     queue(events.flag(kObservedEofReached, 0));
     queue(events.number(kObservedSpeed, 0.5));
     queue(events.text(kObservedSid, "2"));
-    pump_events(app);
+    bool repaint = pump_events(app);
     EXPECT_TRUE(recorder.events.empty());
     const PlaybackState& s = app.playback;
     EXPECT_EQ(s.duration, 98);
@@ -128,7 +128,7 @@ TEST_F(Pump, DrainsEverythingIntoTheState) {
     EXPECT_TRUE(s.muted);
     EXPECT_EQ(s.speed, 0.5);
     EXPECT_TRUE(s.subtitles_on);
-    EXPECT_TRUE(bar_invalidated());
+    EXPECT_TRUE(repaint);
 }
 
 TEST_F(Pump, PositionsWithinTheShownStepLeaveTheBarAlone) {
@@ -138,13 +138,13 @@ TEST_F(Pump, PositionsWithinTheShownStepLeaveTheBarAlone) {
     queue(events.number(kObservedTimePos, 10.9));
     queue(MpvEvents::plain(MPV_EVENT_LOG_MESSAGE));
     queue(events.number(99, 1));
-    pump_events(app);
+    bool repaint = pump_events(app);
     EXPECT_EQ(app.playback.position, 10.9);
-    EXPECT_FALSE(bar_invalidated());
+    EXPECT_FALSE(repaint);
 
     queue(events.number(kObservedTimePos, 11.0));
-    pump_events(app);
-    EXPECT_TRUE(bar_invalidated());
+    repaint = pump_events(app);
+    EXPECT_TRUE(repaint);
 }
 
 TEST_F(Pump, ShutdownEndsTheDrain) {
@@ -159,10 +159,10 @@ TEST_F(Pump, FailedFileIsAnnounced) {
     app.playback.current_file = "C:\\a b\\broken.mkv";
     app.playback.file_loaded = true;
     queue(events.end_file(MPV_END_FILE_REASON_ERROR));
-    pump_events(app);
+    bool repaint = pump_events(app);
     EXPECT_FALSE(app.playback.file_loaded);
     EXPECT_EQ(recorder.calls, (Calls{"async 0 [show-text] [Cannot play \"C:\\a b\\broken.mkv\"] [5000]"}));
-    EXPECT_TRUE(bar_invalidated());
+    EXPECT_TRUE(repaint);
 }
 
 TEST_F(Pump, LoadedFileResumesAndTakesTheFocusBack) {
@@ -171,16 +171,16 @@ TEST_F(Pump, LoadedFileResumesAndTakesTheFocusBack) {
     ASSERT_EQ(GetFocus(), child);
     queue(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
     queue(events.number(kObservedTimePos, 3725.4));
-    pump_events(app);
+    bool repaint = pump_events(app);
     EXPECT_TRUE(app.playback.file_loaded);
     EXPECT_EQ(recorder.calls, (Calls{"async 0 [show-text] [Resuming at 1:02:05] [2000]"}));
     EXPECT_EQ(GetFocus(), app.windows.main_window);
     EXPECT_EQ(set_focus_count, 1);
-    EXPECT_TRUE(bar_invalidated());
+    EXPECT_TRUE(repaint);
 
     // Already focused: no second SetFocus.
     queue(MpvEvents::plain(MPV_EVENT_FILE_LOADED));
-    pump_events(app);
+    repaint = pump_events(app);
     EXPECT_EQ(set_focus_count, 1);
 }
 

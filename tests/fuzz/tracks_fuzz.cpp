@@ -36,11 +36,11 @@ void check_menu(TrackKind kind, const std::vector<Track>& tracks, bool file_load
     for (const MenuEntry& entry : track_menu_entries(kind, true, file_loaded, tracks)) {
         FUZZ_CHECK(is_valid_utf8(entry.label));
         if (entry.kind != MenuEntry::Kind::item || entry.id == 0 || entry.id == kMenuLoadSubtitles) continue;
-        const TrackCommand command = track_command(entry.id);
-        FUZZ_CHECK(command.kind == (subtitles ? TrackCommand::Kind::subtitle : TrackCommand::Kind::audio));
-        if (command.id == 0) continue;  // subtitles off
+        const Command command = menu_command(entry.id);
+        FUZZ_CHECK(command.id == (subtitles ? CommandId::select_subtitle_track : CommandId::select_audio_track));
+        if (command.amount == 0) continue;  // subtitles off
         bool found = false;
-        for (const Track& track : tracks) found = found || track.id == command.id;
+        for (const Track& track : tracks) found = found || static_cast<double>(track.id) == command.amount;
         FUZZ_CHECK(found);
     }
 }

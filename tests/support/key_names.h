@@ -79,6 +79,6 @@ inline std::vector<NamedKey> read_keys(const std::string& keys, bool english, st
 
 // Whether the key table binds it to anything.
 inline bool bound(const NamedKey& key) {
-    if (key.key == 0) return char_binding(static_cast<uint64_t>(key.character)) != CharCommand::unbound;
-    return key_binding(key.key, key.ctrl, key.shift).command != KeyCommand::unbound;
+    if (key.key == 0) return char_command(static_cast<uint64_t>(key.character)).id != CommandId::none;
+    return key_command(key.key, key.ctrl, key.shift).id != CommandId::none;
 }

@@ -19,6 +19,7 @@
 #include "ui/context_menu_win.h"
 #include "ui/help_window.h"
 #include "ui/main_window_win.h"
+#include "ui/state_changed_win.h"
 
 namespace {
 
@@ -227,7 +228,7 @@ TEST_F(Accessible, RectanglesInScreenCoordinatesFollowTheDpi) {
 TEST_F(Accessible, InvokeRunsTheButtonsActions) {
     load_file(600);
     app.playback.position = 100;
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
     const std::pair<const char*, const char*> cases[] = {
         {"play_pause", "set 0 pause=1"},
         {"back", "line osd-msg-bar seek -10 relative+exact"},
@@ -284,7 +285,7 @@ TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
         PeekMessageW(&message, app.windows.main_window, kMsgAccessibleAction, kMsgAccessibleAction, PM_NOREMOVE));
 
     load_file(120);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
     for (const double value : {-1.0, 120.5, std::numeric_limits<double>::quiet_NaN()})
         EXPECT_EQ(seek->SetValue(value), E_INVALIDARG) << value;
     pump_messages();
@@ -293,7 +294,7 @@ TEST_F(Accessible, NothingRunsWhileDisabledOrOutOfRange) {
 
 TEST_F(Accessible, SetValueSeeksAndSetsTheVolume) {
     load_file(120);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
     auto seek = query<IRangeValueProvider_>(bar_element("seek").get(), kIidRangeValueProvider);
     double maximum = 0;
     seek->get_Maximum(&maximum);
@@ -313,7 +314,7 @@ TEST_F(Accessible, SetValueSeeksAndSetsTheVolume) {
 // user-interface thread alone.
 TEST_F(Accessible, OtherThreadsNeitherChangeTheStateNorPublish) {
     load_file(300);
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
     auto forward = bar_element("forward");
     const std::shared_ptr<AccessibleStore> store = app.windows.accessibility->bar;
     ASSERT_NE(store, nullptr);
@@ -356,7 +357,7 @@ TEST_F(Accessible, EventsOnlyWhileClientsListen) {
         listening() = step.listen;
         app.playback.position = step.position;
         app.playback.current_volume = step.volume;
-        invalidate_bar(app);
+        state_changed(app, kChangedBar);
         EXPECT_EQ(raised(), step.expected) << step.position;
     }
 }

@@ -12,30 +12,33 @@ namespace {
 
 using Kind = MenuEntry::Kind;
 
+using C = CommandId;
+
 struct Expected {
     Kind kind;
     uint32_t id;
-    KeyCommand shortcut;  // what the key named after the tab does; unbound when none is named
+    CommandId command;  // what the entry runs; for a submenu, what the key in its label runs
+    bool key_named;     // a key follows the tab
 };
 
-// Order, identifiers and the command each entry's shortcut stands for.
+// Order, identifiers, commands and which labels name a key.
 const Expected kMainMenu[] = {
-    {Kind::item, 1, KeyCommand::open_file_dialog},
-    {Kind::item, 2, KeyCommand::toggle_pause},
-    {Kind::item, 3, KeyCommand::toggle_fullscreen},
-    {Kind::separator, 0, KeyCommand::unbound},
-    {Kind::audio_menu, 0, KeyCommand::next_audio_track},
-    {Kind::subtitle_menu, 0, KeyCommand::next_subtitle_track},
-    {Kind::separator, 0, KeyCommand::unbound},
-    {Kind::item, 4, KeyCommand::toggle_multi_instance},
-    {Kind::item, 10, KeyCommand::toggle_always_on_top},
-    {Kind::item, 7, KeyCommand::unbound},
-    {Kind::separator, 0, KeyCommand::unbound},
-    {Kind::language_menu, 0, KeyCommand::unbound},
-    {Kind::separator, 0, KeyCommand::unbound},
-    {Kind::item, 5, KeyCommand::toggle_help},
-    {Kind::item, 9, KeyCommand::unbound},
-    {Kind::item, 6, KeyCommand::unbound},  // Alt+F4: Windows closes the window
+    {Kind::item, 1, C::open_video, true},
+    {Kind::item, 2, C::toggle_pause, true},
+    {Kind::item, 3, C::toggle_fullscreen, true},
+    {Kind::separator, 0, C::none, false},
+    {Kind::audio_menu, 0, C::next_audio_track, true},
+    {Kind::subtitle_menu, 0, C::next_subtitle_track, true},
+    {Kind::separator, 0, C::none, false},
+    {Kind::item, 4, C::toggle_multi_instance, true},
+    {Kind::item, 10, C::toggle_always_on_top, true},
+    {Kind::item, 7, C::toggle_wheel_invert, false},
+    {Kind::separator, 0, C::none, false},
+    {Kind::language_menu, 0, C::none, false},
+    {Kind::separator, 0, C::none, false},
+    {Kind::item, 5, C::toggle_help, true},
+    {Kind::item, 9, C::show_about, false},
+    {Kind::item, 6, C::quit, false},  // Alt+F4: Windows closes the window
 };
 
 class ContextMenu : public ::testing::Test {
@@ -44,7 +47,7 @@ protected:
 };
 
 // The texts themselves are checked for both languages with every other text (both_languages_test);
-// here, that each shortcut a label shows is a key the key table binds to the entry's own command.
+// here, that each entry runs its command and each shortcut a label shows is a key bound to that command.
 TEST_F(ContextMenu, OrderIdsAndShortcutsInBothLanguages) {
     for (const Language language : {Language::english, Language::french}) {
         set_active_language(language);
@@ -59,13 +62,16 @@ TEST_F(ContextMenu, OrderIdsAndShortcutsInBothLanguages) {
             const auto keys = tab == std::string::npos
                                   ? std::vector<NamedKey>{}
                                   : read_keys(entries[i].label.substr(tab + 1), language == Language::english, others);
-            if (kMainMenu[i].shortcut == KeyCommand::unbound) {
+            if (entries[i].kind == Kind::item) {
+                EXPECT_EQ(menu_command(entries[i].id).id, kMainMenu[i].command) << i;
+            }
+            if (!kMainMenu[i].key_named) {
                 EXPECT_TRUE(keys.empty()) << entries[i].label;
                 continue;
             }
             ASSERT_EQ(keys.size(), 1u) << entries[i].label;
             EXPECT_TRUE(others.empty()) << entries[i].label;
-            EXPECT_EQ(key_binding(keys[0].key, keys[0].ctrl, keys[0].shift).command, kMainMenu[i].shortcut)
+            EXPECT_EQ(key_command(keys[0].key, keys[0].ctrl, keys[0].shift).id, kMainMenu[i].command)
                 << entries[i].label;
         }
     }
@@ -207,22 +213,25 @@ TEST_F(ContextMenu, AmpersandsAreDoubled) {
     for (const auto& [in, out] : cases) EXPECT_EQ(escape_ampersands(in), out) << in;
 }
 
-TEST_F(ContextMenu, TrackCommandRanges) {
-    using K = TrackCommand::Kind;
-    struct Case {
-        uint32_t id;
-        K kind;
-        int64_t track;
+// The identifiers outside the main menu: track ranges, the subtitle file and the languages.
+TEST_F(ContextMenu, MenuCommandsOfTheOtherIdentifiers) {
+    const std::pair<uint32_t, Command> cases[] = {
+        {0, {}},
+        {8, {}},
+        {1000, {}},
+        {1001, {C::select_audio_track, 1}},
+        {1999, {C::select_audio_track, 999}},
+        {2000, {C::select_subtitle_track, 0}},
+        {2001, {C::select_subtitle_track, 1}},
+        {2998, {C::select_subtitle_track, 998}},
+        {2999, {C::load_subtitles}},
+        {3000, {}},
+        {3001, {C::switch_language, 0, Language::french}},
+        {3002, {C::switch_language, 0, Language::english}},
+        {3003, {}},
+        {UINT32_MAX, {}},
     };
-    const Case cases[] = {{0, K::none, 0},        {8, K::none, 0},          {1000, K::none, 0},
-                          {1001, K::audio, 1},    {1999, K::audio, 999},    {2000, K::subtitle, 0},
-                          {2001, K::subtitle, 1}, {2998, K::subtitle, 998}, {2999, K::load_subtitles, 0},
-                          {3000, K::none, 0},     {3001, K::none, 0},       {UINT32_MAX, K::none, 0}};
-    for (const Case& c : cases) {
-        const TrackCommand command = track_command(c.id);
-        EXPECT_EQ(command.kind, c.kind) << c.id;
-        EXPECT_EQ(command.id, c.track) << c.id;
-    }
+    for (const auto& [id, command] : cases) EXPECT_EQ(menu_command(id), command) << id;
 }
 
 }  // namespace

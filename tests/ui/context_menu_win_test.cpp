@@ -10,6 +10,7 @@
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
 #include "ui/bar/bar_layout.h"
+#include "ui/commands_win.h"
 #include "ui/context_menu.h"
 #include "ui/context_menu_win.h"
 #include "ui/open_dialog_win.h"
@@ -156,35 +157,35 @@ TEST_F(ContextMenuWin, OwnedMenuDestroysItsSubmenus) {
 
 TEST_F(ContextMenuWin, CommandsByIdentifier) {
     MainWindow w;
-    run_menu_command(w.app, kMenuFullscreen);
+    run_command(w.app, menu_command(kMenuFullscreen));
     EXPECT_TRUE(w.app.mode.fullscreen);
-    run_menu_command(w.app, kMenuFullscreen);
+    run_command(w.app, menu_command(kMenuFullscreen));
     EXPECT_FALSE(w.app.mode.fullscreen);
 
-    run_menu_command(w.app, kMenuMultiInstance);
+    run_command(w.app, menu_command(kMenuMultiInstance));
     EXPECT_TRUE(w.app.settings.multi_instance);
     w.recorder.calls.clear();
 
     const bool invert = w.app.settings.wheel_invert;
-    run_menu_command(w.app, kMenuWheelInvert);
+    run_command(w.app, menu_command(kMenuWheelInvert));
     EXPECT_NE(w.app.settings.wheel_invert, invert);
     EXPECT_TRUE(w.recorder.calls.empty()) << "no message for the wheel";
 
-    run_menu_command(w.app, kMenuAlwaysOnTop);
+    run_command(w.app, menu_command(kMenuAlwaysOnTop));
     EXPECT_TRUE(w.app.settings.always_on_top);
     EXPECT_NE(GetWindowLongPtrW(w.window(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
 
-    run_menu_command(w.app, kMenuFrench);
+    run_command(w.app, menu_command(kMenuFrench));
     EXPECT_FALSE(english_active());
-    run_menu_command(w.app, kMenuEnglish);
+    run_command(w.app, menu_command(kMenuEnglish));
     EXPECT_TRUE(english_active());
-    run_menu_command(w.app, kMenuEnglish);  // re-applied, still English
+    run_command(w.app, menu_command(kMenuEnglish));  // re-applied, still English
     EXPECT_TRUE(english_active());
 
     // Dismissed, the unused 8 and unknown identifiers change nothing.
     const Settings before = w.app.settings;
     w.recorder.calls.clear();
-    for (const UINT id : {0u, 8u, 11u, 1000u, 3000u, 3003u, 0xFFFFFFFFu}) run_menu_command(w.app, id);
+    for (const UINT id : {0u, 8u, 11u, 1000u, 3000u, 3003u, 0xFFFFFFFFu}) run_command(w.app, menu_command(id));
     EXPECT_EQ(w.app.settings.multi_instance, before.multi_instance);
     EXPECT_EQ(w.app.settings.always_on_top, before.always_on_top);
     EXPECT_EQ(w.app.settings.wheel_invert, before.wheel_invert);
@@ -193,7 +194,7 @@ TEST_F(ContextMenuWin, CommandsByIdentifier) {
     EXPECT_FALSE(w.app.closing);
 
     // Quit is posted, so that the menu's own loop ends before the window goes.
-    run_menu_command(w.app, kMenuQuit);
+    run_command(w.app, menu_command(kMenuQuit));
     EXPECT_FALSE(w.app.closing);
     pump_messages();
     EXPECT_TRUE(w.app.closing);
@@ -204,7 +205,7 @@ TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
     w.app.playback.file_loaded = true;
     {
         FileDialogWatcher watcher;
-        run_menu_command(w.app, kMenuOpen);
+        run_command(w.app, menu_command(kMenuOpen));
         EXPECT_EQ(watcher.opened, 1);
         ASSERT_EQ(watcher.file_types.size(), 2u);
         EXPECT_EQ(watcher.file_types[0].rfind("Videos", 0), 0u);
@@ -212,7 +213,7 @@ TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
     {
         FileDialogWatcher watcher;
         set_active_language(Language::french);
-        run_menu_command(w.app, kMenuLoadSubtitles);
+        run_command(w.app, menu_command(kMenuLoadSubtitles));
         EXPECT_EQ(watcher.opened, 1);
         ASSERT_EQ(watcher.file_types.size(), 2u);
         EXPECT_EQ(watcher.file_types[0].rfind("Sous-titres", 0), 0u);
@@ -220,15 +221,6 @@ TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
     }
     EXPECT_EQ(w.count_calls_starting("command [loadfile]"), 0u);
     EXPECT_EQ(w.count_calls_starting("command [sub-add]"), 0u);
-}
-
-TEST_F(ContextMenuWin, TrackDispatchHandlesOnlyTrackIdentifiers) {
-    MainWindow w;
-    for (const UINT id : {0u, 1u, 10u, 1000u, 3000u, 3001u}) EXPECT_FALSE(dispatch_track_command(w.app, id)) << id;
-    for (const UINT id : {1001u, 1999u, 2000u, 2001u, 2998u}) EXPECT_TRUE(dispatch_track_command(w.app, id)) << id;
-    FileDialogWatcher watcher;
-    EXPECT_TRUE(dispatch_track_command(w.app, kMenuLoadSubtitles));
-    EXPECT_EQ(watcher.opened, 1);
 }
 
 TEST_F(ContextMenuWin, TrackMenuAnchorsAtTheButtonOnTheBarTop) {

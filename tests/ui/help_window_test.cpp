@@ -67,16 +67,16 @@ TEST_P(HelpContent, RowsAndKeyTableAgree) {
     for (uint32_t key = 1; key < 256; ++key)
         for (const bool ctrl : {false, true})
             for (const bool shift : {false, true}) {
-                const KeyBinding binding = key_binding(key, ctrl, shift);
-                if (binding.command == KeyCommand::unbound) continue;
+                const Command command = key_command(key, ctrl, shift);
+                if (command.id == CommandId::none) continue;
                 const bool on_a_row = std::any_of(listed.begin(), listed.end(), [&](const NamedKey& named) {
-                    return named.key == key && key_binding(key, named.ctrl, named.shift) == binding;
+                    return named.key == key && key_command(key, named.ctrl, named.shift) == command;
                 });
                 EXPECT_TRUE(on_a_row) << "key " << key << (ctrl ? " with Ctrl" : "") << (shift ? " with Shift" : "");
             }
     for (int code = 1; code < 128; ++code) {
         const char c = static_cast<char>(code);
-        if (char_binding(static_cast<uint64_t>(code)) == CharCommand::unbound) continue;
+        if (char_command(static_cast<uint64_t>(code)).id == CommandId::none) continue;
         const bool on_a_row =
             std::any_of(listed.begin(), listed.end(), [&](const NamedKey& named) { return named.character == c; });
         EXPECT_TRUE(on_a_row) << "character " << c;

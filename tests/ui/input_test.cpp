@@ -4,20 +4,24 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <utility>
 
+#include "app/shell/shell_surfaces.h"
 #include "base/utf.h"
+#include "ui/bar/bar_model.h"
+#include "ui/context_menu.h"
 #include "ui/window_modes.h"
 
 namespace {
 
-using C = KeyCommand;
+using C = CommandId;
 
 struct Row {
     uint32_t key;
-    KeyBinding plain;
-    KeyBinding shift;  // without Ctrl
-    KeyBinding ctrl;   // with or without Shift
+    Command plain;
+    Command shift;  // without Ctrl
+    Command ctrl;   // with or without Shift
 };
 
 // The whole keyboard table as the user reads it in the Help window.
@@ -29,8 +33,8 @@ const Row kTable[] = {
     {kKeySpace, {C::toggle_pause}, {C::toggle_pause}, {C::toggle_pause}},
     {'K', {C::toggle_pause}, {C::toggle_pause}, {C::toggle_pause}},
     {kKeyHome, {C::seek_to_start}, {C::seek_to_start}, {C::seek_to_start}},
-    {kKeyLeft, {C::seek, -5}, {C::seek, -1}, {C::seek, -60}},
-    {kKeyRight, {C::seek, 5}, {C::seek, 1}, {C::seek, 60}},
+    {kKeyLeft, {C::seek_relative, -5}, {C::seek_relative, -1}, {C::seek_relative, -60}},
+    {kKeyRight, {C::seek_relative, 5}, {C::seek_relative, 1}, {C::seek_relative, 60}},
     {kKeyUp, {C::volume_step, 5}, {C::volume_step, 5}, {C::volume_step, 5}},
     {kKeyDown, {C::volume_step, -5}, {C::volume_step, -5}, {C::volume_step, -5}},
     {'M', {C::toggle_mute}, {C::toggle_mute}, {C::toggle_mute}},
@@ -38,7 +42,7 @@ const Row kTable[] = {
     {'S', {C::next_subtitle_track}, {C::next_subtitle_track}, {}},
     {'I', {C::toggle_multi_instance}, {C::toggle_multi_instance}, {}},
     {'T', {C::toggle_always_on_top}, {C::toggle_always_on_top}, {}},
-    {'O', {}, {}, {C::open_file_dialog}},
+    {'O', {}, {}, {C::open_video}},
     {kKeyF1, {C::toggle_help}, {C::toggle_help}, {C::toggle_help}},
 };
 
@@ -49,12 +53,12 @@ TEST(KeyBindings, EveryKeyWithEveryModifierCombination) {
         const auto it = rows.find(key);
         for (const bool ctrl : {false, true}) {
             for (const bool shift : {false, true}) {
-                KeyBinding expected;
+                Command expected;
                 if (it != rows.end())
                     expected = ctrl ? it->second->ctrl : shift ? it->second->shift : it->second->plain;
-                const KeyBinding actual = key_binding(key, ctrl, shift);
-                EXPECT_EQ(actual.command, expected.command) << "key " << key << " ctrl " << ctrl << " shift " << shift;
-                EXPECT_EQ(actual.amount, expected.amount) << "key " << key << " ctrl " << ctrl << " shift " << shift;
+                const Command actual = key_command(key, ctrl, shift);
+                EXPECT_EQ(actual, expected) << "key " << key << " ctrl " << ctrl << " shift " << shift << ": "
+                                            << command_name(actual.id) << " " << actual.amount;
             }
         }
     }
@@ -63,19 +67,38 @@ TEST(KeyBindings, EveryKeyWithEveryModifierCombination) {
 TEST(KeyBindings, LowerCaseLettersAreNotVirtualKeys) {
     // Virtual keys for letters are the upper-case codes; 0x61 is VK_NUMPAD1 and is not bound.
     for (const uint32_t key : {uint32_t{'a'}, uint32_t{'f'}, uint32_t{'o'}, uint32_t{'k'}})
-        EXPECT_EQ(key_binding(key, false, false).command, C::unbound) << key;
+        EXPECT_EQ(key_command(key, false, false).id, C::none) << key;
 }
 
 TEST(CharBindings, FiveCharactersAndNothingElse) {
-    const std::pair<uint64_t, CharCommand> bound[] = {{'+', CharCommand::speed_up},
-                                                      {'-', CharCommand::speed_down},
-                                                      {'=', CharCommand::speed_reset},
-                                                      {'.', CharCommand::frame_step},
-                                                      {',', CharCommand::frame_back_step}};
-    for (const auto& [code, command] : bound) EXPECT_EQ(char_binding(code), command) << code;
+    const std::pair<uint64_t, CommandId> bound[] = {{'+', C::speed_up},
+                                                    {'-', C::speed_down},
+                                                    {'=', C::speed_reset},
+                                                    {'.', C::frame_step},
+                                                    {',', C::frame_back_step}};
+    for (const auto& [code, command] : bound) EXPECT_EQ(char_command(code), Command{command}) << code;
     for (const uint64_t code : {uint64_t{' '}, uint64_t{'k'}, uint64_t{0x2B + 0x10000}, uint64_t{0xFF0B},
                                 uint64_t{0x10000000 + '+'}, uint64_t{'\r'}})
-        EXPECT_EQ(char_binding(code), CharCommand::unbound) << code;
+        EXPECT_EQ(char_command(code).id, C::none) << code;
+}
+
+// Every command of the list is something the user can ask for: a key, a character, the wheel, a
+// menu entry, a bar button or a media key gives it. Only the sliders' commands come from a drag or
+// a screen reader's value instead.
+TEST(Commands, EveryCommandIsAskedForSomewhere) {
+    std::set<CommandId> given{C::seek_to, C::set_volume};
+    for (uint32_t key = 0; key <= 0xFF; ++key)
+        for (const bool ctrl : {false, true})
+            for (const bool shift : {false, true}) given.insert(key_command(key, ctrl, shift).id);
+    for (uint64_t code = 0; code < 128; ++code) given.insert(char_command(code).id);
+    given.insert(wheel_command(120, false).id);
+    for (uint32_t id = 0; id <= 3100; ++id) given.insert(menu_command(id).id);
+    for (uint8_t button = 0; button <= kButtonHelp; ++button) given.insert(bar_button_command(button).id);
+    for (const MediaAction action :
+         {MediaAction::toggle_pause, MediaAction::play, MediaAction::pause, MediaAction::back, MediaAction::forward})
+        given.insert(media_command(action).id);
+    for (size_t i = 0; i < std::size(kCommandNames); ++i)
+        EXPECT_EQ(given.count(static_cast<CommandId>(i)), 1u) << kCommandNames[i];
 }
 
 TEST(CharBindings, UnicodeScalarValues) {
@@ -87,6 +110,11 @@ TEST(CharBindings, UnicodeScalarValues) {
 }
 
 TEST(Wheel, OneStepOfFivePerMessage) {
+    const auto wheel_volume_step = [](int16_t delta, bool invert) {
+        const Command command = wheel_command(delta, invert);
+        EXPECT_EQ(command.id, C::volume_step);
+        return static_cast<int32_t>(command.amount);
+    };
     struct Case {
         int16_t delta;
         bool invert;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/preferences_win.h"
 #include "app/settings/language.h"
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
@@ -16,28 +17,28 @@ TEST(Keys, ModifiersComeFromTheKeyboardState) {
     struct Case {
         WPARAM key;
         bool ctrl, shift;
-        KeyBinding expected;
+        Command expected;
     };
     const Case cases[] = {
-        {VK_LEFT, false, false, {KeyCommand::seek, -5}},
-        {VK_LEFT, false, true, {KeyCommand::seek, -1}},
-        {VK_LEFT, true, false, {KeyCommand::seek, -60}},
-        {VK_LEFT, true, true, {KeyCommand::seek, -60}},
-        {VK_RIGHT, false, true, {KeyCommand::seek, 1}},
-        {VK_RIGHT, true, true, {KeyCommand::seek, 60}},
+        {VK_LEFT, false, false, {CommandId::seek_relative, -5}},
+        {VK_LEFT, false, true, {CommandId::seek_relative, -1}},
+        {VK_LEFT, true, false, {CommandId::seek_relative, -60}},
+        {VK_LEFT, true, true, {CommandId::seek_relative, -60}},
+        {VK_RIGHT, false, true, {CommandId::seek_relative, 1}},
+        {VK_RIGHT, true, true, {CommandId::seek_relative, 60}},
         {'O', false, false, {}},
-        {'O', true, false, {KeyCommand::open_file_dialog, 0}},
+        {'O', true, false, {CommandId::open_video}},
         {'A', true, false, {}},
         {'S', true, true, {}},
         {'I', true, false, {}},
         {'T', true, false, {}},
-        {'I', false, true, {KeyCommand::toggle_multi_instance, 0}},
-        {VK_RETURN, true, false, {KeyCommand::toggle_fullscreen, 0}},
+        {'I', false, true, {CommandId::toggle_multi_instance}},
+        {VK_RETURN, true, false, {CommandId::toggle_fullscreen}},
         {0x100 + 'F', false, false, {}},  // wider than a virtual key: not 'F'
     };
     for (const Case& c : cases) {
         set_modifiers(c.ctrl, c.shift);
-        EXPECT_EQ(current_key_binding(c.key), c.expected) << c.key << " ctrl " << c.ctrl << " shift " << c.shift;
+        EXPECT_EQ(current_key_command(c.key), c.expected) << c.key << " ctrl " << c.ctrl << " shift " << c.shift;
     }
     set_modifiers(false, false);
 }

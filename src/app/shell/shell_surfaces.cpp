@@ -97,6 +97,24 @@ std::array<ThumbButton, 3> thumb_buttons(const PlaybackState& playback) {
     }};
 }
 
+Command media_command(MediaAction action) {
+    switch (action) {
+        case MediaAction::toggle_pause:
+            return {CommandId::toggle_pause};
+        case MediaAction::play:
+            return {CommandId::play};
+        case MediaAction::pause:
+            return {CommandId::pause};
+        case MediaAction::back:
+            return {CommandId::seek_relative, -kMediaSeekSeconds};
+        case MediaAction::forward:
+            return {CommandId::seek_relative, kMediaSeekSeconds};
+        case MediaAction::none:
+            break;
+    }
+    return {};
+}
+
 MediaAction thumb_button_action(uint32_t id) {
     switch (id) {
         case kThumbBack:

@@ -10,12 +10,17 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command.h"
+
 struct PlaybackState;
 
 // What a thumbnail button, a media key or an overlay button asks for.
 enum class MediaAction : uint8_t { none, toggle_pause, play, pause, back, forward };
 // The seek of the thumbnail buttons and of the fast-forward and rewind keys, as the bar's buttons.
 constexpr int32_t kMediaSeekSeconds = 10;
+// The same commands as the control bar's buttons; play and pause only act when they change
+// something, so a "play" key on a playing video does not pause it.
+Command media_command(MediaAction action);
 
 // The taskbar button's progress; completed and total in milliseconds.
 enum class ProgressKind : uint8_t { none, normal, paused, error };

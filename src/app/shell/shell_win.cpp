@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "app/app_state_win.h"
-#include "app/playback_win.h"
 #include "base/wide_win.h"
 
 static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 && APPCOMMAND_MEDIA_PLAY == 46 &&
@@ -105,34 +104,32 @@ void on_taskbar_created(App& app) {
     shell_follow(app);
 }
 
-bool on_thumb_button(App& app, WPARAM wparam) {
-    if (HIWORD(wparam) != THBN_CLICKED) return false;
+std::optional<Command> thumb_button_command(WPARAM wparam) {
+    if (HIWORD(wparam) != THBN_CLICKED) return std::nullopt;
     const MediaAction action = thumb_button_action(LOWORD(wparam));
-    if (action == MediaAction::none) return false;
-    run_media_action(app, action);
-    return true;
+    if (action == MediaAction::none) return std::nullopt;
+    return media_command(action);
 }
 
 namespace {
 
-void run_media_press(App& app, MediaSource source, MediaAction action) {
+Command media_press_command(App& app, MediaSource source, MediaAction action) {
     if (app.windows.shell && !accept_media_press(app.windows.shell->last_media_press, source, action, GetTickCount64()))
-        return;
-    run_media_action(app, action);
+        return {};
+    return media_command(action);
 }
 
 }  // namespace
 
-bool on_app_command(App& app, LPARAM lparam) {
+std::optional<Command> media_key_command(App& app, LPARAM lparam) {
     const MediaAction action = app_command_action(GET_APPCOMMAND_LPARAM(lparam));
-    if (action == MediaAction::none) return false;
-    run_media_press(app, MediaSource::app_command, action);
-    return true;
+    if (action == MediaAction::none) return std::nullopt;
+    return media_press_command(app, MediaSource::app_command, action);
 }
 
-void on_overlay_button(App& app, WPARAM button) {
-    if (button > 0xFF) return;  // not a button of the overlay's
-    run_media_press(app, MediaSource::overlay, overlay_button_action(static_cast<int32_t>(button)));
+Command overlay_button_command(App& app, WPARAM button) {
+    if (button > 0xFF) return {};  // not a button of the overlay's
+    return media_press_command(app, MediaSource::overlay, overlay_button_action(static_cast<int32_t>(button)));
 }
 
 void on_taskbar_error_timer(App& app) {
@@ -140,30 +137,4 @@ void on_taskbar_error_timer(App& app) {
     if (!app.windows.shell) return;
     app.windows.shell->failed = false;
     shell_follow(app);
-}
-
-// The same actions as the control bar's buttons; play and pause only act when they change
-// something, so a "play" key on a playing video does not pause it.
-void run_media_action(App& app, MediaAction action) {
-    const PlaybackState& state = app.playback;
-    const bool playing = state.file_loaded && !state.paused && !state.eof_reached;
-    switch (action) {
-        case MediaAction::toggle_pause:
-            toggle_pause(app);
-            break;
-        case MediaAction::play:
-            if (!playing) toggle_pause(app);
-            break;
-        case MediaAction::pause:
-            if (playing) toggle_pause(app);
-            break;
-        case MediaAction::back:
-            seek_relative(app, -kMediaSeekSeconds);
-            break;
-        case MediaAction::forward:
-            seek_relative(app, kMediaSeekSeconds);
-            break;
-        case MediaAction::none:
-            break;
-    }
 }

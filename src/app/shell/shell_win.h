@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/shell/media_overlay_win.h"
 #include "app/shell/shell_surfaces.h"
@@ -51,11 +52,11 @@ void shell_close(App& app);
 // The main window's messages.
 bool is_taskbar_created(const App& app, UINT message);
 void on_taskbar_created(App& app);
-// WM_COMMAND: true for a click on a thumbnail button.
-bool on_thumb_button(App& app, WPARAM wparam);
-// WM_APPCOMMAND: true when the command is the program's.
-bool on_app_command(App& app, LPARAM lparam);
-void on_overlay_button(App& app, WPARAM button);
+// WM_COMMAND: the command of a click on a thumbnail button; nothing for any other WM_COMMAND.
+std::optional<Command> thumb_button_command(WPARAM wparam);
+// WM_APPCOMMAND: nothing when the key is not the program's, which leaves it to default processing;
+// CommandId::none when it is, but is the echo of a press that has already run.
+std::optional<Command> media_key_command(App& app, LPARAM lparam);
+// A button of the overlay, CommandId::none for an echo or a button of no use.
+Command overlay_button_command(App& app, WPARAM button);
 void on_taskbar_error_timer(App& app);
-
-void run_media_action(App& app, MediaAction action);

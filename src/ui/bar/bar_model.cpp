@@ -163,3 +163,30 @@ const std::array<Text, 10> kBarTooltips = {{
     {"Full screen (F, double-click) — Esc to exit", "Plein écran (F, double-clic) — Échap pour sortir"},
     {"Help (F1)", "Aide (F1)"},
 }};
+
+Command bar_button_command(uint8_t id) {
+    switch (id) {
+        case kButtonOpen:
+            return {CommandId::open_video};
+        case kButtonPlayPause:
+            return {CommandId::toggle_pause};
+        case kButtonBack:
+            return {CommandId::seek_relative, -10};
+        case kButtonForward:
+            return {CommandId::seek_relative, 10};
+        case kButtonVolume:
+            return {CommandId::toggle_mute};
+        case kButtonAudio:
+            return {CommandId::audio_menu};
+        case kButtonSubtitles:
+            return {CommandId::subtitle_menu};
+        case kButtonOnTop:
+            return {CommandId::toggle_always_on_top};
+        case kButtonFullscreen:
+            return {CommandId::toggle_fullscreen};
+        case kButtonHelp:
+            return {CommandId::toggle_help};
+        default:
+            return {};
+    }
+}

@@ -9,6 +9,7 @@
 
 #include "app/bar_input.h"
 #include "app/colour_scheme.h"
+#include "app/command.h"
 #include "app/settings/language.h"
 #include "player/playback_state.h"
 #include "ui/bar/bar_layout.h"
@@ -19,6 +20,9 @@
 std::string bar_time_text(const PlaybackState& playback, bool seek_dragging, double seek_fraction);
 
 // The Segoe MDL2 Assets code point of a button.
+// What a click on the button of that id asks for; CommandId::none for any other id.
+Command bar_button_command(uint8_t id);
+
 char16_t bar_button_glyph(uint8_t id, const PlaybackState& playback, bool fullscreen);
 
 enum class GlyphTone : uint8_t { normal, accent, dimmed };

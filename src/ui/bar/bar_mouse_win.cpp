@@ -2,23 +2,13 @@
 // mouse message over the bar and the video and hands them here; hover, press and drag state live in
 // the App state.
 #include "app/app_state_win.h"
-#include "app/playback_win.h"
 #include "base/number_format.h"
 #include "player/commands.h"
 #include "ui/bar/bar_model.h"
 #include "ui/bar/bar_win.h"
-#include "ui/context_menu_win.h"
-#include "ui/help_window_win.h"
-#include "ui/input_win.h"
-#include "ui/open_dialog_win.h"
+#include "ui/commands_win.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
-
-const BarActions& bar_actions() {
-    static constexpr BarActions actions{
-        open_video_with_dialog, toggle_pause,      seek_relative,  toggle_mute, set_volume,
-        show_track_menu,        set_always_on_top, set_fullscreen, toggle_help};
-    return actions;
-}
 
 namespace {
 
@@ -48,7 +38,7 @@ bool is_menu_button(BarHit hit) { return hit == button_hit(kButtonAudio) || hit 
 
 // The press itself, with the hit code taken before the wake-up could bring a hidden bar back: a click
 // at the bottom of the screen while the bar is hidden belongs to the video.
-void press(App& app, int x, int y, const BarActions& actions) {
+void press(App& app, int x, int y, CommandRunner run) {
     const BarArea area = bar_area(app);
     const BarHit hit = bar_hit_test(app, x, y);
     const bool in_bar = in_visible_bar(area, x, y);
@@ -61,17 +51,17 @@ void press(App& app, int x, int y, const BarActions& actions) {
         if (is_menu_button(hit))
             app.bar.pressed = hit;  // the menu opens on release over the same button
         else
-            activate_button(app, button_of(hit), actions);
+            run(app, bar_button_command(button_of(hit)));
         return;
     }
     if (hit == BarHit::seek_bar || hit == BarHit::volume) {
         app.bar.drag = hit == BarHit::seek_bar ? Drag::seek : Drag::volume;
         SetCapture(app.windows.main_window);
-        invalidate_bar(app);  // the dragged slider is drawn thick with its knob
-        drag_update(app, x, false, actions);
+        state_changed(app, kChangedBar);  // the dragged slider is drawn thick with its knob
+        drag_update(app, x, false, run);
         return;
     }
-    if (!in_bar) actions.toggle_pause(app);
+    if (!in_bar) run(app, {CommandId::toggle_pause});
 }
 
 }  // namespace
@@ -83,44 +73,7 @@ BarHit bar_hit_test(const App& app, int x, int y) {
     return bar_hit_code(layout, x, y - area.bar_top);
 }
 
-void activate_button(App& app, uint8_t id, const BarActions& actions) {
-    switch (id) {
-        case kButtonOpen:
-            actions.open_video(app);
-            break;
-        case kButtonPlayPause:
-            actions.toggle_pause(app);
-            break;
-        case kButtonBack:
-            actions.seek_relative(app, -10);
-            break;
-        case kButtonForward:
-            actions.seek_relative(app, 10);
-            break;
-        case kButtonVolume:
-            actions.toggle_mute(app);
-            break;
-        case kButtonAudio:
-            actions.show_track_menu(app, TrackKind::audio);
-            break;
-        case kButtonSubtitles:
-            actions.show_track_menu(app, TrackKind::subtitle);
-            break;
-        case kButtonOnTop:
-            actions.set_always_on_top(app, !app.settings.always_on_top);
-            break;
-        case kButtonFullscreen:
-            actions.set_fullscreen(app, !app.mode.fullscreen);
-            break;
-        case kButtonHelp:
-            actions.toggle_help(app);
-            break;
-        default:
-            break;
-    }
-}
-
-void drag_update(App& app, int x, bool final, const BarActions& actions) {
+void drag_update(App& app, int x, bool final, CommandRunner run) {
     RECT client{};
     GetClientRect(app.windows.main_window, &client);
     const BarLayout layout = compute_bar_layout(app.windows.dpi, client.right, bar_height(app));
@@ -132,13 +85,13 @@ void drag_update(App& app, int x, bool final, const BarActions& actions) {
         if (app.core && app.playback.file_loaded)
             post_command(*app.core, {"seek", format_fixed3(duration * app.bar.seek_fraction),
                                      final ? "absolute+exact" : "absolute+keyframes"});
-        invalidate_bar(app);
+        state_changed(app, kChangedBar);
     } else if (app.bar.drag == Drag::volume) {
-        actions.set_volume(app, slider_fraction(x, layout.volume_rect) * 100, false);
+        run(app, {CommandId::set_volume, slider_fraction(x, layout.volume_rect) * 100});
     }
 }
 
-void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions) {
+void bar_on_mouse_move(App& app, int x, int y, CommandRunner run) {
     if (x != app.mode.last_mouse.x || y != app.mode.last_mouse.y) {
         app.mode.last_mouse = POINT{x, y};
         if (app.mode.fullscreen) auto_hide_wake_up(app);
@@ -153,46 +106,46 @@ void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions) {
         app.bar.mouse_tracked = true;
     }
     if (app.bar.drag != Drag::none) {
-        drag_update(app, x, false, actions);
+        drag_update(app, x, false, run);
         return;
     }
     const BarHit hit = bar_hit_test(app, x, y);
     if (hit != app.bar.hover_button) {
         app.bar.hover_button = hit;
-        invalidate_bar(app);
+        state_changed(app, kChangedBar);
     }
 }
 
-void bar_on_button_down(App& app, int x, int y, const BarActions& actions) { press(app, x, y, actions); }
+void bar_on_button_down(App& app, int x, int y, CommandRunner run) { press(app, x, y, run); }
 
-void bar_on_button_up(App& app, int x, int y, const BarActions& actions) {
+void bar_on_button_up(App& app, int x, int y, CommandRunner run) {
     const BarHit pressed = app.bar.pressed;
     app.bar.pressed = BarHit::released;
-    if (is_button(pressed) && bar_hit_test(app, x, y) == pressed) activate_button(app, button_of(pressed), actions);
+    if (is_button(pressed) && bar_hit_test(app, x, y) == pressed) run(app, bar_button_command(button_of(pressed)));
 
     if (app.bar.drag == Drag::none) return;
-    if (app.bar.drag == Drag::seek) drag_update(app, x, true, actions);
+    if (app.bar.drag == Drag::seek) drag_update(app, x, true, run);
     app.bar.drag = Drag::none;
     ReleaseCapture();
-    invalidate_bar(app);
+    state_changed(app, kChangedBar);
 }
 
 // The pair goes where its first click went. That click may have woken a hidden bar (a click at the
 // bottom of a fullscreen video) or changed the mode so that the bar is no longer under the pointer
 // (the fullscreen button); judging by the bar as it is now would run a button the user never aimed
 // at, or undo a play/pause toggle that never happened.
-void bar_on_double_click(App& app, int x, int y, const BarActions& actions) {
+void bar_on_double_click(App& app, int x, int y, CommandRunner run) {
     if (app.bar.last_press_on_video) {
         // The first click of the pair toggled play/pause; toggling again undoes it.
-        actions.toggle_pause(app);
-        actions.set_fullscreen(app, !app.mode.fullscreen);
+        run(app, {CommandId::toggle_pause});
+        run(app, {CommandId::toggle_fullscreen});
         return;
     }
     // A double click on a menu button would open its menu a second time.
-    if (in_visible_bar(bar_area(app), x, y) && !is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, actions);
+    if (in_visible_bar(bar_area(app), x, y) && !is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, run);
 }
 
-void bar_on_mouse_move(App& app, int x, int y) { bar_on_mouse_move(app, x, y, bar_actions()); }
-void bar_on_button_down(App& app, int x, int y) { bar_on_button_down(app, x, y, bar_actions()); }
-void bar_on_button_up(App& app, int x, int y) { bar_on_button_up(app, x, y, bar_actions()); }
-void bar_on_double_click(App& app, int x, int y) { bar_on_double_click(app, x, y, bar_actions()); }
+void bar_on_mouse_move(App& app, int x, int y) { bar_on_mouse_move(app, x, y, run_command); }
+void bar_on_button_down(App& app, int x, int y) { bar_on_button_down(app, x, y, run_command); }
+void bar_on_button_up(App& app, int x, int y) { bar_on_button_up(app, x, y, run_command); }
+void bar_on_double_click(App& app, int x, int y) { bar_on_double_click(app, x, y, run_command); }

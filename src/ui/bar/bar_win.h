@@ -6,6 +6,7 @@
 
 #include "app/bar_input.h"
 #include "app/colour_scheme.h"
+#include "app/command.h"
 #include "base/win32_win.h"
 #include "player/track_list.h"
 #include "ui/bar/bar_layout.h"
@@ -23,33 +24,21 @@ void paint_bar(const App& app, HDC dc, int width, int height);
 void paint_slider(HDC dc, uint32_t dpi, const Palette& palette, const BarRect& rect, double fraction, bool active,
                   COLORREF fill);
 
-// What the bar's buttons and drags set off. The mouse handlers take them as a parameter so that tests
-// can watch them; the main window's handlers use bar_actions().
-struct BarActions {
-    void (*open_video)(App&);
-    void (*toggle_pause)(App&);
-    void (*seek_relative)(App&, int32_t);
-    void (*toggle_mute)(App&);
-    void (*set_volume)(App&, double, bool);
-    void (*show_track_menu)(App&, TrackKind);
-    void (*set_always_on_top)(App&, bool);
-    void (*set_fullscreen)(App&, bool);
-    void (*toggle_help)(App&);
-};
-const BarActions& bar_actions();
+// Where the bar's buttons and drags send their commands. The mouse handlers take it as a parameter
+// so that tests can watch the commands; the main window's handlers pass run_command.
+using CommandRunner = void (*)(App&, const Command&);
 
 // Hit code of a point in the main window's client area.
 BarHit bar_hit_test(const App& app, int x, int y);
-void activate_button(App& app, uint8_t id, const BarActions& actions);
 // Applies the pointer's x to the drag in progress; final is the release.
-void drag_update(App& app, int x, bool final, const BarActions& actions);
+void drag_update(App& app, int x, bool final, CommandRunner run);
 
 // Mouse messages of the main window (coordinates in its client area).
 void bar_on_mouse_move(App& app, int x, int y);
 void bar_on_button_down(App& app, int x, int y);
 void bar_on_button_up(App& app, int x, int y);
 void bar_on_double_click(App& app, int x, int y);
-void bar_on_mouse_move(App& app, int x, int y, const BarActions& actions);
-void bar_on_button_down(App& app, int x, int y, const BarActions& actions);
-void bar_on_button_up(App& app, int x, int y, const BarActions& actions);
-void bar_on_double_click(App& app, int x, int y, const BarActions& actions);
+void bar_on_mouse_move(App& app, int x, int y, CommandRunner run);
+void bar_on_button_down(App& app, int x, int y, CommandRunner run);
+void bar_on_button_up(App& app, int x, int y, CommandRunner run);
+void bar_on_double_click(App& app, int x, int y, CommandRunner run);

@@ -1,5 +1,5 @@
 // The bar's mouse handling with real messages on a real main window. Seeks are watched through the
-// recording player core; the other actions through a recording table of actions.
+// recording player core; the other commands through a recording runner.
 #include "base/win32_win.h"
 
 #include <string>
@@ -13,27 +13,18 @@
 
 namespace {
 
-// Filled by the recording actions; cleared by each test.
+// Filled by record_command; cleared by each test.
 std::vector<std::string>& actions_seen() {
     static std::vector<std::string> seen;
     return seen;
 }
 
-const BarActions& recording_actions() {
-    static const BarActions actions{
-        [](App&) { actions_seen().push_back("open"); },
-        [](App&) { actions_seen().push_back("pause"); },
-        [](App&, int32_t seconds) { actions_seen().push_back("seek " + std::to_string(seconds)); },
-        [](App&) { actions_seen().push_back("mute"); },
-        [](App&, double volume, bool message) {
-            actions_seen().push_back("volume " + format_shortest(volume) + (message ? " with message" : ""));
-        },
-        [](App&, TrackKind kind) { actions_seen().push_back(kind == TrackKind::audio ? "menu audio" : "menu sub"); },
-        [](App&, bool on) { actions_seen().push_back(std::string("on top ") + (on ? "on" : "off")); },
-        [](App&, bool on) { actions_seen().push_back(std::string("fullscreen ") + (on ? "on" : "off")); },
-        [](App&) { actions_seen().push_back("help"); },
-    };
-    return actions;
+// Records the bar's commands in the words of the tests below.
+void record_command(App&, const Command& command) {
+    std::string seen = command_name(command.id);
+    if (command.id == CommandId::seek_relative) seen = "seek " + std::to_string(static_cast<int>(command.amount));
+    if (command.id == CommandId::set_volume) seen = "volume " + format_shortest(command.amount);
+    actions_seen().push_back(seen);
 }
 
 using Seen = std::vector<std::string>;
@@ -52,14 +43,14 @@ protected:
         return (r.left + r.right) / 2;
     }
     void click(int x, int y) {
-        bar_on_button_down(app, x, y, recording_actions());
-        bar_on_button_up(app, x, y, recording_actions());
+        bar_on_button_down(app, x, y, record_command);
+        bar_on_button_up(app, x, y, record_command);
     }
     // Windows' order for a double click: down, up, double click, up.
     void double_click(int x, int y) {
         click(x, y);
-        bar_on_double_click(app, x, y, recording_actions());
-        bar_on_button_up(app, x, y, recording_actions());
+        bar_on_double_click(app, x, y, record_command);
+        bar_on_button_up(app, x, y, record_command);
     }
     std::string seek_call(double seconds, const char* mode) const {
         return "async 0 [seek] [" + format_fixed3(seconds) + "] [" + mode + "]";
@@ -178,53 +169,45 @@ TEST_F(BarMouse, ButtonsActAtOnceOnPress) {
         uint8_t id;
         const char* action;
     } cases[] = {
-        {kButtonOpen, "open"},
-        {kButtonPlayPause, "pause"},
+        {kButtonOpen, "open_video"},
+        {kButtonPlayPause, "toggle_pause"},
         {kButtonBack, "seek -10"},
         {kButtonForward, "seek 10"},
-        {kButtonVolume, "mute"},
-        {kButtonOnTop, "on top on"},
-        {kButtonFullscreen, "fullscreen on"},
-        {kButtonHelp, "help"},
+        {kButtonVolume, "toggle_mute"},
+        {kButtonOnTop, "toggle_always_on_top"},
+        {kButtonFullscreen, "toggle_fullscreen"},
+        {kButtonHelp, "toggle_help"},
     };
     for (const auto& c : cases) {
         actions_seen().clear();
-        bar_on_button_down(app, centre_x(c.id), bar_y(), recording_actions());
+        bar_on_button_down(app, centre_x(c.id), bar_y(), record_command);
         EXPECT_EQ(actions_seen(), Seen{c.action}) << int(c.id);
-        bar_on_button_up(app, centre_x(c.id), bar_y(), recording_actions());
+        bar_on_button_up(app, centre_x(c.id), bar_y(), record_command);
         EXPECT_EQ(actions_seen(), Seen{c.action}) << "nothing more on release, " << int(c.id);
     }
-    // The toggles pass the inverse of the current state.
-    actions_seen().clear();
-    app.settings.always_on_top = true;
-    app.mode.fullscreen = true;
-    app.mode.bar_shown = true;
-    click(centre_x(kButtonOnTop), bar_y());
-    click(centre_x(kButtonFullscreen), bar_y());
-    EXPECT_EQ(actions_seen(), (Seen{"on top off", "fullscreen off"}));
 }
 
 TEST_F(BarMouse, MenuButtonsOpenOnReleaseOverThemOnly) {
     const int audio = centre_x(kButtonAudio);
-    bar_on_button_down(app, audio, bar_y(), recording_actions());
+    bar_on_button_down(app, audio, bar_y(), record_command);
     EXPECT_TRUE(actions_seen().empty());
     EXPECT_EQ(app.bar.pressed, button_hit(kButtonAudio));
-    bar_on_button_up(app, centre_x(kButtonOnTop), bar_y(), recording_actions());  // released off it
+    bar_on_button_up(app, centre_x(kButtonOnTop), bar_y(), record_command);  // released off it
     EXPECT_TRUE(actions_seen().empty());
     EXPECT_EQ(app.bar.pressed, BarHit::released);
 
-    bar_on_button_down(app, audio, bar_y(), recording_actions());
-    bar_on_button_up(app, audio, bar_y() - 100, recording_actions());  // released over the video
+    bar_on_button_down(app, audio, bar_y(), record_command);
+    bar_on_button_up(app, audio, bar_y() - 100, record_command);  // released over the video
     EXPECT_TRUE(actions_seen().empty());
 
     click(audio, bar_y());
     click(centre_x(kButtonSubtitles), bar_y());
-    EXPECT_EQ(actions_seen(), (Seen{"menu audio", "menu sub"}));
+    EXPECT_EQ(actions_seen(), (Seen{"audio_menu", "subtitle_menu"}));
 
     // A double click on a menu button opens the menu once, for the first click only.
     actions_seen().clear();
     double_click(audio, bar_y());
-    EXPECT_EQ(actions_seen(), Seen{"menu audio"});
+    EXPECT_EQ(actions_seen(), Seen{"audio_menu"});
 }
 
 TEST_F(BarMouse, ClicksBetweenTargetsDoNothing) {
@@ -244,11 +227,11 @@ TEST_F(BarMouse, ClicksBetweenTargetsDoNothing) {
 
 TEST_F(BarMouse, VideoClickAndDoubleClick) {
     click(300, 200);
-    EXPECT_EQ(actions_seen(), Seen{"pause"});
+    EXPECT_EQ(actions_seen(), Seen{"toggle_pause"});
     actions_seen().clear();
     double_click(300, 200);
     // Two toggles of play/pause (leaving it as it was) and full screen.
-    EXPECT_EQ(actions_seen(), (Seen{"pause", "pause", "fullscreen on"}));
+    EXPECT_EQ(actions_seen(), (Seen{"toggle_pause", "toggle_pause", "toggle_fullscreen"}));
 }
 
 TEST_F(BarMouse, DoubleClickInTheBarIsASecondPress) {
@@ -265,7 +248,7 @@ TEST_F(BarMouse, FullscreenWithTheBarHiddenClicksTheVideo) {
     const int bottom = client().bottom - 5;
     EXPECT_EQ(bar_hit_test(app, centre_x(kButtonHelp), bottom), BarHit::none);
     click(centre_x(kButtonHelp), bottom);
-    EXPECT_EQ(actions_seen(), Seen{"pause"});
+    EXPECT_EQ(actions_seen(), Seen{"toggle_pause"});
     // The press woke the bar up (the auto-hide wake-up shows it again).
     EXPECT_TRUE(app.mode.bar_shown);
 
@@ -274,38 +257,38 @@ TEST_F(BarMouse, FullscreenWithTheBarHiddenClicksTheVideo) {
     actions_seen().clear();
     app.mode.bar_shown = false;
     double_click(centre_x(kButtonHelp), bottom);
-    EXPECT_EQ(actions_seen(), (Seen{"pause", "pause", "fullscreen off"}));
+    EXPECT_EQ(actions_seen(), (Seen{"toggle_pause", "toggle_pause", "toggle_fullscreen"}));
 
     // With the bar shown the same place is the Help button.
     actions_seen().clear();
     app.mode.bar_shown = true;
     click(centre_x(kButtonHelp), bottom);
-    EXPECT_EQ(actions_seen(), Seen{"help"});
+    EXPECT_EQ(actions_seen(), Seen{"toggle_help"});
 }
 
 TEST_F(BarMouse, DoubleClickOnTheFullscreenButtonEntersOnce) {
     const int x = centre_x(kButtonFullscreen);
-    bar_on_button_down(app, x, bar_y(), recording_actions());
-    EXPECT_EQ(actions_seen(), Seen{"fullscreen on"});
+    bar_on_button_down(app, x, bar_y(), record_command);
+    EXPECT_EQ(actions_seen(), Seen{"toggle_fullscreen"});
     // Entering fullscreen hides the bar: the rest of the pair lands on no bar at all.
     app.mode.fullscreen = true;
     app.mode.bar_shown = false;
-    bar_on_button_up(app, x, bar_y(), recording_actions());
-    bar_on_double_click(app, x, bar_y(), recording_actions());
-    bar_on_button_up(app, x, bar_y(), recording_actions());
-    EXPECT_EQ(actions_seen(), Seen{"fullscreen on"});
+    bar_on_button_up(app, x, bar_y(), record_command);
+    bar_on_double_click(app, x, bar_y(), record_command);
+    bar_on_button_up(app, x, bar_y(), record_command);
+    EXPECT_EQ(actions_seen(), Seen{"toggle_fullscreen"});
 }
 
 TEST_F(BarMouse, VolumeDragClampsWithoutMessage) {
     const BarRect volume = layout().volume_rect;
     const int width = volume.right - volume.left;
-    bar_on_button_down(app, volume.left + width / 4, bar_y(), recording_actions());
+    bar_on_button_down(app, volume.left + width / 4, bar_y(), record_command);
     EXPECT_EQ(app.bar.drag, Drag::volume);
     EXPECT_EQ(GetCapture(), app.windows.main_window);
-    bar_on_mouse_move(app, volume.right + 40, bar_y(), recording_actions());
-    bar_on_mouse_move(app, volume.left - 40, bar_y() - 200, recording_actions());
-    bar_on_mouse_move(app, volume.right, bar_y(), recording_actions());
-    bar_on_button_up(app, volume.right, bar_y(), recording_actions());
+    bar_on_mouse_move(app, volume.right + 40, bar_y(), record_command);
+    bar_on_mouse_move(app, volume.left - 40, bar_y() - 200, record_command);
+    bar_on_mouse_move(app, volume.right, bar_y(), record_command);
+    bar_on_button_up(app, volume.right, bar_y(), record_command);
     EXPECT_EQ(actions_seen(),
               (Seen{"volume " + format_shortest(100.0 * (width / 4) / width), "volume 100", "volume 0", "volume 100"}));
     EXPECT_EQ(app.bar.drag, Drag::none);

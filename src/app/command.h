@@ -1,0 +1,67 @@
+// Everything the user can ask of the player, in one list. Keys, characters, the wheel, the menus,
+// the bar's buttons, the taskbar's buttons, the media keys, the media overlay and screen readers
+// only translate what they receive into a Command; run_command carries every one of them out.
+#pragma once
+
+#include <cstdint>
+
+#include "app/settings/language.h"
+
+// The amount each command reads is named beside it; the others ignore it.
+#define TARNWICK_COMMANDS(X)                                       \
+    X(none)                                                        \
+    X(open_video)                                                  \
+    X(toggle_pause)                                                \
+    X(play)          /* only when not playing */                   \
+    X(pause)         /* only when playing */                       \
+    X(seek_relative) /* amount: signed seconds */                  \
+    X(seek_to_start)                                               \
+    X(seek_to) /* amount: seconds from the start, exact */         \
+    X(frame_step)                                                  \
+    X(frame_back_step)                                             \
+    X(volume_step) /* amount: the step, with the volume message */ \
+    X(set_volume)  /* amount: the volume, without a message */     \
+    X(toggle_mute)                                                 \
+    X(speed_up)                                                    \
+    X(speed_down)                                                  \
+    X(speed_reset)                                                 \
+    X(next_audio_track)                                            \
+    X(next_subtitle_track)                                         \
+    X(select_audio_track)    /* amount: the track id */            \
+    X(select_subtitle_track) /* amount: the track id, 0 for off */ \
+    X(load_subtitles)                                              \
+    X(audio_menu)                                                  \
+    X(subtitle_menu)                                               \
+    X(toggle_fullscreen)                                           \
+    X(leave_fullscreen)                                            \
+    X(toggle_always_on_top)                                        \
+    X(toggle_multi_instance)                                       \
+    X(toggle_wheel_invert)                                         \
+    X(switch_language) /* language */                              \
+    X(toggle_help)                                                 \
+    X(show_about)                                                  \
+    X(quit)
+
+enum class CommandId : uint8_t {
+#define TARNWICK_COMMAND_ENUM(name) name,
+    TARNWICK_COMMANDS(TARNWICK_COMMAND_ENUM)
+#undef TARNWICK_COMMAND_ENUM
+};
+
+inline constexpr const char* kCommandNames[] = {
+#define TARNWICK_COMMAND_NAME(name) #name,
+    TARNWICK_COMMANDS(TARNWICK_COMMAND_NAME)
+#undef TARNWICK_COMMAND_NAME
+};
+
+inline const char* command_name(CommandId id) { return kCommandNames[static_cast<uint8_t>(id)]; }
+
+struct Command {
+    CommandId id = CommandId::none;
+    double amount = 0;
+    Language language = Language::english;
+    bool operator==(const Command& other) const {
+        return id == other.id && amount == other.amount && language == other.language;
+    }
+    bool operator!=(const Command& other) const { return !(*this == other); }
+};

@@ -1,0 +1,18 @@
+#include "ui/state_changed_win.h"
+
+#include "app/app_state_win.h"
+#include "app/shell/shell_win.h"
+#include "ui/card_window_win.h"
+#include "ui/accessibility_win.h"
+
+// Repaints only invalidate: each window picks its texts and reads the state when it paints. The
+// bar's accessible tree is published at once, since a hidden bar does not paint.
+void state_changed(App& app, uint32_t changes) {
+    if (changes & kChangedBar) {
+        if (app.windows.bar_window) InvalidateRect(app.windows.bar_window, nullptr, FALSE);
+        refresh_bar_access(app);
+    }
+    if (changes & kChangedShell) shell_follow(app);
+    if ((changes & kChangedHelp) && app.windows.help) InvalidateRect(app.windows.help->window, nullptr, FALSE);
+    if ((changes & kChangedAbout) && app.windows.about) InvalidateRect(app.windows.about->window, nullptr, FALSE);
+}
