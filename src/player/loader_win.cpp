@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 #include "base/win32_win.h"
 
@@ -11,13 +12,6 @@ std::string executable_path() {
     std::vector<wchar_t> buffer(32768);
     const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     return narrow(std::wstring_view(buffer.data(), length));
-}
-
-// Resolves one entry point by name into the matching member of the table.
-template <typename Fn>
-bool resolve(HMODULE library, const char* name, Fn& slot) {
-    slot = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-    return slot != nullptr;
 }
 
 DWORD WINAPI destroy_on_own_thread(void* parameter) {
@@ -43,7 +37,7 @@ std::variant<Core, LoadFailure> load_core() {
 
     Core core;
 #define TARNWICK_RESOLVE(name) \
-    if (!resolve(library, #name, core.api.name)) return LoadFailure{LoadStep::resolve, #name};
+    if (!resolve_function(library, #name, core.api.name)) return LoadFailure{LoadStep::resolve, #name};
     TARNWICK_MPV_ENTRY_POINTS(TARNWICK_RESOLVE)
 #undef TARNWICK_RESOLVE
 

@@ -192,7 +192,7 @@ std::optional<std::string> file_argument_from_command_line(const wchar_t* comman
 }
 
 int run_application() {
-    set_dpi_awareness(resolve_newer_api());
+    set_dpi_awareness();
 
     const Settings settings = load_settings();
     choose_language(settings);
