@@ -80,11 +80,13 @@ std::string load_failure_message(const LoadFailure& failure) {
     return create_failed_message();
 }
 
-// Loads and configures the player core; the failure text when it cannot start.
-std::optional<std::string> start_core(App& app) {
-    auto loaded = load_core();
+// Creates and configures the player core with the loaded library; the failure text when it cannot
+// start.
+std::optional<std::string> start_core(App& app, const std::variant<MpvApi, LoadFailure>& loaded) {
     if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return load_failure_message(*failure);
-    const Core core = std::get<Core>(loaded);
+    auto created = create_core(std::get<MpvApi>(loaded));
+    if (const auto* failure = std::get_if<LoadFailure>(&created)) return load_failure_message(*failure);
+    const Core core = std::get<Core>(created);
 
     const std::string watch_later = settings_folder() + "\\watch_later";
     SHCreateDirectoryExW(nullptr, wide(watch_later).c_str(), nullptr);
@@ -199,6 +201,10 @@ int run_application() {
     const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
     if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
 
+    // This copy runs: loading the 20-odd MiB library and resolving its entry points needs no
+    // window, so a second core does it while this thread makes and paints the window.
+    LibraryLoad library;
+
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -226,7 +232,7 @@ int run_application() {
     ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(app->windows.main_window);
 
-    if (auto error = start_core(*app)) {
+    if (auto error = start_core(*app, library.take())) {
         show_start_up_failure(*app, *error);
         return 0;
     }
