@@ -58,13 +58,13 @@ struct IToggleProvider_ : IUnknown {
 // uiautomationcore.dll's provider-side functions: X(member, exported name, result, parameters).
 // Its own declarations are in the header that does not compile as C++, so the types are here.
 #define TARNWICK_UIA_FUNCTIONS(X)                                                                                    \
-    X(return_raw_element_provider, UiaReturnRawElementProvider, LRESULT,                                              \
-      (HWND, WPARAM, LPARAM, IRawElementProviderSimple*))                                                             \
-    X(host_provider_from_hwnd, UiaHostProviderFromHwnd, HRESULT, (HWND, IRawElementProviderSimple**))                 \
-    X(clients_are_listening, UiaClientsAreListening, BOOL, ())                                                        \
-    X(raise_property_changed, UiaRaiseAutomationPropertyChangedEvent, HRESULT,                                        \
-      (IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT))                                                     \
-    X(raise_event, UiaRaiseAutomationEvent, HRESULT, (IRawElementProviderSimple*, EVENTID))                           \
+    X(return_raw_element_provider, UiaReturnRawElementProvider, LRESULT,                                             \
+      (HWND, WPARAM, LPARAM, IRawElementProviderSimple*))                                                            \
+    X(host_provider_from_hwnd, UiaHostProviderFromHwnd, HRESULT, (HWND, IRawElementProviderSimple**))                \
+    X(clients_are_listening, UiaClientsAreListening, BOOL, ())                                                       \
+    X(raise_property_changed, UiaRaiseAutomationPropertyChangedEvent, HRESULT,                                       \
+      (IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT))                                                    \
+    X(raise_event, UiaRaiseAutomationEvent, HRESULT, (IRawElementProviderSimple*, EVENTID))                          \
     X(raise_structure_changed, UiaRaiseStructureChangedEvent, HRESULT, (IRawElementProviderSimple*, int, int*, int)) \
     X(disconnect_provider, UiaDisconnectProvider, HRESULT, (IRawElementProviderSimple*))
 

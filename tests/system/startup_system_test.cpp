@@ -73,9 +73,9 @@ TEST(StartupSystem, ConfiguresTheCoreForTheVideoWindow) {
             order.push_back(call[0]);
         if (call[0] == "observe_property") order.push_back(call[1] + " " + call[2] + " " + call[3]);
     }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"create", "initialize", "1 time-pos 5", "2 duration 5", "3 pause 3", "4 volume 5",
-                                        "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1", "set_wakeup_callback"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"create", "initialize", "1 time-pos 5", "2 duration 5", "3 pause 3",
+                                               "4 volume 5", "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1",
+                                               "set_wakeup_callback"}));
 
     // Without a file the drop message stays for an hour.
     const auto shown = wait_calls(install, "command_async");
