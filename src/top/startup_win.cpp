@@ -5,11 +5,11 @@
 
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
-#include "app/settings/language_win.h"
 #include "app/names_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
 #include "app/resource_ids.h"
+#include "app/settings/language_win.h"
 #include "app/settings/settings_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
@@ -205,11 +205,8 @@ int run_application() {
     // window, so a second core does it while this thread makes and paints the window.
     LibraryLoad library;
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     register_classes(instance);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     // Never freed: every window procedure reaches it until the process ends.
     App* app = new App;
@@ -221,8 +218,6 @@ int run_application() {
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
-    shell_start(*app);
-    create_tooltips(*app);
     DragAcceptFiles(app->windows.main_window, TRUE);
     layout_children(*app);
     if (app->settings.always_on_top) {
@@ -231,6 +226,16 @@ int run_application() {
     }
     ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(app->windows.main_window);
+
+    // What painting the window does not need, made after it while the library is still loading.
+    // The window reads no input before the message loop, so the tooltips, COM and the shell's
+    // objects (the taskbar button's message, the media overlay) are in place before anything asks.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    create_tooltips(*app);
+    layout_children(*app);  // places the new tooltips' tools over the buttons
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    shell_start(*app);
 
     if (auto error = start_core(*app, library.take())) {
         show_start_up_failure(*app, *error);
