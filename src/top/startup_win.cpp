@@ -201,10 +201,6 @@ int run_application() {
     const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
     if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
 
-    // This copy runs: loading the 20-odd MiB library and resolving its entry points needs no
-    // window, so a second core does it while this thread makes and paints the window.
-    LibraryLoad library;
-
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     register_classes(instance);
 
@@ -227,16 +223,12 @@ int run_application() {
     ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(app->windows.main_window);
 
-    // What painting the window does not need, made after it while the library is still loading.
-    // The window reads no input before the message loop, so the tooltips, COM and the shell's
-    // objects (the taskbar button's message, the media overlay) are in place before anything asks.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-    create_tooltips(*app);
-    layout_children(*app);  // places the new tooltips' tools over the buttons
+    // Loading the 20-odd MiB library and resolving its entry points need no window, so a second
+    // thread does it while this one goes on. Not before the window is painted: a process loads one
+    // library at a time, and making the first window loads libraries of its own, which would wait
+    // behind this one.
+    LibraryLoad library;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    shell_start(*app);
-
     if (auto error = start_core(*app, library.take())) {
         show_start_up_failure(*app, *error);
         return 0;
@@ -247,6 +239,15 @@ int run_application() {
         open_file(*app, *file);
     else if (app->core)
         show_text(*app->core, pick(kDropMessage), kDropMessageMs);
+
+    // What neither the painted window nor the core needs, made while the core opens the file. The
+    // window reads no input before the message loop, so the tooltips and the shell's objects (the
+    // taskbar button's message, the media overlay) are in place before anything can ask for them.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    create_tooltips(*app);
+    layout_children(*app);  // places the new tooltips' tools over the buttons
+    shell_start(*app);
 
     if (!app->settings.hide_about) show_about(*app);
     return message_loop(*app);
