@@ -2,9 +2,45 @@
 
 #include <shellscalingapi.h>
 
+#include "base/dll_functions_win.h"
+
 namespace {
 
 constexpr uint32_t kDefaultDpi = 96;
+
+#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
+struct NewerUser32 {
+    TARNWICK_NEWER_USER32(TARNWICK_DECLARE_FUNCTION)
+};
+struct Shcore {
+    TARNWICK_SHCORE(TARNWICK_DECLARE_FUNCTION)
+};
+#undef TARNWICK_DECLARE_FUNCTION
+
+// Absent functions stay null. Each table is resolved once, on first use.
+const NewerUser32& user32() {
+    static const NewerUser32 table = [] {
+        NewerUser32 found;
+        const HMODULE module = GetModuleHandleW(L"user32.dll");
+#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
+        TARNWICK_NEWER_USER32(TARNWICK_RESOLVE)
+#undef TARNWICK_RESOLVE
+        return found;
+    }();
+    return table;
+}
+
+const Shcore& shcore() {
+    static const Shcore table = [] {
+        Shcore found;
+        const HMODULE module = load_system_library(L"shcore.dll");
+#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
+        TARNWICK_SHCORE(TARNWICK_RESOLVE)
+#undef TARNWICK_RESOLVE
+        return found;
+    }();
+    return table;
+}
 
 // LOGPIXELSY of the screen is the system DPI on every version; it is what Windows before 1607
 // reports for the whole desktop.
@@ -16,52 +52,32 @@ uint32_t screen_dpi() {
     return dpi > 0 ? static_cast<uint32_t>(dpi) : kDefaultDpi;
 }
 
-// Windows 8.1 and later have GetDpiForMonitor; shcore is loaded only for this call, only on
-// systems without GetDpiForWindow.
 uint32_t monitor_dpi(HWND window) {
-    const HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!shcore) return 0;
+    const auto get_dpi = shcore().GetDpiForMonitor;
+    if (!get_dpi) return 0;
     UINT dpi_x = 0;
     UINT dpi_y = 0;
-    const auto get_dpi = reinterpret_cast<decltype(&::GetDpiForMonitor)>(
-        reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")));
     const HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
-    if (!get_dpi || !monitor || FAILED(get_dpi(monitor, MDT_EFFECTIVE_DPI, &dpi_x, &dpi_y))) dpi_y = 0;
-    FreeLibrary(shcore);
+    if (!monitor || FAILED(get_dpi(monitor, MDT_EFFECTIVE_DPI, &dpi_x, &dpi_y))) return 0;
     return dpi_y;
 }
 
 }  // namespace
 
-NewerApi resolve_newer_api() {
-    NewerApi api;
-    // user32 is imported statically, so it is always loaded.
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32) return api;
-#define TARNWICK_RESOLVE_NEWER(name) \
-    api.name = reinterpret_cast<decltype(api.name)>(reinterpret_cast<void*>(GetProcAddress(user32, #name)));
-    TARNWICK_NEWER_USER32(TARNWICK_RESOLVE_NEWER)
-#undef TARNWICK_RESOLVE_NEWER
-    return api;
+void set_dpi_awareness() {
+    if (const auto set = user32().SetProcessDpiAwarenessContext) set(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
 }
 
-void set_dpi_awareness(const NewerApi& api) {
-    if (api.SetProcessDpiAwarenessContext)
-        api.SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-}
-
-uint32_t system_dpi(const NewerApi& api) {
-    if (api.GetDpiForSystem) {
-        const UINT dpi = api.GetDpiForSystem();
-        if (dpi > 0) return dpi;
+uint32_t system_dpi() {
+    if (const auto get = user32().GetDpiForSystem) {
+        if (const UINT dpi = get(); dpi > 0) return dpi;
     }
     return screen_dpi();
 }
 
-uint32_t window_dpi(const NewerApi& api, HWND window) {
-    if (api.GetDpiForWindow) {
-        const UINT dpi = api.GetDpiForWindow(window);
-        if (dpi > 0) return dpi;
+uint32_t window_dpi(HWND window) {
+    if (const auto get = user32().GetDpiForWindow) {
+        if (const UINT dpi = get(window); dpi > 0) return dpi;
     }
     if (const uint32_t dpi = monitor_dpi(window)) return dpi;
     return screen_dpi();

@@ -1,26 +1,17 @@
 #include "base/uia_api_win.h"
 
-namespace {
+#include "base/dll_functions_win.h"
 
-template <typename Function>
-void resolve(HMODULE module, Function& function, const char* name) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
-
-UiaApi load_uia_api() {
-    UiaApi api;
-    // From System32 only: a uiautomationcore.dll beside a video must never be loaded. The module
-    // stays loaded for the life of the process, as providers handed out may be called at any time.
-    const HMODULE module = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    if (!module) return api;
-    resolve(module, api.return_raw_element_provider, "UiaReturnRawElementProvider");
-    resolve(module, api.host_provider_from_hwnd, "UiaHostProviderFromHwnd");
-    resolve(module, api.clients_are_listening, "UiaClientsAreListening");
-    resolve(module, api.raise_property_changed, "UiaRaiseAutomationPropertyChangedEvent");
-    resolve(module, api.raise_event, "UiaRaiseAutomationEvent");
-    resolve(module, api.raise_structure_changed, "UiaRaiseStructureChangedEvent");
-    resolve(module, api.disconnect_provider, "UiaDisconnectProvider");
+const UiaApi& load_uia_api() {
+    // The module stays loaded for the life of the process, as providers handed out may be called
+    // at any time.
+    static const UiaApi api = [] {
+        UiaApi found;
+        const HMODULE module = load_system_library(L"uiautomationcore.dll");
+#define TARNWICK_RESOLVE_UIA(member, exported, result, parameters) resolve_function(module, #exported, found.member);
+        TARNWICK_UIA_FUNCTIONS(TARNWICK_RESOLVE_UIA)
+#undef TARNWICK_RESOLVE_UIA
+        return found;
+    }();
     return api;
 }

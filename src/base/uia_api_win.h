@@ -55,19 +55,28 @@ struct IToggleProvider_ : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE get_ToggleState(int* state) = 0;
 };
 
-// uiautomationcore.dll's provider-side functions. Every member may be null; raising events also
-// needs clients_are_listening.
+// uiautomationcore.dll's provider-side functions: X(member, exported name, result, parameters).
+// Its own declarations are in the header that does not compile as C++, so the types are here.
+#define TARNWICK_UIA_FUNCTIONS(X)                                                                                    \
+    X(return_raw_element_provider, UiaReturnRawElementProvider, LRESULT,                                             \
+      (HWND, WPARAM, LPARAM, IRawElementProviderSimple*))                                                            \
+    X(host_provider_from_hwnd, UiaHostProviderFromHwnd, HRESULT, (HWND, IRawElementProviderSimple**))                \
+    X(clients_are_listening, UiaClientsAreListening, BOOL, ())                                                       \
+    X(raise_property_changed, UiaRaiseAutomationPropertyChangedEvent, HRESULT,                                       \
+      (IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT))                                                    \
+    X(raise_event, UiaRaiseAutomationEvent, HRESULT, (IRawElementProviderSimple*, EVENTID))                          \
+    X(raise_structure_changed, UiaRaiseStructureChangedEvent, HRESULT, (IRawElementProviderSimple*, int, int*, int)) \
+    X(disconnect_provider, UiaDisconnectProvider, HRESULT, (IRawElementProviderSimple*))
+
+// Every member may be null; raising events also needs clients_are_listening.
 struct UiaApi {
-    LRESULT(WINAPI* return_raw_element_provider)(HWND, WPARAM, LPARAM, IRawElementProviderSimple*) = nullptr;
-    HRESULT(WINAPI* host_provider_from_hwnd)(HWND, IRawElementProviderSimple**) = nullptr;
-    BOOL(WINAPI* clients_are_listening)() = nullptr;
-    HRESULT(WINAPI* raise_property_changed)(IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT) = nullptr;
-    HRESULT(WINAPI* raise_event)(IRawElementProviderSimple*, EVENTID) = nullptr;
-    HRESULT(WINAPI* raise_structure_changed)(IRawElementProviderSimple*, int, int*, int) = nullptr;
-    HRESULT(WINAPI* disconnect_provider)(IRawElementProviderSimple*) = nullptr;
+#define TARNWICK_DECLARE_UIA(member, exported, result, parameters) result(WINAPI* member) parameters = nullptr;
+    TARNWICK_UIA_FUNCTIONS(TARNWICK_DECLARE_UIA)
+#undef TARNWICK_DECLARE_UIA
 
     bool listening() const { return clients_are_listening && clients_are_listening(); }
 };
 
-// Looks the functions up in the system's uiautomationcore.dll; all null when it cannot be loaded.
-UiaApi load_uia_api();
+// The functions of the system's uiautomationcore.dll, looked up once; all null when it cannot be
+// loaded.
+const UiaApi& load_uia_api();

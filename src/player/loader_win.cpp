@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 #include "base/win32_win.h"
 
@@ -13,11 +14,9 @@ std::string executable_path() {
     return narrow(std::wstring_view(buffer.data(), length));
 }
 
-// Resolves one entry point by name into the matching member of the table.
-template <typename Fn>
-bool resolve(HMODULE library, const char* name, Fn& slot) {
-    slot = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-    return slot != nullptr;
+DWORD WINAPI load_on_own_thread(void* parameter) {
+    *static_cast<std::variant<MpvApi, LoadFailure>*>(parameter) = load_library();
+    return 0;
 }
 
 DWORD WINAPI destroy_on_own_thread(void* parameter) {
@@ -35,21 +34,50 @@ std::string library_path(const std::string& exe) {
     return exe.substr(0, separator) + "\\libmpv-2.dll";
 }
 
-std::variant<Core, LoadFailure> load_core() {
+std::variant<MpvApi, LoadFailure> load_library() {
     const std::string path = library_path(executable_path());
     // The library is never unloaded: the handle lives as long as the process.
     const HMODULE library = LoadLibraryW(wide(path).c_str());
     if (!library) return LoadFailure{LoadStep::load_library, path};
 
-    Core core;
+    // The first missing entry point stops the lookup and is the one named.
+    MpvApi api;
 #define TARNWICK_RESOLVE(name) \
-    if (!resolve(library, #name, core.api.name)) return LoadFailure{LoadStep::resolve, #name};
+    if (!resolve_function(library, #name, api.name)) return LoadFailure{LoadStep::resolve, #name};
     TARNWICK_MPV_ENTRY_POINTS(TARNWICK_RESOLVE)
 #undef TARNWICK_RESOLVE
+    return api;
+}
 
-    core.handle = core.api.mpv_create();
+std::variant<Core, LoadFailure> create_core(const MpvApi& api) {
+    Core core;
+    core.api = api;
+    core.handle = api.mpv_create();
     if (!core.handle) return LoadFailure{LoadStep::create, {}};
     return core;
+}
+
+std::variant<Core, LoadFailure> load_core() {
+    auto loaded = load_library();
+    if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return *failure;
+    return create_core(std::get<MpvApi>(loaded));
+}
+
+LibraryLoad::LibraryLoad() { thread_ = CreateThread(nullptr, 0, load_on_own_thread, &result_, 0, nullptr); }
+
+LibraryLoad::~LibraryLoad() {
+    // The thread writes into this owner: it must have ended before the owner goes.
+    if (!thread_) return;
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+}
+
+std::variant<MpvApi, LoadFailure> LibraryLoad::take() {
+    if (!thread_) return load_library();
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    thread_ = nullptr;
+    return result_;
 }
 
 bool destroy_core(const Core& core, unsigned long wait_ms) {

@@ -5,11 +5,11 @@
 
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
-#include "app/settings/language_win.h"
 #include "app/names_win.h"
 #include "app/playback_messages.h"
 #include "app/playback_win.h"
 #include "app/resource_ids.h"
+#include "app/settings/language_win.h"
 #include "app/settings/settings_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
@@ -81,11 +81,13 @@ std::string load_failure_message(const LoadFailure& failure) {
     return create_failed_message();
 }
 
-// Loads and configures the player core; the failure text when it cannot start.
-std::optional<std::string> start_core(App& app) {
-    auto loaded = load_core();
+// Creates and configures the player core with the loaded library; the failure text when it cannot
+// start.
+std::optional<std::string> start_core(App& app, const std::variant<MpvApi, LoadFailure>& loaded) {
     if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return load_failure_message(*failure);
-    const Core core = std::get<Core>(loaded);
+    auto created = create_core(std::get<MpvApi>(loaded));
+    if (const auto* failure = std::get_if<LoadFailure>(&created)) return load_failure_message(*failure);
+    const Core core = std::get<Core>(created);
 
     const std::string watch_later = settings_folder() + "\\watch_later";
     SHCreateDirectoryExW(nullptr, wide(watch_later).c_str(), nullptr);
@@ -193,18 +195,15 @@ std::optional<std::string> file_argument_from_command_line(const wchar_t* comman
 }
 
 int run_application() {
-    set_dpi_awareness(resolve_newer_api());
+    set_dpi_awareness();
 
     const Settings settings = load_settings();
     choose_language(settings);
     const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
     if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     register_classes(instance);
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     // Never freed: every window procedure reaches it until the process ends.
     App* app = new App;
@@ -216,8 +215,6 @@ int run_application() {
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
-    shell_start(*app);
-    create_tooltips(*app);
     DragAcceptFiles(app->windows.main_window, TRUE);
     layout_children(*app);
     if (app->settings.always_on_top) {
@@ -227,7 +224,13 @@ int run_application() {
     ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
     UpdateWindow(app->windows.main_window);
 
-    if (auto error = start_core(*app)) {
+    // Loading the 20-odd MiB library and resolving its entry points need no window, so a second
+    // thread does it while this one goes on. Not before the window is painted: a process loads one
+    // library at a time, and making the first window loads libraries of its own, which would wait
+    // behind this one.
+    LibraryLoad library;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (auto error = start_core(*app, library.take())) {
         show_start_up_failure(*app, *error);
         return 0;
     }
@@ -237,6 +240,15 @@ int run_application() {
         if (open_file(*app, *file)) state_changed(*app, kChangedPlayback);
     } else if (app->core)
         show_text(*app->core, pick(kDropMessage), kDropMessageMs);
+
+    // What neither the painted window nor the core needs, made while the core opens the file. The
+    // window reads no input before the message loop, so the tooltips and the shell's objects (the
+    // taskbar button's message, the media overlay) are in place before anything can ask for them.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    create_tooltips(*app);
+    layout_children(*app);  // places the new tooltips' tools over the buttons
+    shell_start(*app);
 
     if (!app->settings.hide_about) show_about(*app);
     return message_loop(*app);

@@ -2,11 +2,34 @@
 
 #include "app/app_state_win.h"
 #include "app/file_types.h"
-#include "app/settings/language.h"
 #include "app/playback_win.h"
+#include "app/settings/language.h"
+#include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 
 namespace {
+
+// comdlg32 and what it loads cost the start of every run, and most runs never open the dialog: the
+// library is loaded when it is first opened.
+#define TARNWICK_COMDLG32(X) X(GetOpenFileNameW)
+
+struct Comdlg32 {
+#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
+    TARNWICK_COMDLG32(TARNWICK_DECLARE_FUNCTION)
+#undef TARNWICK_DECLARE_FUNCTION
+};
+
+const Comdlg32& comdlg32() {
+    static const Comdlg32 table = [] {
+        Comdlg32 found;
+        const HMODULE module = load_system_library(L"comdlg32.dll");
+#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
+        TARNWICK_COMDLG32(TARNWICK_RESOLVE)
+#undef TARNWICK_RESOLVE
+        return found;
+    }();
+    return table;
+}
 
 constexpr Text kVideos{"Videos", "Vidéos"};
 constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};
@@ -38,7 +61,8 @@ std::string chosen_path(const OpenFileDialog& dialog) {
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
     OpenFileDialog dialog;
     prepare_open_file_dialog(dialog, app.windows.main_window, filter_name, pattern);
-    if (!GetOpenFileNameW(&dialog.request)) return std::nullopt;
+    const auto show = comdlg32().GetOpenFileNameW;
+    if (!show || !show(&dialog.request)) return std::nullopt;
     std::string path = chosen_path(dialog);
     if (path.empty()) return std::nullopt;
     return path;

@@ -127,6 +127,8 @@ Stats stats_of(std::vector<double> values) {
 
 const std::vector<Metric>& bench_metrics() {
     static const std::vector<Metric> metrics = {
+        {"window_painted", "start -> window painted", "ms", Compare::ratio,
+         [](const RunSample& r) { return r.window_painted_ms; }},
         {"create", "start -> mpv_create", "ms", Compare::ratio, [](const RunSample& r) { return r.report.create_ms; }},
         {"loadfile", "start -> loadfile", "ms", Compare::ratio,
          [](const RunSample& r) { return r.report.loadfile_ms; }},

@@ -44,6 +44,9 @@ std::optional<RunReport> parse_run_report(std::string_view text);
 struct RunSample {
     RunReport report;
     double launch_to_first_frame_ms = 0;  // from just before CreateProcess
+    // From the process's creation until its main window was visible with nothing left to paint in
+    // it or its children, as the launcher saw it.
+    double window_painted_ms = 0;
 };
 
 struct Stats {

@@ -4,7 +4,7 @@
 // passed on unchanged.
 //
 // TARNWICK_BENCH_LOG     the report's path (a Windows path); nothing is written when unset
-// TARNWICK_BENCH_SECONDS the measuring window after the first frame (default 10)
+// TARNWICK_BENCH_SECONDS the measuring window after the first frame (default 15)
 //
 // Start-up is timed at mpv_create, loadfile, FILE_LOADED, the next mpv_wait_event after it (what the
 // program does with a loaded file delays its window) and the first frame, with the CPU times of the
@@ -173,8 +173,8 @@ void sample_window(double window_s) {
 
 void start_sampler() {
     const std::wstring text = environment(L"TARNWICK_BENCH_SECONDS");
-    double window_s = text.empty() ? 10 : _wtof(text.c_str());
-    if (!(window_s > 0)) window_s = 10;
+    double window_s = text.empty() ? 15 : _wtof(text.c_str());
+    if (!(window_s > 0)) window_s = 15;
     g_sampler = std::thread(sample_window, window_s);
 }
 

@@ -38,6 +38,9 @@
 //   free  unknown       (a pointer this library never handed out; not released)
 //   event  id                          delivered by mpv_wait_event
 //   event  7  reason                   end of file
+//
+// attached.log — the id of each process that loaded this library, one a line, written
+// when it is loaded (so a program that never loads it leaves no line).
 //   event  22  reply_id  name  format  value   property change (value empty for
 //                                      format 0; a bare `raw 22` logs just event 22)
 //   inbox-error  line                  an inbox.txt line that did not parse
@@ -774,6 +777,14 @@ void mpv_free(void* data) {
 // for what that destroy holds, as libmpv's can wait for a lock that a thread ExitProcess killed still
 // held: only TerminateProcess gets past it.
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        if (const auto dir = fake_dir()) {
+            FileHandle file(open_shared(path_in(*dir, L"attached.log"), FILE_APPEND_DATA, OPEN_ALWAYS));
+            const std::string line = std::to_string(GetCurrentProcessId()) + "\n";
+            DWORD written = 0;
+            if (file.valid()) WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        }
+    }
     if (reason == DLL_PROCESS_DETACH && reserved && module_state().destroy_stuck)
         WaitForSingleObject(module_state().destroy_stuck, INFINITE);
     return TRUE;

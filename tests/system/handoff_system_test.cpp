@@ -42,8 +42,11 @@ struct FirstCopy {
 TEST(HandOffSystem, SecondStartHandsItsFileToTheRunningCopyAndExits) {
     FirstCopy first;
     ASSERT_NE(first.main, nullptr);
+    const size_t loads = first.install.library_loads();
     auto second = start(first.install, L"\"clip two.mkv\"", first.install.appdata);
     EXPECT_EQ(second.wait_exit(), std::optional<DWORD>(0));
+    // The copy that handed its file over never loaded the library.
+    EXPECT_EQ(first.install.library_loads(), loads);
     const std::string expected = narrow(first.install.appdata) + "\\clip two.mkv";
     ASSERT_TRUE(wait_until([&] { return loaded_files(first.install) == std::vector<std::string>{expected}; }));
     EXPECT_EQ(window_title(first.main), expected + " — Tarnwick Light");

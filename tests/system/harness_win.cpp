@@ -1,5 +1,6 @@
 #include "harness_win.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,6 +80,11 @@ std::vector<std::vector<std::string>> Install::calls_of(const std::string& funct
     for (auto& call : calls())
         if (call[0] == function) matching.push_back(std::move(call));
     return matching;
+}
+
+size_t Install::library_loads() const {
+    const std::string text = read_file(fake_dir + L"\\attached.log");
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
 }
 
 bool Install::delivered(int event_id) const {

@@ -35,6 +35,8 @@ struct Install {
     std::vector<std::vector<std::string>> calls() const;
     // Lines of calls() whose first field is `function`.
     std::vector<std::vector<std::string>> calls_of(const std::string& function) const;
+    // How many processes have loaded the fake library.
+    size_t library_loads() const;
     // Whether mpv_wait_event has handed the program an event of this id.
     bool delivered(int event_id) const;
     void set_properties(const std::string& text) const;

@@ -66,15 +66,16 @@ TEST(StartupSystem, ConfiguresTheCoreForTheVideoWindow) {
     EXPECT_EQ(options, expected);
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(wide(watch_later))));
 
-    // Initialization, then the eight observed properties, then the wake-up callback.
+    // The core made, initialization, then the eight observed properties, then the wake-up callback.
     std::vector<std::string> order;
     for (const auto& call : install.calls()) {
-        if (call[0] == "initialize" || call[0] == "set_wakeup_callback") order.push_back(call[0]);
+        if (call[0] == "create" || call[0] == "initialize" || call[0] == "set_wakeup_callback")
+            order.push_back(call[0]);
         if (call[0] == "observe_property") order.push_back(call[1] + " " + call[2] + " " + call[3]);
     }
-    EXPECT_EQ(order,
-              (std::vector<std::string>{"initialize", "1 time-pos 5", "2 duration 5", "3 pause 3", "4 volume 5",
-                                        "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1", "set_wakeup_callback"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"create", "initialize", "1 time-pos 5", "2 duration 5", "3 pause 3",
+                                               "4 volume 5", "5 mute 3", "6 eof-reached 3", "7 speed 5", "8 sid 1",
+                                               "set_wakeup_callback"}));
 
     // Without a file the drop message stays for an hour.
     const auto shown = wait_calls(install, "command_async");
@@ -109,6 +110,7 @@ TEST(StartupSystem, EachStartUpFailureShowsItsMessageAndExitsWithZero) {
         const HWND main = running.main_window(1s);
         ASSERT_NE(main, nullptr);
         EXPECT_TRUE(IsWindowVisible(main));
+        EXPECT_EQ(GetWindow(message_box(running), GW_OWNER), main);
         PostMessageW(message_box(running), WM_COMMAND, IDOK, 0);
         EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
     }

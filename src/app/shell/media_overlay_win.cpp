@@ -1,11 +1,41 @@
 #include "app/shell/media_overlay_win.h"
 
+#include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 #include "player/playback_state.h"
 
 namespace {
 
 using namespace overlay_abi;
+
+// The Windows Runtime's functions, from combase (where its api-ms-win-core-winrt sets lead), loaded
+// when the overlay is first attached rather than with the program.
+#define TARNWICK_WINRT(X)           \
+    X(RoGetActivationFactory)       \
+    X(WindowsCreateString)          \
+    X(WindowsCreateStringReference) \
+    X(WindowsDeleteString)
+
+struct WinRt {
+#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
+    TARNWICK_WINRT(TARNWICK_DECLARE_FUNCTION)
+#undef TARNWICK_DECLARE_FUNCTION
+    bool complete() const {
+        return RoGetActivationFactory && WindowsCreateString && WindowsCreateStringReference && WindowsDeleteString;
+    }
+};
+
+const WinRt& winrt() {
+    static const WinRt table = [] {
+        WinRt found;
+        const HMODULE module = load_system_library(L"combase.dll");
+#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
+        TARNWICK_WINRT(TARNWICK_RESOLVE)
+#undef TARNWICK_RESOLVE
+        return found;
+    }();
+    return table;
+}
 
 // The ButtonPressed delegate. Windows calls it on a worker thread of its own, so it touches nothing
 // of the program: it posts the button to the main window and returns. Agile, so Windows may call it
@@ -38,12 +68,13 @@ class OwnedHString {
 public:
     explicit OwnedHString(const std::string& text) {
         const std::wstring units = wide(text);
-        if (FAILED(WindowsCreateString(units.c_str(), static_cast<UINT32>(units.size()), &string_))) string_ = nullptr;
+        if (FAILED(winrt().WindowsCreateString(units.c_str(), static_cast<UINT32>(units.size()), &string_)))
+            string_ = nullptr;
     }
     OwnedHString(const OwnedHString&) = delete;
     OwnedHString& operator=(const OwnedHString&) = delete;
     ~OwnedHString() {
-        if (string_) WindowsDeleteString(string_);
+        if (string_) winrt().WindowsDeleteString(string_);
     }
     HSTRING get() const { return string_; }
 
@@ -69,9 +100,12 @@ void set_title(IControls& controls, const std::string& title) {
 bool attach_media_overlay(MediaOverlay& overlay, HWND window, UINT message) {
     HSTRING_HEADER header{};
     HSTRING class_name = nullptr;
-    if (FAILED(WindowsCreateStringReference(kClassName, ARRAYSIZE(kClassName) - 1, &header, &class_name))) return false;
+    const WinRt& runtime = winrt();
+    if (!runtime.complete()) return false;
+    if (FAILED(runtime.WindowsCreateStringReference(kClassName, ARRAYSIZE(kClassName) - 1, &header, &class_name)))
+        return false;
     ComRef<IInterop> interop;
-    if (FAILED(RoGetActivationFactory(class_name, kIidInterop, interop.put())) || !interop) return false;
+    if (FAILED(runtime.RoGetActivationFactory(class_name, kIidInterop, interop.put())) || !interop) return false;
     ComRef<IControls> controls;
     if (FAILED(interop->GetForWindow(window, kIidControls, controls.put())) || !controls) return false;
 

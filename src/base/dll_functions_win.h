@@ -1,0 +1,21 @@
+// Functions looked up at run time: one list per library, each library loaded once. The program
+// resolves what not every supported Windows has (a static import of a missing function makes the
+// loader refuse the whole program before it can say anything) and the libraries it can run without.
+#pragma once
+
+#include "base/win32_win.h"
+
+// Looks `name` up in `module` into a pointer of the function's own type; false, and the pointer
+// null, when the module or the function is missing.
+template <typename Function>
+bool resolve_function(HMODULE module, const char* name, Function& slot) {
+    slot = module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+    return slot != nullptr;
+}
+
+// A library from the system folder only, never one beside a video or in the current folder; null
+// when it cannot be loaded. It is never freed: the functions resolved from it are kept for the life
+// of the process.
+inline HMODULE load_system_library(const wchar_t* file) {
+    return LoadLibraryExW(file, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
