@@ -19,3 +19,24 @@ bool resolve_function(HMODULE module, const char* name, Function& slot) {
 inline HMODULE load_system_library(const wchar_t* file) {
     return LoadLibraryExW(file, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
+
+// One member per entry of an X-macro list of functions the Windows headers declare: a pointer of
+// the function's own type, null until resolved.
+#define TARNWICK_FUNCTION_SLOT(name) decltype(&::name) name = nullptr;
+#define TARNWICK_RESOLVE_SLOT(name) resolve_function(module, #name, found.name);
+
+// Declares the table `Table` of the functions of `list` and `const Table& accessor()`, which
+// resolves them from the module `module_expression` gives the first time it is called. The
+// functions a module lacks stay null.
+#define TARNWICK_FUNCTION_TABLE(Table, accessor, list, module_expression) \
+    struct Table {                                                          \
+        list(TARNWICK_FUNCTION_SLOT)                                        \
+    };                                                                      \
+    const Table& accessor() {                                               \
+        static const Table table = [] {                                     \
+            Table found;                                                    \
+            const HMODULE module = (module_expression);                     \
+            list(TARNWICK_RESOLVE_SLOT) return found;                       \
+        }();                                                                \
+        return table;                                                       \
+    }

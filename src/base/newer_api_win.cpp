@@ -8,39 +8,9 @@ namespace {
 
 constexpr uint32_t kDefaultDpi = 96;
 
-#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
-struct NewerUser32 {
-    TARNWICK_NEWER_USER32(TARNWICK_DECLARE_FUNCTION)
-};
-struct Shcore {
-    TARNWICK_SHCORE(TARNWICK_DECLARE_FUNCTION)
-};
-#undef TARNWICK_DECLARE_FUNCTION
-
 // Absent functions stay null. Each table is resolved once, on first use.
-const NewerUser32& user32() {
-    static const NewerUser32 table = [] {
-        NewerUser32 found;
-        const HMODULE module = GetModuleHandleW(L"user32.dll");
-#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
-        TARNWICK_NEWER_USER32(TARNWICK_RESOLVE)
-#undef TARNWICK_RESOLVE
-        return found;
-    }();
-    return table;
-}
-
-const Shcore& shcore() {
-    static const Shcore table = [] {
-        Shcore found;
-        const HMODULE module = load_system_library(L"shcore.dll");
-#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
-        TARNWICK_SHCORE(TARNWICK_RESOLVE)
-#undef TARNWICK_RESOLVE
-        return found;
-    }();
-    return table;
-}
+TARNWICK_FUNCTION_TABLE(NewerUser32, user32, TARNWICK_NEWER_USER32, GetModuleHandleW(L"user32.dll"))
+TARNWICK_FUNCTION_TABLE(Shcore, shcore, TARNWICK_SHCORE, load_system_library(L"shcore.dll"))
 
 // LOGPIXELSY of the screen is the system DPI on every version; it is what Windows before 1607
 // reports for the whole desktop.

@@ -13,23 +13,7 @@ namespace {
 // library is loaded when it is first opened.
 #define TARNWICK_COMDLG32(X) X(GetOpenFileNameW)
 
-struct Comdlg32 {
-#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
-    TARNWICK_COMDLG32(TARNWICK_DECLARE_FUNCTION)
-#undef TARNWICK_DECLARE_FUNCTION
-};
-
-const Comdlg32& comdlg32() {
-    static const Comdlg32 table = [] {
-        Comdlg32 found;
-        const HMODULE module = load_system_library(L"comdlg32.dll");
-#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
-        TARNWICK_COMDLG32(TARNWICK_RESOLVE)
-#undef TARNWICK_RESOLVE
-        return found;
-    }();
-    return table;
-}
+TARNWICK_FUNCTION_TABLE(Comdlg32, comdlg32, TARNWICK_COMDLG32, load_system_library(L"comdlg32.dll"))
 
 constexpr Text kVideos{"Videos", "Vidéos"};
 constexpr Text kSubtitleFiles{"Subtitles", "Sous-titres"};

@@ -16,25 +16,11 @@ using namespace overlay_abi;
     X(WindowsCreateStringReference) \
     X(WindowsDeleteString)
 
-struct WinRt {
-#define TARNWICK_DECLARE_FUNCTION(name) decltype(&::name) name = nullptr;
-    TARNWICK_WINRT(TARNWICK_DECLARE_FUNCTION)
-#undef TARNWICK_DECLARE_FUNCTION
-    bool complete() const {
-        return RoGetActivationFactory && WindowsCreateString && WindowsCreateStringReference && WindowsDeleteString;
-    }
-};
+TARNWICK_FUNCTION_TABLE(WinRt, winrt, TARNWICK_WINRT, load_system_library(L"combase.dll"))
 
-const WinRt& winrt() {
-    static const WinRt table = [] {
-        WinRt found;
-        const HMODULE module = load_system_library(L"combase.dll");
-#define TARNWICK_RESOLVE(name) resolve_function(module, #name, found.name);
-        TARNWICK_WINRT(TARNWICK_RESOLVE)
-#undef TARNWICK_RESOLVE
-        return found;
-    }();
-    return table;
+bool complete(const WinRt& runtime) {
+    return runtime.RoGetActivationFactory && runtime.WindowsCreateString && runtime.WindowsCreateStringReference &&
+           runtime.WindowsDeleteString;
 }
 
 // The ButtonPressed delegate. Windows calls it on a worker thread of its own, so it touches nothing
@@ -101,7 +87,7 @@ bool attach_media_overlay(MediaOverlay& overlay, HWND window, UINT message) {
     HSTRING_HEADER header{};
     HSTRING class_name = nullptr;
     const WinRt& runtime = winrt();
-    if (!runtime.complete()) return false;
+    if (!complete(runtime)) return false;
     if (FAILED(runtime.WindowsCreateStringReference(kClassName, ARRAYSIZE(kClassName) - 1, &header, &class_name)))
         return false;
     ComRef<IInterop> interop;
