@@ -18,6 +18,7 @@
 #include "base/dpi_scale.h"
 #include "base/newer_api_win.h"
 #include "base/number_format.h"
+#include "base/ole_win.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
 #include "player/configure.h"
@@ -229,7 +230,7 @@ int run_application() {
     // library at a time, and making the first window loads libraries of its own, which would wait
     // behind this one.
     LibraryLoad library;
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    com_initialize_apartment();
     if (auto error = start_core(*app, library.take())) {
         show_start_up_failure(*app, *error);
         return 0;
@@ -244,8 +245,6 @@ int run_application() {
     // What neither the painted window nor the core needs, made while the core opens the file. The
     // window reads no input before the message loop, so the tooltips and the shell's objects (the
     // taskbar button's message, the media overlay) are in place before anything can ask for them.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
     create_tooltips(*app);
     layout_children(*app);  // places the new tooltips' tools over the buttons
     shell_start(*app);

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/ole_win.h"
 #include "base/wide_win.h"
 
 static_assert(sizeof(LPARAM) >= sizeof(double), "the value travels in lparam");
@@ -53,32 +54,28 @@ CONTROLTYPEID control_type(AccessibleRole role) {
 }
 
 VARIANT bstr_variant(const std::string& text) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_BSTR;
-    v.bstrVal = SysAllocString(wide(text).c_str());
+    v.bstrVal = allocate_bstr(wide(text).c_str());
     return v;
 }
 
 VARIANT bool_variant(bool value) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_BOOL;
     v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
     return v;
 }
 
 VARIANT int_variant(int32_t value) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_I4;
     v.lVal = value;
     return v;
 }
 
 VARIANT double_variant(double value) {
-    VARIANT v;
-    VariantInit(&v);
+    VARIANT v{};
     v.vt = VT_R8;
     v.dblVal = value;
     return v;
@@ -161,7 +158,7 @@ public:
     }
     HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* out) override {
         if (!out) return E_POINTER;
-        VariantInit(out);
+        *out = VARIANT{};
         const std::optional<AccessibleNode> n = store_->node(index_);
         if (!n) return kUiaElementNotAvailable;
         switch (property) {
@@ -227,11 +224,9 @@ public:
         if (!out) return E_POINTER;
         *out = nullptr;
         if (index_ < 0) return S_OK;  // the root's id comes from its window
-        SAFEARRAY* ids = SafeArrayCreateVector(VT_I4, 0, 2);
-        if (!ids) return E_OUTOFMEMORY;
-        LONG values[2] = {kUiaAppendRuntimeId, index_ + 1};
-        for (LONG i = 0; i < 2; ++i) SafeArrayPutElement(ids, &i, &values[i]);
-        *out = ids;
+        const LONG values[2] = {kUiaAppendRuntimeId, index_ + 1};
+        *out = int32_safe_array(values, 2);
+        if (!*out) return E_OUTOFMEMORY;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_BoundingRectangle(struct UiaRect* out) override {
@@ -399,8 +394,8 @@ void AccessibleStore::raise(const AccessibleChange& change) {
     PropertyChange property = property_change(change);
     if (api_.raise_property_changed)
         api_.raise_property_changed(element.get(), property.id, property.before, property.after);
-    VariantClear(&property.before);
-    VariantClear(&property.after);
+    clear_variant(property.before);
+    clear_variant(property.after);
 }
 
 void AccessibleStore::disconnect() {

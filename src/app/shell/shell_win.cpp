@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/app_state_win.h"
+#include "base/ole_win.h"
 #include "base/wide_win.h"
 
 static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 && APPCOMMAND_MEDIA_PLAY == 46 &&
@@ -14,9 +15,9 @@ static_assert(APPCOMMAND_MEDIA_PLAY_PAUSE == 14 && APPCOMMAND_MEDIA_STOP == 13 &
 void ShellDelete::operator()(Shell* shell) const { delete shell; }
 
 void add_to_recent_documents(const wchar_t* path) {
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const HRESULT com = com_initialize_apartment();
     SHAddToRecentDocs(SHARD_PATHW, path);
-    if (SUCCEEDED(com)) CoUninitialize();
+    if (SUCCEEDED(com)) com_uninitialize();
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "base/dpi_scale.h"
 #include "base/gdi_win.h"
+#include "base/ole_win.h"
 #include "base/wide_win.h"
 
 namespace {
@@ -78,7 +79,7 @@ HICON create_thumb_icon(ThumbIcon icon, int32_t size) {
 
 bool create_taskbar(Taskbar& taskbar) {
     ComRef<ITaskbarList3> list;
-    if (FAILED(CoCreateInstance(CLSID_TaskbarList, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskbarList3, list.put())) ||
+    if (FAILED(com_create_instance(CLSID_TaskbarList, IID_ITaskbarList3, list.put())) ||
         !list || FAILED(list->HrInit()))
         return false;
     taskbar.list = std::move(list);

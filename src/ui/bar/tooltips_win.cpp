@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_state_win.h"
+#include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
 #include "ui/bar/bar_win.h"
@@ -10,6 +11,21 @@
 static_assert(sizeof(TOOLINFOW) == 72, "the tooltip control expects the full TOOLINFOW");
 
 namespace {
+
+// The common controls are loaded for the tooltips alone, after the window and the player core are
+// up: importing them made every start load the library, and register its window classes, before
+// the program's first line ran. The manifest's dependency still gives version 6.
+#define TARNWICK_COMCTL32(X) X(InitCommonControlsEx)
+TARNWICK_FUNCTION_TABLE(Comctl32, comctl32, TARNWICK_COMCTL32, load_system_library(L"comctl32.dll"))
+
+bool load_tooltip_class() {
+    static const bool loaded = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+        const auto initialize = comctl32().InitCommonControlsEx;
+        return initialize && initialize(&controls);
+    }();
+    return loaded;
+}
 
 TOOLINFOW tool_for(const App& app, uint8_t id) {
     TOOLINFOW tool{};
@@ -22,6 +38,7 @@ TOOLINFOW tool_for(const App& app, uint8_t id) {
 }  // namespace
 
 void create_tooltips(App& app) {
+    if (!load_tooltip_class()) return;
     app.windows.tooltip_window = CreateWindowExW(
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, app.windows.main_window, nullptr, nullptr, nullptr);
