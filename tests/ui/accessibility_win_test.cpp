@@ -59,6 +59,23 @@ long int_property(IRawElementProviderSimple* element, PROPERTYID id) {
     return v.vt == VT_I4 ? v.lVal : v.vt == VT_BOOL ? (v.boolVal ? 1 : 0) : -1;
 }
 
+// The runtime id an element gives UI Automation; empty when it has none of its own.
+std::vector<LONG> runtime_id(IRawElementProviderFragment* element) {
+    SAFEARRAY* ids = nullptr;
+    std::vector<LONG> out;
+    if (FAILED(element->GetRuntimeId(&ids)) || !ids) return out;
+    LONG first = 0, last = -1;
+    SafeArrayGetLBound(ids, 1, &first);
+    SafeArrayGetUBound(ids, 1, &last);
+    for (LONG i = first; i <= last; ++i) {
+        LONG value = 0;
+        SafeArrayGetElement(ids, &i, &value);
+        out.push_back(value);
+    }
+    SafeArrayDestroy(ids);
+    return out;
+}
+
 // A reference to a provider interface, released at the end of the scope.
 template <typename Interface>
 using Ref = ComRef<Interface>;
@@ -170,7 +187,10 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
         fragment->Navigate(NavigateDirection_Parent, reinterpret_cast<IRawElementProviderFragment**>(parent.put()));
         auto parent_simple = query<IRawElementProviderSimple>(parent.get(), IID_IRawElementProviderSimple);
         EXPECT_EQ(bstr_property(parent_simple.get(), UIA_AutomationIdPropertyId), "control_bar");
+        // Unique within the window, whose own id UI Automation puts in front.
+        EXPECT_EQ(runtime_id(fragment.get()), (std::vector<LONG>{kUiaAppendRuntimeId, static_cast<LONG>(i) + 1}));
     }
+    EXPECT_TRUE(runtime_id(query<IRawElementProviderFragment>(root.get(), IID_IRawElementProviderFragment).get()).empty());
     const std::vector<std::string> english = names(root.get());
     EXPECT_EQ(english[0], "Open a file (Ctrl+O)");
     EXPECT_EQ(english[1], "Play (Space)");
