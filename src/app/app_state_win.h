@@ -70,6 +70,7 @@ struct AppWindows {
     std::unique_ptr<CardWindow, CardWindowDelete> about;  // while About is open
     std::unique_ptr<Shell, ShellDelete> shell;  // absent until start-up makes it
     Fonts fonts;
+    KeptCanvas bar_canvas;  // the bar repaints several times a second while a file plays
     uint32_t dpi = 96;
     Palette palette = choose_palette(false, {});  // the system's when high contrast is on
     std::unique_ptr<Accessibility, AccessibilityDelete> accessibility;

@@ -21,6 +21,16 @@ void MemoryCanvas::copy_to(HDC target, int width, int height) const {
     if (ok()) BitBlt(target, 0, 0, width, height, dc_, 0, 0, SRCCOPY);
 }
 
+const MemoryCanvas* KeptCanvas::sized(HDC reference, int width, int height) {
+    if (!canvas_ || width != width_ || height != height_) {
+        canvas_.reset();  // the old bitmap goes before the new one is made
+        canvas_ = std::make_unique<MemoryCanvas>(reference, width, height);
+        width_ = width;
+        height_ = height;
+    }
+    return canvas_->ok() ? canvas_.get() : nullptr;
+}
+
 void fill_solid(HDC dc, const RECT& rect, COLORREF colour) {
     const OwnedBrush brush(CreateSolidBrush(colour));
     FillRect(dc, &rect, brush.get());

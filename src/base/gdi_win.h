@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <utility>
 
 #include "base/pixel_rect.h"
@@ -73,16 +74,39 @@ private:
     HGDIOBJ previous_ = nullptr;
 };
 
+// A MemoryCanvas kept from one paint of a window to the next, for a window that repaints several
+// times a second (the bar while a file plays): under Wine, making the bitmap cost as much as all
+// the rest of such a repaint. Made again when the size changes.
+class KeptCanvas {
+public:
+    // The canvas for a client area of width x height, compatible with `reference`; null when it
+    // cannot be made.
+    const MemoryCanvas* sized(HDC reference, int width, int height);
+    void release() { canvas_.reset(); }
+
+private:
+    std::unique_ptr<MemoryCanvas> canvas_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
 // WM_PAINT and WM_PRINTCLIENT of an owner-drawn window: paint(dc, width, height) composes the client
-// area on a MemoryCanvas, copied to `target` in one BitBlt.
+// area on the canvas, copied to `target` in one BitBlt.
 template <typename Paint>
-void paint_buffered(HWND window, HDC target, const Paint& paint) {
+void paint_buffered(HWND window, HDC target, KeptCanvas& kept, const Paint& paint) {
     RECT client{};
     GetClientRect(window, &client);
-    const MemoryCanvas canvas(target, client.right, client.bottom);
-    if (!canvas.ok()) return;
-    paint(canvas.dc(), client.right, client.bottom);
-    canvas.copy_to(target, client.right, client.bottom);
+    const MemoryCanvas* canvas = kept.sized(target, client.right, client.bottom);
+    if (!canvas) return;
+    paint(canvas->dc(), client.right, client.bottom);
+    canvas->copy_to(target, client.right, client.bottom);
+}
+
+// The same on a canvas made for this paint alone.
+template <typename Paint>
+void paint_buffered(HWND window, HDC target, const Paint& paint) {
+    KeptCanvas once;
+    paint_buffered(window, target, once, paint);
 }
 
 // BeginPaint and EndPaint around one WM_PAINT.

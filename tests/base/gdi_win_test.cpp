@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <type_traits>
 
 namespace {
@@ -78,6 +79,33 @@ TEST(Gdi, MemoryCanvasIsAtLeastOnePixelAndCleansUp) {
     // The helpers leave the DC's own brush and pen selected.
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_BRUSH), GetStockObject(WHITE_BRUSH));
     EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_PEN), GetStockObject(BLACK_PEN));
+    ReleaseDC(nullptr, screen);
+}
+
+TEST(Gdi, KeptCanvasIsMadeAgainOnlyWhenTheSizeChanges) {
+    const HDC screen = GetDC(nullptr);
+    KeptCanvas kept;
+    struct Step {
+        int width, height;
+        bool new_bitmap;
+    };
+    HGDIOBJ previous = nullptr;
+    for (const Step step : {Step{30, 20, true}, Step{30, 20, false}, Step{40, 20, true}, Step{40, 24, true},
+                            Step{40, 24, false}}) {
+        SCOPED_TRACE(std::to_string(step.width) + "x" + std::to_string(step.height));
+        const MemoryCanvas* canvas = kept.sized(screen, step.width, step.height);
+        ASSERT_NE(canvas, nullptr);
+        const HGDIOBJ bitmap = GetCurrentObject(canvas->dc(), OBJ_BITMAP);
+        BITMAP info{};
+        ASSERT_TRUE(GetObjectW(bitmap, sizeof info, &info));
+        EXPECT_EQ(info.bmWidth, step.width);
+        EXPECT_EQ(info.bmHeight, step.height);
+        EXPECT_EQ(bitmap != previous, step.new_bitmap);
+        if (step.new_bitmap && previous) {
+            EXPECT_EQ(GetObjectType(previous), 0u);  // the old one is gone
+        }
+        previous = bitmap;
+    }
     ReleaseDC(nullptr, screen);
 }
 

@@ -84,8 +84,8 @@ void set_playing(App& app) {
     app.playback.speed = 1.5;
 }
 
-// The bar's WM_PAINT work: compose into a new memory bitmap and copy it onto the window's surface,
-// here a second memory bitmap of the same size.
+// The bar's WM_PAINT work: compose into the memory bitmap kept between paints and copy it onto the
+// window's surface, here a second memory bitmap of the same size.
 std::vector<double> bench_bar_paint(const Batches& batches) {
     std::vector<double> medians;
     const HDC screen = GetDC(nullptr);
@@ -98,10 +98,11 @@ std::vector<double> bench_bar_paint(const Batches& batches) {
             const int height = bar_height_for(dpi);
             const MemoryCanvas surface(screen, width, height);
             check(surface.ok(), "a surface for the bar");
+            KeptCanvas kept;
             const Stats s = time_batches(batches, nullptr, [&] {
-                const MemoryCanvas canvas(surface.dc(), width, height);
-                paint_bar(app, canvas.dc(), width, height);
-                canvas.copy_to(surface.dc(), width, height);
+                const MemoryCanvas* canvas = kept.sized(surface.dc(), width, height);
+                paint_bar(app, canvas->dc(), width, height);
+                canvas->copy_to(surface.dc(), width, height);
             });
             // The seek fill is accent-coloured where the position puts it.
             const BarLayout layout = compute_bar_layout(dpi, width, height);

@@ -16,7 +16,7 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
             if (!app) break;
             {
                 const PaintScope scope(window);
-                paint_buffered(window, scope.dc(), paint);
+                paint_buffered(window, scope.dc(), g_app->windows.bar_canvas, paint);
             }
             refresh_bar_access(*app);
             return 0;
@@ -29,7 +29,10 @@ LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
             if (const auto answer = bar_on_get_object(*g_app, wparam, lparam)) return *answer;
             break;
         case WM_DESTROY:
-            if (g_app) retire_accessible(*g_app, &Accessibility::bar, window);
+            if (g_app) {
+                retire_accessible(*g_app, &Accessibility::bar, window);
+                g_app->windows.bar_canvas.release();
+            }
             break;
         default:
             break;
