@@ -35,6 +35,14 @@ std::string unescape(const std::string& field) {
     return out;
 }
 
+// The program of this build, or the one TARNWICK_PROGRAM names: ./test runs a few of these tests
+// against the program clang built.
+fs::path program_under_test() {
+    std::wstring other(32768, L'\0');
+    other.resize(GetEnvironmentVariableW(L"TARNWICK_PROGRAM", other.data(), static_cast<DWORD>(other.size())));
+    return other.empty() ? fs::path(build_folder()) / L"TarnwickLight.exe" : fs::path(other);
+}
+
 }  // namespace
 
 std::wstring build_folder() { return fs::path(module_path()).parent_path().parent_path().wstring(); }
@@ -51,7 +59,7 @@ Install Install::make(const std::string& variant, const std::wstring& folder_nam
     install.exe = (folder / L"TarnwickLight.exe").wstring();
     install.appdata = (base / L"appdata").wstring();
     install.fake_dir = (base / L"fake").wstring();
-    fs::copy_file(fs::path(build_folder()) / L"TarnwickLight.exe", install.exe);
+    fs::copy_file(program_under_test(), install.exe);
     if (!variant.empty())
         fs::copy_file(fs::path(build_folder()) / L"fake" / wide(variant) / L"libmpv-2.dll", folder / L"libmpv-2.dll");
     return install;
