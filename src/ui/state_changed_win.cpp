@@ -2,8 +2,8 @@
 
 #include "app/app_state_win.h"
 #include "app/shell/shell_win.h"
-#include "ui/card_window_win.h"
-#include "ui/accessibility_win.h"
+#include "ui/access/accessibility_win.h"
+#include "ui/cards/card_window_win.h"
 
 // Repaints only invalidate: each window picks its texts and reads the state when it paints. The
 // bar's accessible tree is published at once, since a hidden bar does not paint.

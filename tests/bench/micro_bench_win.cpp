@@ -13,22 +13,22 @@
 #include <string>
 #include <vector>
 
-#include "bench_report.h"
-#include "ui/about_window_win.h"  // App holds the About state by unique_ptr
 #include "app/app_state_win.h"
-#include "ui/bar/bar_model.h"
-#include "ui/bar/bar_win.h"
-#include "ui/fonts_win.h"
+#include "app/event_pump_win.h"
+#include "app/settings/settings_win.h"
 #include "base/gdi_win.h"
 #include "base/number_format.h"
-#include "app/settings/settings_win.h"
 #include "base/win32_win.h"
-#include "ui/window_modes.h"
+#include "bench_report.h"
 #include "player/event_fold.h"
-#include "app/event_pump_win.h"
 #include "support/mpv_events.h"
 #include "support/recording_core.h"
 #include "support/temp_appdata_win.h"
+#include "ui/bar/bar_model.h"
+#include "ui/bar/bar_win.h"
+#include "ui/cards/about_window_win.h"  // App holds the About state by unique_ptr
+#include "ui/fonts_win.h"
+#include "ui/window_modes.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <string>
 
-#include "fuzz/fuzz_check.h"
-#include "ui/context_menu.h"
 #include "app/settings/language.h"
 #include "base/utf.h"
+#include "fuzz/fuzz_check.h"
 #include "player/track_list.h"
 #include "support/recording_core.h"
+#include "ui/input/context_menu.h"
 
 namespace {
 

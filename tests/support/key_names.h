@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/input.h"
+#include "ui/input/input.h"
 
 // A key as the Help window and the menus name it: a virtual key with its modifiers, or a character.
 struct NamedKey {

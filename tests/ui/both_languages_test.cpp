@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/settings/language.h"
 #include "app/playback_messages.h"
+#include "app/settings/language.h"
 #include "app/shell/shell_surfaces.h"
 #include "app/track_labels.h"
 #include "ui/bar/bar_access.h"
 #include "ui/bar/bar_model.h"
-#include "ui/context_menu.h"
-#include "ui/help_window.h"
+#include "ui/cards/help_window.h"
+#include "ui/input/context_menu.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "player/playback_state.h"
-#include "ui/accessible_tree.h"
+#include "ui/access/accessible_tree.h"
 #include "ui/bar/bar_layout.h"
 
 // What the bar shows beyond the playback state.

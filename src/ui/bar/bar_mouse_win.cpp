@@ -6,7 +6,7 @@
 #include "player/commands.h"
 #include "ui/bar/bar_model.h"
 #include "ui/bar/bar_win.h"
-#include "ui/commands_win.h"
+#include "ui/input/commands_win.h"
 #include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_win.h"
-#include "ui/accessibility_win.h"
+#include "ui/access/accessibility_win.h"
 
 // The bar never takes input (it is disabled; the main window gets its mouse messages), so painting
 // is all it does.

@@ -9,7 +9,7 @@
 #include "app/settings/settings_win.h"
 #include "base/wide_win.h"
 #include "support/program_windows_win.h"
-#include "ui/context_menu_win.h"
+#include "ui/input/context_menu_win.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "base/wide_win.h"
 #include "fake_shell/fake_taskbar_win.h"
 #include "support/program_windows_win.h"
-#include "ui/context_menu_win.h"
+#include "ui/input/context_menu_win.h"
 
 namespace {
 

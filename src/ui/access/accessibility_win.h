@@ -9,9 +9,9 @@
 
 #include "app/command.h"
 
-#include "ui/accessible_provider_win.h"
-#include "ui/bar/bar_win.h"
 #include "base/win32_win.h"
+#include "ui/access/accessible_provider_win.h"
+#include "ui/bar/bar_win.h"
 
 struct App;
 

@@ -13,7 +13,7 @@
 #include "app/app_state_win.h"
 #include "base/com_win.h"
 #include "base/uia_api_win.h"
-#include "ui/accessible_tree.h"
+#include "ui/access/accessible_tree.h"
 
 // kMsgAccessibleAction (app_state_win.h) is posted to the acting window: wparam = MAKEWPARAM(node
 // action, verb), lparam = the value's bits.

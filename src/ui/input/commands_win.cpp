@@ -1,13 +1,13 @@
-#include "ui/commands_win.h"
+#include "ui/input/commands_win.h"
 
 #include "app/app_state_win.h"
 #include "app/playback_win.h"
 #include "app/preferences_win.h"
 #include "app/tracks_win.h"
-#include "ui/about_window_win.h"
-#include "ui/context_menu_win.h"
-#include "ui/help_window_win.h"
-#include "ui/open_dialog_win.h"
+#include "ui/cards/about_window_win.h"
+#include "ui/cards/help_window_win.h"
+#include "ui/input/context_menu_win.h"
+#include "ui/input/open_dialog_win.h"
 #include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
 

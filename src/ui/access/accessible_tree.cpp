@@ -1,4 +1,4 @@
-#include "ui/accessible_tree.h"
+#include "ui/access/accessible_tree.h"
 
 #include <cmath>
 

@@ -1,20 +1,20 @@
 // The Help window: a card over the main window listing every shortcut in two columns.
 // It holds the keyboard focus while open and goes away at the first key, click or loss of focus, so
 // it never stands between the user and the video for long.
-#include "ui/help_window_win.h"
+#include "ui/cards/help_window_win.h"
 
 #include <algorithm>
 #include <string>
 
 #include "app/app_state_win.h"
 #include "app/names_win.h"
-#include "app/settings/language.h"
 #include "app/preferences_win.h"
+#include "app/settings/language.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
-#include "ui/accessibility_win.h"
-#include "ui/card_window_win.h"
-#include "ui/help_window.h"
+#include "ui/access/accessibility_win.h"
+#include "ui/cards/card_window_win.h"
+#include "ui/cards/help_window.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "app/settings/language.h"
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
-#include "ui/input_win.h"
+#include "ui/input/input_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 

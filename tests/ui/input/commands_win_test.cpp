@@ -1,5 +1,5 @@
 // run_command: what each command sends to the player core and which commands repaint the bar.
-#include "ui/commands_win.h"
+#include "ui/input/commands_win.h"
 
 #include "support/program_windows_win.h"
 

@@ -1,4 +1,4 @@
-#include "ui/input.h"
+#include "ui/input/input.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "app/shell/shell_surfaces.h"
 #include "base/utf.h"
 #include "ui/bar/bar_model.h"
-#include "ui/context_menu.h"
+#include "ui/input/context_menu.h"
 #include "ui/window_modes.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/context_menu.h"
+#include "ui/input/context_menu.h"
 
 #include "app/settings/language.h"
 #include "app/version.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/win32_win.h"
-#include "ui/about_layout.h"
+#include "ui/cards/about_layout.h"
 
 struct App;
 

@@ -1,4 +1,4 @@
-#include "ui/help_window.h"
+#include "ui/cards/help_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 #include "app/settings/language.h"
 #include "support/key_names.h"
-#include "ui/input.h"
+#include "ui/input/input.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/context_menu.h"
+#include "ui/input/context_menu.h"
 
 #include <gtest/gtest.h>
 

@@ -14,10 +14,10 @@
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
 #include "support/program_windows_win.h"
-#include "ui/accessibility_win.h"
+#include "ui/access/accessibility_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui/context_menu_win.h"
-#include "ui/help_window.h"
+#include "ui/cards/help_window.h"
+#include "ui/input/context_menu_win.h"
 #include "ui/main_window_win.h"
 #include "ui/state_changed_win.h"
 
@@ -190,7 +190,8 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
         // Unique within the window, whose own id UI Automation puts in front.
         EXPECT_EQ(runtime_id(fragment.get()), (std::vector<LONG>{kUiaAppendRuntimeId, static_cast<LONG>(i) + 1}));
     }
-    EXPECT_TRUE(runtime_id(query<IRawElementProviderFragment>(root.get(), IID_IRawElementProviderFragment).get()).empty());
+    EXPECT_TRUE(
+        runtime_id(query<IRawElementProviderFragment>(root.get(), IID_IRawElementProviderFragment).get()).empty());
     const std::vector<std::string> english = names(root.get());
     EXPECT_EQ(english[0], "Open a file (Ctrl+O)");
     EXPECT_EQ(english[1], "Play (Space)");

@@ -1,4 +1,4 @@
-#include "ui/input.h"
+#include "ui/input/input.h"
 
 Command key_command(uint32_t virtual_key, bool ctrl, bool shift) {
     // Keys that mean the same with and without Ctrl.

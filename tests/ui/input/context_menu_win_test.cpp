@@ -10,10 +10,10 @@
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
 #include "ui/bar/bar_layout.h"
-#include "ui/commands_win.h"
-#include "ui/context_menu.h"
-#include "ui/context_menu_win.h"
-#include "ui/open_dialog_win.h"
+#include "ui/input/commands_win.h"
+#include "ui/input/context_menu.h"
+#include "ui/input/context_menu_win.h"
+#include "ui/input/open_dialog_win.h"
 #include "ui/window_modes.h"
 
 namespace {

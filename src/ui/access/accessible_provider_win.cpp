@@ -1,4 +1,4 @@
-#include "ui/accessible_provider_win.h"
+#include "ui/access/accessible_provider_win.h"
 
 #include <cstring>
 #include <utility>

@@ -1,7 +1,7 @@
 // The About window: a card with the logo, the version, two links and the choice not to see it again.
 // It never destroys itself: it marks itself to be closed and asks the main window, which owns its
 // state, to do it.
-#include "ui/about_window_win.h"
+#include "ui/cards/about_window_win.h"
 
 #include <string>
 
@@ -13,8 +13,8 @@
 #include "app/version.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
-#include "ui/accessibility_win.h"
-#include "ui/card_window_win.h"
+#include "ui/access/accessibility_win.h"
+#include "ui/cards/card_window_win.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/win32_win.h"
-#include "ui/input.h"
+#include "ui/input/input.h"
 
 struct App;
 

@@ -13,7 +13,7 @@
 #include "base/wide_win.h"
 #include "support/program_windows_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui/input_win.h"
+#include "ui/input/input_win.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/open_dialog_win.h"
+#include "ui/input/open_dialog_win.h"
 
 #include "app/app_state_win.h"
 #include "app/file_types.h"

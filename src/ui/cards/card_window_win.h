@@ -12,7 +12,7 @@
 #include "app/app_state_win.h"
 #include "base/gdi_win.h"
 #include "base/win32_win.h"
-#include "ui/accessibility_win.h"
+#include "ui/access/accessibility_win.h"
 
 // Private messages of the cards; kMsgAccessibleAction (app_state_win.h) arrives too.
 enum CardWindowMessage : UINT {

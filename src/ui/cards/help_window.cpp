@@ -1,4 +1,4 @@
-#include "ui/help_window.h"
+#include "ui/cards/help_window.h"
 
 #include "app/settings/language.h"
 #include "app/version.h"

@@ -1,4 +1,4 @@
-#include "ui/about_layout.h"
+#include "ui/cards/about_layout.h"
 
 #include "base/dpi_scale.h"
 

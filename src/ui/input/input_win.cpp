@@ -1,10 +1,10 @@
 // Keys, characters and the wheel of the main window. The tables themselves are in input.cpp; this
 // side reads the modifier state and runs the commands.
-#include "ui/input_win.h"
+#include "ui/input/input_win.h"
 
 #include "app/app_state_win.h"
 #include "app/playback_win.h"
-#include "ui/commands_win.h"
+#include "ui/input/commands_win.h"
 #include "ui/window_modes_win.h"
 
 namespace {

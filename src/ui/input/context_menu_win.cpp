@@ -1,6 +1,6 @@
 // The menus are built afresh each time from the App state and the active language, shown with
 // TPM_RETURNCMD so the choice comes back here instead of as WM_COMMAND, and destroyed at once.
-#include "ui/context_menu_win.h"
+#include "ui/input/context_menu_win.h"
 
 #include "app/app_state_win.h"
 #include "app/settings/language.h"
@@ -11,8 +11,8 @@
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/bar/bar_win.h"
-#include "ui/card_window_win.h"
-#include "ui/context_menu.h"
+#include "ui/cards/card_window_win.h"
+#include "ui/input/context_menu.h"
 #include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"

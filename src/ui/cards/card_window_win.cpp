@@ -1,4 +1,4 @@
-#include "ui/card_window_win.h"
+#include "ui/cards/card_window_win.h"
 
 #include "base/newer_api_win.h"
 #include "base/wide_win.h"

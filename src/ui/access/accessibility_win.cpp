@@ -1,4 +1,4 @@
-#include "ui/accessibility_win.h"
+#include "ui/access/accessibility_win.h"
 
 #include <utility>
 
@@ -81,7 +81,8 @@ AccessibleTree bar_tree(const App& app) {
 
 std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam) {
     if (!app.windows.bar_window || !app.windows.main_window) return std::nullopt;
-    return serve_accessible(app, &Accessibility::bar, app.windows.bar_window, app.windows.main_window, wparam, lparam, bar_tree(app));
+    return serve_accessible(app, &Accessibility::bar, app.windows.bar_window, app.windows.main_window, wparam, lparam,
+                            bar_tree(app));
 }
 
 void refresh_bar_access(const App& app) {
