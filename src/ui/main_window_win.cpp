@@ -10,9 +10,9 @@
 
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
-#include "app/event_pump_win.h"
 #include "app/file_types.h"
-#include "app/playback_win.h"
+#include "app/playback/event_pump_win.h"
+#include "app/playback/playback_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
 #include "base/wide_win.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
-#include "app/event_pump_win.h"
+#include "app/playback/event_pump_win.h"
 #include "app/settings/settings_win.h"
 #include "base/gdi_win.h"
 #include "base/number_format.h"

@@ -10,12 +10,12 @@
 #include <cstring>
 #include <string>
 
-#include "fuzz/fuzz_check.h"
-#include "ui/bar/bar_model.h"
+#include "app/playback/playback_messages.h"
+#include "app/playback/speed_ladder.h"
 #include "base/number_format.h"
 #include "base/utf.h"
-#include "app/playback_messages.h"
-#include "app/speed_ladder.h"
+#include "fuzz/fuzz_check.h"
+#include "ui/bar/bar_model.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 #include "app/settings/language.h"
 #include "app/settings/settings_win.h"
 #include "base/wide_win.h"

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "app/playback_messages.h"
+#include "app/playback/playback_messages.h"
+#include "app/playback/track_labels.h"
 #include "app/settings/language.h"
 #include "app/shell/shell_surfaces.h"
-#include "app/track_labels.h"
 #include "ui/bar/bar_access.h"
 #include "ui/bar/bar_model.h"
 #include "ui/cards/help_window.h"

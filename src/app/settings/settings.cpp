@@ -6,8 +6,8 @@
 #include <system_error>
 #include <utility>
 
+#include "app/playback/playback_rules.h"
 #include "app/settings/language.h"
-#include "app/playback_rules.h"
 #include "base/number_format.h"
 #include "base/text.h"
 #include "base/utf.h"

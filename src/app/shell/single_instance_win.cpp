@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "app/app_state_win.h"
-#include "app/shell/hand_off.h"
 #include "app/names_win.h"
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
+#include "app/shell/hand_off.h"
 #include "base/wide_win.h"
 
 namespace {

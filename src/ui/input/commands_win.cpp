@@ -1,9 +1,9 @@
 #include "ui/input/commands_win.h"
 
 #include "app/app_state_win.h"
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
+#include "app/playback/tracks_win.h"
 #include "app/preferences_win.h"
-#include "app/tracks_win.h"
 #include "ui/cards/about_window_win.h"
 #include "ui/cards/help_window_win.h"
 #include "ui/input/context_menu_win.h"

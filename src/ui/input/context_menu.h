@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/command.h"
-#include "app/track_labels.h"
+#include "app/playback/track_labels.h"
 
 // Menu identifiers, which are also the Win32 menu ids (8 is not used).
 constexpr uint32_t kMenuOpen = 1;

@@ -3,10 +3,10 @@
 #include "ui/input/context_menu_win.h"
 
 #include "app/app_state_win.h"
+#include "app/playback/tracks_win.h"
 #include "app/settings/language.h"
 #include "app/settings/language_win.h"
 #include "app/settings/settings_win.h"
-#include "app/tracks_win.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"

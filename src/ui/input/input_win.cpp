@@ -3,7 +3,7 @@
 #include "ui/input/input_win.h"
 
 #include "app/app_state_win.h"
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 #include "ui/input/commands_win.h"
 #include "ui/window_modes_win.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/file_types.h"
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 #include "app/settings/language.h"
 #include "base/dll_functions_win.h"
 #include "base/wide_win.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 #include "app/shell/shell_win.h"
 #include "base/wide_win.h"
 #include "fake_shell/fake_taskbar_win.h"

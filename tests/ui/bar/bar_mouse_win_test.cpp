@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
 #include "support/program_windows_win.h"

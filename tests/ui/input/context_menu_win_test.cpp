@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/file_types.h"
+#include "app/playback/tracks_win.h"
 #include "app/settings/language.h"
-#include "app/tracks_win.h"
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
 #include "ui/bar/bar_layout.h"

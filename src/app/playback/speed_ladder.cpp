@@ -1,4 +1,4 @@
-#include "app/speed_ladder.h"
+#include "app/playback/speed_ladder.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "app/playback_rules.h"
-#include "app/speed_ladder.h"
+#include "app/playback/playback_rules.h"
+#include "app/playback/speed_ladder.h"
 #include "base/utf.h"
 #include "player/playback_state.h"
 

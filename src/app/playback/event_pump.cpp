@@ -1,6 +1,6 @@
-#include "app/event_pump.h"
+#include "app/playback/event_pump.h"
 
-#include "app/playback_messages.h"
+#include "app/playback/playback_messages.h"
 #include "player/commands.h"
 
 EventOutcome take_core_event(PlaybackState& state, const Core& core, const mpv_event& event) {

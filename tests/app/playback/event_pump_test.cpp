@@ -1,4 +1,4 @@
-#include "app/event_pump.h"
+#include "app/playback/event_pump.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/playback_rules.h"
+#include "app/playback/playback_rules.h"
 
 #include <cmath>
 

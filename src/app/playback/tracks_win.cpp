@@ -1,10 +1,10 @@
 // Track selection and cycling for the A and S keys, the context menu and the bar's track menus.
-#include "app/tracks_win.h"
+#include "app/playback/tracks_win.h"
 
 #include <string>
 
 #include "app/app_state_win.h"
-#include "app/playback_messages.h"
+#include "app/playback/playback_messages.h"
 #include "player/commands.h"
 #include "player/track_list.h"
 

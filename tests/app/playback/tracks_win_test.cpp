@@ -1,4 +1,4 @@
-#include "app/tracks_win.h"
+#include "app/playback/tracks_win.h"
 
 #include "support/program_windows_win.h"
 

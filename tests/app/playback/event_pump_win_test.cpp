@@ -1,4 +1,4 @@
-#include "app/event_pump_win.h"
+#include "app/playback/event_pump_win.h"
 
 #include <atomic>
 #include <thread>

@@ -1,13 +1,13 @@
 // The playback actions on the App: opening a video or URL and adding a subtitle file, play/pause,
 // seeks and frame steps, volume, mute and speed.
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 
 #include <cmath>
 
 #include "app/app_state_win.h"
-#include "app/playback_messages.h"
-#include "app/playback_rules.h"
-#include "app/speed_ladder.h"
+#include "app/playback/playback_messages.h"
+#include "app/playback/playback_rules.h"
+#include "app/playback/speed_ladder.h"
 #include "app/version.h"
 #include "base/long_path.h"
 #include "base/number_format.h"

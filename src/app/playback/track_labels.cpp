@@ -1,4 +1,4 @@
-#include "app/track_labels.h"
+#include "app/playback/track_labels.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/playback_win.h"
+#include "app/playback/playback_win.h"
 
 #include <limits>
 

@@ -1,4 +1,4 @@
-#include "app/playback_messages.h"
+#include "app/playback/playback_messages.h"
 
 #include "app/settings/language.h"
 #include "base/number_format.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/track_labels.h"
+#include "app/playback/track_labels.h"
 
 struct App;
 

@@ -1,7 +1,7 @@
-#include "app/event_pump_win.h"
+#include "app/playback/event_pump_win.h"
 
 #include "app/app_state_win.h"
-#include "app/event_pump.h"
+#include "app/playback/event_pump.h"
 #include "app/shell/shell_win.h"
 #include "player/wake_up_win.h"
 

@@ -1,4 +1,4 @@
-#include "app/playback_messages.h"
+#include "app/playback/playback_messages.h"
 
 #include <gtest/gtest.h>
 
