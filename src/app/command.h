@@ -65,3 +65,8 @@ struct Command {
     }
     bool operator!=(const Command& other) const { return !(*this == other); }
 };
+
+struct App;
+// What carries a command out: run_command, or a test's stand-in. Input code that lives below the
+// command runner is handed it rather than calling up into it.
+using CommandRunner = void (*)(App& app, const Command& command);

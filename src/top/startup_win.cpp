@@ -25,6 +25,7 @@
 #include "player/loader_win.h"
 #include "player/wake_up_win.h"
 #include "ui/bar/bar_win.h"
+#include "ui/bar/tooltips_win.h"
 #include "ui/cards/about_window_win.h"
 #include "ui/cards/help_window_win.h"
 #include "ui/fonts_win.h"

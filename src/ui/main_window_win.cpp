@@ -19,7 +19,8 @@
 #include "player/loader_win.h"
 #include "player/wake_up_win.h"
 #include "ui/access/accessibility_win.h"
-#include "ui/bar/bar_win.h"
+#include "ui/bar/bar_access_win.h"
+#include "ui/bar/bar_mouse_win.h"
 #include "ui/cards/about_window_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/cards/help_window_win.h"
@@ -287,16 +288,16 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             if (on_timer(app, wparam)) return 0;
             break;
         case WM_MOUSEMOVE:
-            bar_on_mouse_move(app, x, y);
+            bar_on_mouse_move(app, x, y, run_command);
             return 0;
         case WM_LBUTTONDOWN:
-            bar_on_button_down(app, x, y);
+            bar_on_button_down(app, x, y, run_command);
             return 0;
         case WM_LBUTTONUP:
-            bar_on_button_up(app, x, y);
+            bar_on_button_up(app, x, y, run_command);
             return 0;
         case WM_LBUTTONDBLCLK:
-            bar_on_double_click(app, x, y);
+            bar_on_double_click(app, x, y, run_command);
             return 0;
         case WM_MOUSEWHEEL:
             on_mouse_wheel(app, wparam);

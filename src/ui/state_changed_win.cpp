@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/shell/shell_win.h"
-#include "ui/access/accessibility_win.h"
+#include "ui/bar/bar_access_win.h"
 #include "ui/cards/card_window_win.h"
 
 // Repaints only invalidate: each window picks its texts and reads the state when it paints. The

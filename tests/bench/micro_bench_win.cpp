@@ -25,7 +25,7 @@
 #include "support/recording_core.h"
 #include "support/temp_appdata_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui/bar/bar_win.h"
+#include "ui/bar/bar_paint_win.h"
 #include "ui/cards/about_window_win.h"  // App holds the About state by unique_ptr
 #include "ui/fonts_win.h"
 #include "ui/window_modes.h"

@@ -7,11 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/command.h"
-
 #include "base/win32_win.h"
 #include "ui/access/accessible_provider_win.h"
-#include "ui/bar/bar_win.h"
 
 struct App;
 
@@ -41,11 +38,3 @@ void refresh_accessible(const App& app, AccessibleSlot slot, HWND host, Accessib
 void retire_accessible(App& app, AccessibleSlot slot, HWND host);
 // kMsgRetireAccessible on the main window, and the close sequence: disconnects what waited.
 void on_retire_accessible(App& app);
-
-// The control bar.
-AccessibleTree bar_tree(const App& app);
-std::optional<LRESULT> bar_on_get_object(App& app, WPARAM wparam, LPARAM lparam);
-void refresh_bar_access(const App& app);
-// kMsgAccessibleAction on the main window: the command of an Invoke, Toggle or SetValue on the
-// bar's elements.
-Command bar_request_command(const App& app, const AccessibleRequest& request);

@@ -1,12 +1,12 @@
 // The control bar's mouse handling. The bar window is disabled, so the main window receives every
 // mouse message over the bar and the video and hands them here; hover, press and drag state live in
 // the App state.
+#include "ui/bar/bar_mouse_win.h"
+
 #include "app/app_state_win.h"
 #include "base/number_format.h"
 #include "player/commands.h"
 #include "ui/bar/bar_model.h"
-#include "ui/bar/bar_win.h"
-#include "ui/input/commands_win.h"
 #include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
 
@@ -144,8 +144,3 @@ void bar_on_double_click(App& app, int x, int y, CommandRunner run) {
     // A double click on a menu button would open its menu a second time.
     if (in_visible_bar(bar_area(app), x, y) && !is_menu_button(bar_hit_test(app, x, y))) press(app, x, y, run);
 }
-
-void bar_on_mouse_move(App& app, int x, int y) { bar_on_mouse_move(app, x, y, run_command); }
-void bar_on_button_down(App& app, int x, int y) { bar_on_button_down(app, x, y, run_command); }
-void bar_on_button_up(App& app, int x, int y) { bar_on_button_up(app, x, y, run_command); }
-void bar_on_double_click(App& app, int x, int y) { bar_on_double_click(app, x, y, run_command); }

@@ -1,5 +1,7 @@
 // Painting the control bar from the App state. The decisions (glyphs, colours, texts, slider shapes)
-// are made in bar_text.cpp; this file only draws them.
+// are made in bar_model.cpp; this file only draws them.
+#include "ui/bar/bar_paint_win.h"
+
 #include <string>
 
 #include "app/app_state_win.h"
@@ -8,7 +10,6 @@
 #include "base/number_format.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui/bar/bar_win.h"
 
 void paint_slider(HDC dc, uint32_t dpi, const Palette& palette, const BarRect& rect, double fraction, bool active,
                   COLORREF fill) {

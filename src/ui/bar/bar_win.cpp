@@ -2,10 +2,9 @@
 
 #include "app/app_state_win.h"
 #include "base/gdi_win.h"
-#include "ui/access/accessibility_win.h"
+#include "ui/bar/bar_access_win.h"
+#include "ui/bar/bar_paint_win.h"
 
-// The bar never takes input (it is disabled; the main window gets its mouse messages), so painting
-// is all it does.
 LRESULT CALLBACK bar_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     const App* app = g_app;
     const auto paint = [app](HDC dc, int width, int height) { paint_bar(*app, dc, width, height); };

@@ -1,12 +1,13 @@
 // The tooltip control that names each bar button. The tools belong to the main window (the bar is
 // disabled and gets no mouse messages); their rectangles follow the bar's layout.
+#include "ui/bar/tooltips_win.h"
+
 #include <string>
 
 #include "app/app_state_win.h"
 #include "base/dll_functions_win.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_model.h"
-#include "ui/bar/bar_win.h"
 
 static_assert(sizeof(TOOLINFOW) == 72, "the tooltip control expects the full TOOLINFOW");
 

@@ -10,7 +10,7 @@
 #include "base/wide_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
-#include "ui/bar/bar_win.h"
+#include "ui/bar/tooltips_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/input/context_menu.h"
 #include "ui/state_changed_win.h"
