@@ -31,7 +31,7 @@ struct ArgumentList {
 
 }  // namespace
 
-int run_command(const Core& core, std::initializer_list<std::string_view> args) {
+int core_command(const Core& core, std::initializer_list<std::string_view> args) {
     ArgumentList list(args);
     return core.api.mpv_command(core.handle, list.data());
 }

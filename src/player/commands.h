@@ -15,7 +15,7 @@
 std::string c_string(std::string_view text);
 
 // mpv_command; returns libmpv's status, negative on failure.
-int run_command(const Core& core, std::initializer_list<std::string_view> args);
+int core_command(const Core& core, std::initializer_list<std::string_view> args);
 
 // mpv_command_async with reply id 0; the status is ignored.
 void post_command(const Core& core, std::initializer_list<std::string_view> args);

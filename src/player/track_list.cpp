@@ -39,6 +39,6 @@ std::vector<Track> read_tracks(const Core& core, TrackKind kind) {
 }
 
 void set_track(const Core& core, TrackKind kind, int64_t id) {
-    run_command(core,
-                {"set", kind == TrackKind::audio ? "aid" : "sid", id == 0 ? std::string("no") : std::to_string(id)});
+    core_command(core,
+                 {"set", kind == TrackKind::audio ? "aid" : "sid", id == 0 ? std::string("no") : std::to_string(id)});
 }

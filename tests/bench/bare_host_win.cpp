@@ -144,7 +144,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (const auto status = configure_core(g_host.core, setup, wake_up, g_host.window))
         return fail("the player core did not start: status " + std::to_string(*status));
     g_host.core_alive = true;
-    run_command(g_host.core, {"loadfile", file});
+    core_command(g_host.core, {"loadfile", file});
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -211,7 +211,7 @@ void play_video_samples(const Core& core, const std::string& folder) {
         if (sample.kind != SampleKind::video) continue;
         const std::string path = folder + "\\sample." + std::string(sample.extension);
         std::string detail;
-        const bool played = run_command(core, {"loadfile", path, "replace"}) >= 0 && wait_until_playing(core, detail);
+        const bool played = core_command(core, {"loadfile", path, "replace"}) >= 0 && wait_until_playing(core, detail);
         report(played, "." + std::string(sample.extension) + " plays", detail);
     }
 }
@@ -227,12 +227,12 @@ void add_subtitle_samples(const Core& core, const std::string& folder) {
         std::string detail;
         // Every sample shows its first picture or line from 0 s to 2 s: each goes onto the video's
         // start, as a user drops a subtitle file onto a film that has just begun.
-        if (file.empty() || run_command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
+        if (file.empty() || core_command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
             !wait_until_playing(core, detail)) {
             report(false, what, file.empty() ? "cannot write the sample" : "the video does not play: " + detail);
             continue;
         }
-        const int status = run_command(core, {"sub-add", file, "select"});
+        const int status = core_command(core, {"sub-add", file, "select"});
         const std::string codec = property(core, "current-tracks/sub/codec");
         const bool external = property(core, "current-tracks/sub/external") == "yes";
         bool shown = false;

@@ -10,7 +10,7 @@ TEST(Commands, ZeroBytesAreDroppedAndEmptyArgumentsKept) {
     RecordingCore recorder;
     const Core core = recorder.core();
     EXPECT_EQ(c_string(std::string("a\0b\0", 4)), "ab");
-    run_command(core, {"loadfile", std::string("C:\\v\0ideo.mkv", 13)});
+    core_command(core, {"loadfile", std::string("C:\\v\0ideo.mkv", 13)});
     show_text(core, "", 1);
     post_command(core, {"seek", "0.000", "absolute+exact"});
     post_command_line(core, std::string("osd-msg-bar seek -1\0 relative+exact", 35));
@@ -26,8 +26,8 @@ TEST(Commands, RunCommandReturnsTheStatus) {
     RecordingCore recorder;
     recorder.command_status["sub-add"] = -13;
     const Core core = recorder.core();
-    EXPECT_EQ(run_command(core, {"sub-add", "x.srt", "select"}), -13);
-    EXPECT_EQ(run_command(core, {"write-watch-later-config"}), 0);
+    EXPECT_EQ(core_command(core, {"sub-add", "x.srt", "select"}), -13);
+    EXPECT_EQ(core_command(core, {"write-watch-later-config"}), 0);
 }
 
 TEST(Commands, PropertyWritesAreAsynchronousWithReplyIdZero) {

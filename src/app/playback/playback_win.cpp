@@ -19,7 +19,7 @@
 
 void save_resume_position(App& app) {
     if (!app.core || !app.playback.file_loaded) return;
-    run_command(*app.core, {resume_command(app.playback)});
+    core_command(*app.core, {resume_command(app.playback)});
 }
 
 bool open_file(App& app, const std::string& path_or_url) {
@@ -31,7 +31,7 @@ bool open_file(App& app, const std::string& path_or_url) {
     post_property_flag(*app.core, "pause", false);
     // Failures come back later as an end-of-file event with an error reason. The core opens files
     // with CreateFileW, which refuses a long path unless it is in the verbatim form.
-    run_command(*app.core, {"loadfile", path_for_core(path_or_url)});
+    core_command(*app.core, {"loadfile", path_for_core(path_or_url)});
 
     state.current_file = path_or_url;
     state.file_loaded = false;
@@ -47,7 +47,7 @@ bool open_file(App& app, const std::string& path_or_url) {
 void load_subtitle_file(App& app, const std::string& path) {
     if (!app.core || !app.playback.file_loaded) return;
     // "select" makes the new file the subtitle track at once; the bar learns it from "sid".
-    if (run_command(*app.core, {"sub-add", path_for_core(path), "select"}) < 0) {
+    if (core_command(*app.core, {"sub-add", path_for_core(path), "select"}) < 0) {
         show_text(*app.core, subtitle_refused_message(), kSubtitleRefusedMs);
         return;
     }
@@ -71,7 +71,7 @@ bool toggle_pause(App& app) {
     // waiting.
     state.paused = pausing;
     post_property_flag(*app.core, "pause", pausing);
-    if (pausing) run_command(*app.core, {resume_command(state)});
+    if (pausing) core_command(*app.core, {resume_command(state)});
     return true;
 }
 
