@@ -4,8 +4,11 @@
 
 #include <cstdint>
 
-// A hit code: 0..9 is the button of that id, the rest name the other targets. The numbers are the
-// ones the App state has always stored.
+// The control bar's buttons; their ids are 0 .. kBarButtonCount - 1 (ui/bar/bar_buttons.h).
+constexpr uint8_t kBarButtonCount = 10;
+
+// A hit code: below kBarButtonCount the button of that id, the rest name the other targets. The
+// numbers are the ones the App state has always stored.
 enum class BarHit : uint8_t {
     none = 10,
     seek_bar = 12,
@@ -14,7 +17,7 @@ enum class BarHit : uint8_t {
 };
 
 constexpr BarHit button_hit(uint8_t id) { return static_cast<BarHit>(id); }
-constexpr bool is_button(BarHit hit) { return static_cast<uint8_t>(hit) <= 9; }
+constexpr bool is_button(BarHit hit) { return static_cast<uint8_t>(hit) < kBarButtonCount; }
 // The button's id; only meaningful when is_button(hit).
 constexpr uint8_t button_of(BarHit hit) { return static_cast<uint8_t>(hit); }
 

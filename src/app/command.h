@@ -6,55 +6,66 @@
 #include <cstdint>
 
 #include "app/settings/language.h"
+#include "app/version.h"
 
-// The amount each command reads is named beside it; the others ignore it.
-#define TARNWICK_COMMANDS(X)                                       \
-    X(none)                                                        \
-    X(open_video)                                                  \
-    X(toggle_pause)                                                \
-    X(play)          /* only when not playing */                   \
-    X(pause)         /* only when playing */                       \
-    X(seek_relative) /* amount: signed seconds */                  \
-    X(seek_to_start)                                               \
-    X(seek_to) /* amount: seconds from the start, exact */         \
-    X(frame_step)                                                  \
-    X(frame_back_step)                                             \
-    X(volume_step) /* amount: the step, with the volume message */ \
-    X(set_volume)  /* amount: the volume, without a message */     \
-    X(toggle_mute)                                                 \
-    X(speed_up)                                                    \
-    X(speed_down)                                                  \
-    X(speed_reset)                                                 \
-    X(next_audio_track)                                            \
-    X(next_subtitle_track)                                         \
-    X(select_audio_track)    /* amount: the track id */            \
-    X(select_subtitle_track) /* amount: the track id, 0 for off */ \
-    X(load_subtitles)                                              \
-    X(audio_menu)                                                  \
-    X(subtitle_menu)                                               \
-    X(toggle_fullscreen)                                           \
-    X(leave_fullscreen)                                            \
-    X(toggle_always_on_top)                                        \
-    X(toggle_multi_instance)                                       \
-    X(toggle_wheel_invert)                                         \
-    X(switch_language) /* language */                              \
-    X(toggle_help)                                                 \
-    X(show_about)                                                  \
-    X(quit)
+// X(name, English label, French label). The label is the command's name as menus, tooltips, Help
+// and screen readers show it, where two of them say the same; each adds its shortcut or its words
+// after it. Empty where no two places share a text. The amount each command reads is named beside it;
+// the others ignore it.
+#define TARNWICK_COMMANDS(X)                                                            \
+    X(none, "", "")                                                                     \
+    X(open_video, "", "")                                                               \
+    X(toggle_pause, "Play / Pause", "Lecture / Pause")                                  \
+    X(play, "Play", "Lecture") /* only when not playing */                              \
+    X(pause, "Pause", "Pause") /* only when playing */                                  \
+    X(seek_relative, "", "")   /* amount: signed seconds */                             \
+    X(seek_to_start, "", "")                                                            \
+    X(seek_to, "", "") /* amount: seconds from the start, exact */                      \
+    X(frame_step, "", "")                                                               \
+    X(frame_back_step, "", "")                                                          \
+    X(volume_step, "", "") /* amount: the step, with the volume message */              \
+    X(set_volume, "", "")  /* amount: the volume, without a message */                  \
+    X(toggle_mute, "Mute", "Muet")                                                      \
+    X(speed_up, "", "")                                                                 \
+    X(speed_down, "", "")                                                               \
+    X(speed_reset, "", "")                                                              \
+    X(next_audio_track, "", "")                                                         \
+    X(next_subtitle_track, "", "")                                                      \
+    X(select_audio_track, "", "")    /* amount: the track id */                         \
+    X(select_subtitle_track, "", "") /* amount: the track id, 0 for off */              \
+    X(load_subtitles, "", "")                                                           \
+    X(audio_menu, "Audio track", "Piste audio")                                         \
+    X(subtitle_menu, "Subtitles", "Sous-titres")                                        \
+    X(toggle_fullscreen, "Full screen", "Plein écran")                                  \
+    X(leave_fullscreen, "", "")                                                         \
+    X(toggle_always_on_top, "Always on top", "Toujours au premier plan")                \
+    X(toggle_multi_instance, "Multi-instance", "Multi-instance")                        \
+    X(toggle_wheel_invert, "", "")                                                      \
+    X(switch_language, "", "") /* language */                                           \
+    X(toggle_help, "Help", "Aide")                                                      \
+    X(show_about, "About " TARNWICK_PRODUCT_NAME, "À propos de " TARNWICK_PRODUCT_NAME) \
+    X(quit, "Quit", "Quitter")
 
 enum class CommandId : uint8_t {
-#define TARNWICK_COMMAND_ENUM(name) name,
+#define TARNWICK_COMMAND_ENUM(name, en, fr) name,
     TARNWICK_COMMANDS(TARNWICK_COMMAND_ENUM)
 #undef TARNWICK_COMMAND_ENUM
 };
 
 inline constexpr const char* kCommandNames[] = {
-#define TARNWICK_COMMAND_NAME(name) #name,
+#define TARNWICK_COMMAND_NAME(name, en, fr) #name,
     TARNWICK_COMMANDS(TARNWICK_COMMAND_NAME)
 #undef TARNWICK_COMMAND_NAME
 };
 
+inline constexpr Text kCommandLabels[] = {
+#define TARNWICK_COMMAND_LABEL(name, en, fr) {en, fr},
+    TARNWICK_COMMANDS(TARNWICK_COMMAND_LABEL)
+#undef TARNWICK_COMMAND_LABEL
+};
+
 inline const char* command_name(CommandId id) { return kCommandNames[static_cast<uint8_t>(id)]; }
+constexpr const Text& command_label(CommandId id) { return kCommandLabels[static_cast<uint8_t>(id)]; }
 
 struct Command {
     CommandId id = CommandId::none;

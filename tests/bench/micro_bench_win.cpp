@@ -107,7 +107,7 @@ std::vector<double> bench_bar_paint(const Batches& batches) {
             // The seek fill is accent-coloured where the position puts it.
             const BarLayout layout = compute_bar_layout(dpi, width, height);
             const int x = layout.seek_rect.left + (layout.seek_rect.right - layout.seek_rect.left) / 8;
-            check(GetPixel(surface.dc(), x, height / 2) == bar_colour::accent,
+            check(GetPixel(surface.dc(), x, height / 2) == kDarkPalette.accent,
                   "the bar painted at " + std::to_string(width) + " px, " + std::to_string(dpi) + " DPI");
             print_row("bar paint " + std::to_string(width) + " px at " + std::to_string(dpi) + " DPI", "us", s);
             medians.push_back(s.median);

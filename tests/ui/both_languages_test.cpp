@@ -55,7 +55,8 @@ std::vector<Shown> texts_shown() {
             add_menu(out, "track menu",
                      track_menu_entries(kind, true, loaded, loaded ? std::vector<Track>{track} : std::vector<Track>{}));
 
-    for (const Text& tooltip : kBarTooltips) out.push_back({"bar tooltips", "bar tooltip", pick(tooltip)});
+    for (uint8_t id = 0; id < kBarButtonCount; ++id)
+        out.push_back({"bar tooltips", "bar tooltip", bar_button_tooltip(id)});
     PlaybackState playback;
     for (const bool loaded : {false, true}) {
         playback.file_loaded = loaded;

@@ -1,5 +1,6 @@
 #include "ui/bar/bar_access.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -11,13 +12,9 @@ namespace {
 constexpr Text kBarName{"Playback controls", "Commandes de lecture"};
 constexpr Text kSeekName{"Position", "Position"};
 constexpr Text kVolumeName{"Volume", "Volume"};
-// The tooltip names both actions; a screen reader is better told the one a press would run, as the
-// glyph shows it.
-constexpr Text kPlayName{"Play (Space)", "Lecture (Espace)"};
-constexpr Text kPauseName{"Pause (Space)", "Pause (Espace)"};
-
-const char* const kButtonIds[10] = {"open",  "play_pause", "back",   "forward",    "mute",
-                                    "audio", "subtitles",  "on_top", "fullscreen", "help"};
+// After the play and pause commands' labels: the tooltip names both actions, and a screen reader is
+// better told the one a press would run, as the glyph shows it.
+constexpr Text kPlayPauseKey{" (Space)", " (Espace)"};
 
 // The fields every element has; the callers add what their role needs.
 AccessibleNode element(AccessibleRole role, const char* automation_id, std::string name, const BarRect& rect) {
@@ -29,21 +26,34 @@ AccessibleNode element(AccessibleRole role, const char* automation_id, std::stri
     return node;
 }
 
-AccessibleNode button_node(const BarLayout& layout, uint8_t id, const PlaybackState& playback, const BarView& view) {
-    std::string name;
-    if (id == kButtonPlayPause) {
-        const bool playing = bar_button_glyph(id, playback, view.fullscreen) == 0xE769;
-        name = pick(playing ? kPauseName : kPlayName);
-    } else {
-        name = pick(kBarTooltips[id]);
+std::string button_name(const BarButtonRow& row, const PlaybackState& playback, const BarView& view) {
+    if (row.follows != BarState::playing) return bar_button_tooltip(row.id);
+    const bool playing = bar_button_glyph(row.id, playback, view.fullscreen) == kGlyphPause;
+    return std::string(pick(command_label(playing ? CommandId::pause : CommandId::play))) + pick(kPlayPauseKey);
+}
+
+// The on/off state a reader is told: muted, always on top, full screen.
+std::optional<bool> button_toggled(const BarButtonRow& row, const PlaybackState& playback, const BarView& view) {
+    switch (row.follows) {
+        case BarState::volume:
+            return playback.muted;
+        case BarState::always_on_top:
+            return view.always_on_top;
+        case BarState::fullscreen:
+            return view.fullscreen;
+        default:
+            return std::nullopt;
     }
-    AccessibleNode node = element(AccessibleRole::button, kButtonIds[id], std::move(name), layout.button(id).rect);
+}
+
+AccessibleNode button_node(const BarLayout& layout, const BarButtonRow& row, const PlaybackState& playback,
+                           const BarView& view) {
+    AccessibleNode node = element(AccessibleRole::button, row.automation_id, button_name(row, playback, view),
+                                  layout.button(row.id).rect);
     node.invokable = true;
-    node.action = id;
-    node.enabled = bar_button_tone(id, playback, view.always_on_top) != GlyphTone::dimmed;
-    if (id == kButtonVolume) node.toggled = playback.muted;
-    if (id == kButtonOnTop) node.toggled = view.always_on_top;
-    if (id == kButtonFullscreen) node.toggled = view.fullscreen;
+    node.action = row.id;
+    node.enabled = bar_button_tone(row.id, playback, view.always_on_top) != GlyphTone::dimmed;
+    node.toggled = button_toggled(row, playback, view);
     return node;
 }
 
@@ -92,15 +102,19 @@ AccessibleTree bar_accessible_tree(const BarLayout& layout, const PlaybackState&
     tree.root.role = AccessibleRole::tool_bar;
     tree.root.automation_id = "control_bar";
     tree.root.name = pick(kBarName);
-    const auto button = [&](uint8_t id) { tree.children.push_back(button_node(layout, id, playback, view)); };
-    for (uint8_t id : {kButtonOpen, kButtonPlayPause, kButtonBack, kButtonForward}) button(id);
+    // Left to right as painted: each group of buttons in the order of its rows.
+    const auto buttons = [&](BarGroup group) {
+        for (const BarButtonRow& row : kBarButtons)
+            if (row.group == group) tree.children.push_back(button_node(layout, row, playback, view));
+    };
+    buttons(BarGroup::left);
     tree.children.push_back(time_node(layout, playback, view));
     tree.children.push_back(
         slider_node("seek", kSeekName, layout.seek_rect, kBarActionSeek, seek_range(playback, view)));
-    button(kButtonVolume);
+    buttons(BarGroup::volume);
     tree.children.push_back(
         slider_node("volume", kVolumeName, layout.volume_rect, kBarActionVolume, volume_range(playback, view)));
-    for (uint8_t id : {kButtonAudio, kButtonSubtitles, kButtonOnTop, kButtonFullscreen, kButtonHelp}) button(id);
+    buttons(BarGroup::right);
     if (!view.visible)
         for (AccessibleNode& node : tree.children) node.offscreen = true;
     return tree;

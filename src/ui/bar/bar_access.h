@@ -16,7 +16,7 @@ struct BarView {
     bool core_present = false;
 };
 
-// Actions of the sliders in AccessibleNode::action; the buttons use their ids (0..9).
+// Actions of the sliders in AccessibleNode::action; the buttons use their ids.
 constexpr uint32_t kBarActionSeek = 12;
 constexpr uint32_t kBarActionVolume = 13;
 

@@ -34,7 +34,8 @@ Command bar_request_command(const App& app, const AccessibleRequest& request) {
     switch (request.verb) {
         case AccessibleVerb::invoke:
         case AccessibleVerb::toggle:
-            return request.action <= kButtonHelp ? bar_button_command(static_cast<uint8_t>(request.action)) : Command{};
+            return request.action < kBarButtonCount ? bar_button_command(static_cast<uint8_t>(request.action))
+                                                    : Command{};
         case AccessibleVerb::set_value:
             break;
         default:

@@ -1,6 +1,7 @@
 #include "ui/bar/bar_layout.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
@@ -20,22 +21,27 @@ BarLayout compute_bar_layout(uint32_t dpi, int32_t width, int32_t height) {
     const auto full_height = [height](int32_t left, int32_t right) { return BarRect{left, 0, right, height}; };
 
     BarLayout layout;
-    for (int32_t k = 0; k < 4; ++k)
-        layout.buttons[static_cast<size_t>(k)] =
-            BarButton{static_cast<uint8_t>(k), full_height(m + k * b, m + (k + 1) * b)};
-    const int32_t left_end = m + 4 * b;
-
-    // Ids 9, 8, 7, 6, 5 from the right edge inwards.
-    for (int32_t k = 0; k < 5; ++k) {
-        const int32_t right = width - m - k * b;
-        layout.buttons[static_cast<size_t>(4 + k)] =
-            BarButton{static_cast<uint8_t>(9 - k), full_height(right - b, right)};
-    }
-    const int32_t right_group = width - m - 5 * b;
+    size_t placed = 0;
+    int32_t left_end = m;
+    for (const BarButtonRow& row : kBarButtons)
+        if (row.group == BarGroup::left) {
+            layout.buttons[placed++] = BarButton{row.id, full_height(left_end, left_end + b)};
+            left_end += b;
+        }
+    int32_t right_group = width - m;
+    for (auto row = std::rbegin(kBarButtons); row != std::rend(kBarButtons); ++row)
+        if (row->group == BarGroup::right) {
+            layout.buttons[placed++] = BarButton{row->id, full_height(right_group - b, right_group)};
+            right_group -= b;
+        }
 
     layout.volume_rect = full_height(right_group - scale_px(92, dpi), right_group - scale_px(8, dpi));
-    const int32_t mute_left = layout.volume_rect.left - b;
-    layout.buttons[9] = BarButton{kButtonVolume, full_height(mute_left, layout.volume_rect.left)};
+    int32_t mute_left = layout.volume_rect.left;
+    for (const BarButtonRow& row : kBarButtons)
+        if (row.group == BarGroup::volume) {
+            layout.buttons[placed++] = BarButton{row.id, full_height(mute_left - b, mute_left)};
+            mute_left -= b;
+        }
 
     const int32_t time_width = (mute_left - left_end) > 2 * scale_px(150, dpi) ? scale_px(150, dpi) : 0;
     const int32_t gap = scale_px(12, dpi);

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base/pixel_rect.h"
+#include "ui/bar/bar_buttons.h"
 
 using BarRect = PixelRect;  // in the bar's client pixels
 
@@ -14,22 +15,11 @@ struct BarButton {
     BarRect rect;
 };
 
-// Button ids.
-enum BarButtonId : uint8_t {
-    kButtonOpen = 0,
-    kButtonPlayPause = 1,
-    kButtonBack = 2,
-    kButtonForward = 3,
-    kButtonVolume = 4,
-    kButtonAudio = 5,
-    kButtonSubtitles = 6,
-    kButtonOnTop = 7,
-    kButtonFullscreen = 8,
-    kButtonHelp = 9,
-};
-
 struct BarLayout {
-    std::array<BarButton, 10> buttons;  // ids in the order 0, 1, 2, 3, 9, 8, 7, 6, 5, 4
+    // The left group left to right, the right group from the right edge inwards, then the button left
+    // of the volume slider: ids 0, 1, 2, 3, 9, 8, 7, 6, 5, 4. A point over two buttons of a bar too
+    // narrow for them all is the first one's.
+    std::array<BarButton, kBarButtonCount> buttons;
     BarRect time_rect;
     BarRect seek_rect;
     BarRect volume_rect;

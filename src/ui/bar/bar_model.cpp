@@ -34,63 +34,32 @@ std::string bar_time_text(const PlaybackState& playback, bool seek_dragging, dou
 }
 
 char16_t bar_button_glyph(uint8_t id, const PlaybackState& playback, bool fullscreen) {
-    switch (id) {
-        case kButtonOpen:
-            return 0xE8E5;
-        case kButtonPlayPause:
-            return (playback.file_loaded && !playback.paused && !playback.eof_reached) ? 0xE769 : 0xE768;
-        case kButtonBack:
-            return 0xEB9E;
-        case kButtonForward:
-            return 0xEB9D;
-        case kButtonVolume: {
+    if (id >= kBarButtonCount) return u'?';
+    const BarButtonRow& row = kBarButtons[id];
+    switch (row.follows) {
+        case BarState::playing:
+            return (playback.file_loaded && !playback.paused && !playback.eof_reached) ? kGlyphPause : row.glyph;
+        case BarState::volume: {
             if (playback.muted) return 0xE74F;
             const double v = playback.current_volume;
             if (v < 34) return v > 0 ? 0xE993 : 0xE992;
             if (v < 67) return 0xE994;
             return 0xE995;
         }
-        case kButtonAudio:
-            return 0xE8D6;
-        case kButtonSubtitles:
-            return 0xE7F0;
-        case kButtonOnTop:
-            return 0xE718;
-        case kButtonFullscreen:
-            return fullscreen ? 0xE73F : 0xE740;
-        case kButtonHelp:
-            return 0xE897;
+        case BarState::fullscreen:
+            return fullscreen ? kGlyphLeaveFullscreen : row.glyph;
         default:
-            return u'?';
+            return row.glyph;
     }
 }
 
 GlyphTone bar_button_tone(uint8_t id, const PlaybackState& playback, bool always_on_top) {
-    switch (id) {
-        case kButtonOnTop:
-            return always_on_top ? GlyphTone::accent : GlyphTone::normal;
-        case kButtonSubtitles:
-            if (!playback.file_loaded) return GlyphTone::dimmed;
-            return playback.subtitles_on ? GlyphTone::accent : GlyphTone::normal;
-        case kButtonPlayPause:
-        case kButtonBack:
-        case kButtonForward:
-        case kButtonAudio:
-            return playback.file_loaded ? GlyphTone::normal : GlyphTone::dimmed;
-        default:
-            return GlyphTone::normal;  // open, volume, full screen and help work without a file
-    }
-}
-
-uint32_t tone_colour(GlyphTone tone) {
-    switch (tone) {
-        case GlyphTone::accent:
-            return bar_colour::accent;
-        case GlyphTone::dimmed:
-            return bar_colour::dimmed;
-        default:
-            return bar_colour::normal;
-    }
+    if (id >= kBarButtonCount) return GlyphTone::normal;
+    const BarButtonRow& row = kBarButtons[id];
+    if (row.needs_file && !playback.file_loaded) return GlyphTone::dimmed;
+    const bool lit = (row.follows == BarState::always_on_top && always_on_top) ||
+                     (row.follows == BarState::subtitles && playback.subtitles_on);
+    return lit ? GlyphTone::accent : GlyphTone::normal;
 }
 
 uint32_t glyph_colour(const Palette& palette, GlyphTone tone, bool hovered) {
@@ -151,42 +120,18 @@ BarHit bar_hit_code(const BarLayout& layout, int32_t x, int32_t y) {
     return BarHit::none;
 }
 
-const std::array<Text, 10> kBarTooltips = {{
-    {"Open a file (Ctrl+O)", "Ouvrir un fichier (Ctrl+O)"},
-    {"Play / Pause (Space)", "Lecture / Pause (Espace)"},
-    {"Back 10 s (← : 5 s)", "Reculer de 10 s (← : 5 s)"},
-    {"Forward 10 s (→ : 5 s)", "Avancer de 10 s (→ : 5 s)"},
-    {"Mute (M) — wheel or ↑/↓ for volume", "Muet (M) — molette ou ↑/↓ pour le volume"},
-    {"Audio track (A: next)", "Piste audio (A : suivante)"},
-    {"Subtitles (S: next / off)", "Sous-titres (S : suivant / désactiver)"},
-    {"Always on top (T)", "Toujours au premier plan (T)"},
-    {"Full screen (F, double-click) — Esc to exit", "Plein écran (F, double-clic) — Échap pour sortir"},
-    {"Help (F1)", "Aide (F1)"},
-}};
-
 Command bar_button_command(uint8_t id) {
-    switch (id) {
-        case kButtonOpen:
-            return {CommandId::open_video};
-        case kButtonPlayPause:
-            return {CommandId::toggle_pause};
-        case kButtonBack:
-            return {CommandId::seek_relative, -10};
-        case kButtonForward:
-            return {CommandId::seek_relative, 10};
-        case kButtonVolume:
-            return {CommandId::toggle_mute};
-        case kButtonAudio:
-            return {CommandId::audio_menu};
-        case kButtonSubtitles:
-            return {CommandId::subtitle_menu};
-        case kButtonOnTop:
-            return {CommandId::toggle_always_on_top};
-        case kButtonFullscreen:
-            return {CommandId::toggle_fullscreen};
-        case kButtonHelp:
-            return {CommandId::toggle_help};
-        default:
-            return {};
-    }
+    if (id >= kBarButtonCount) return {};
+    return {kBarButtons[id].command, kBarButtons[id].amount};
+}
+
+bool bar_button_opens_menu(uint8_t id) {
+    const CommandId command = bar_button_command(id).id;
+    return command == CommandId::audio_menu || command == CommandId::subtitle_menu;
+}
+
+std::string bar_button_tooltip(uint8_t id) {
+    if (id >= kBarButtonCount) return {};
+    const BarButtonRow& row = kBarButtons[id];
+    return std::string(pick(command_label(row.command))) + pick(row.tooltip);
 }

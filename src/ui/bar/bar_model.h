@@ -1,6 +1,6 @@
-// What the control bar shows, decided without Windows: the time text, each button's glyph and colour,
-// the slider geometry, the hit codes and the tooltip texts. The Win32 painter and mouse code only
-// carry these out.
+// What the control bar shows, decided without Windows from the buttons' table and the state: the
+// time text, each button's glyph, colour, tooltip and command, the slider geometry and the hit codes.
+// The Win32 painter and mouse code only carry these out.
 #pragma once
 
 #include <array>
@@ -12,22 +12,25 @@
 #include "app/command.h"
 #include "app/settings/language.h"
 #include "player/playback_state.h"
+#include "ui/bar/bar_buttons.h"
 #include "ui/bar/bar_layout.h"
-#include "ui/palette.h"
 
 // "1:15 / 59:59", "0:00:30 / 2:00:00", or "—" with nothing to show; the speed suffix "   ×1.5" when
 // the speed is not 1. While the seek bar is dragged the position follows the drag.
 std::string bar_time_text(const PlaybackState& playback, bool seek_dragging, double seek_fraction);
 
-// The Segoe MDL2 Assets code point of a button.
 // What a click on the button of that id asks for; CommandId::none for any other id.
 Command bar_button_command(uint8_t id);
+// The buttons whose command opens a menu: they act on release, over the button that was pressed.
+bool bar_button_opens_menu(uint8_t id);
+// The tooltip: the command's label and the row's words; also what screen readers call the button.
+std::string bar_button_tooltip(uint8_t id);
 
+// The Segoe MDL2 Assets code point of a button.
 char16_t bar_button_glyph(uint8_t id, const PlaybackState& playback, bool fullscreen);
 
 enum class GlyphTone : uint8_t { normal, accent, dimmed };
 GlyphTone bar_button_tone(uint8_t id, const PlaybackState& playback, bool always_on_top);
-uint32_t tone_colour(GlyphTone tone);
 // The colour of a glyph in a palette: its tone, except on the hover background in high contrast,
 // where only the highlight text colour is sure to read.
 uint32_t glyph_colour(const Palette& palette, GlyphTone tone, bool hovered);
@@ -55,6 +58,3 @@ double slider_fraction(int32_t x, const BarRect& rect);
 // The hit code of a point in bar coordinates: a button id, the seek bar, the volume slider or none.
 // The time text is not a target.
 BarHit bar_hit_code(const BarLayout& layout, int32_t x, int32_t y);
-
-// Tooltip text of each button, index = button id.
-extern const std::array<Text, 10> kBarTooltips;

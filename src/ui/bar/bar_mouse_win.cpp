@@ -34,7 +34,7 @@ bool in_visible_bar(const BarArea& area, int x, int y) {
     return area.visible && x >= 0 && x < area.client_width && y >= area.bar_top && y < area.bar_top + area.bar_height;
 }
 
-bool is_menu_button(BarHit hit) { return hit == button_hit(kButtonAudio) || hit == button_hit(kButtonSubtitles); }
+bool is_menu_button(BarHit hit) { return is_button(hit) && bar_button_opens_menu(button_of(hit)); }
 
 // The press itself, with the hit code taken before the wake-up could bring a hidden bar back: a click
 // at the bottom of the screen while the bar is hidden belongs to the video.

@@ -44,9 +44,9 @@ void create_tooltips(App& app) {
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
         CW_USEDEFAULT, CW_USEDEFAULT, app.windows.main_window, nullptr, nullptr, nullptr);
     if (!app.windows.tooltip_window) return;
-    for (uint8_t id = 0; id < kBarTooltips.size(); ++id) {
-        std::wstring text = wide(pick(kBarTooltips[id]));
-        TOOLINFOW tool = tool_for(app, id);
+    for (const BarButtonRow& row : kBarButtons) {
+        std::wstring text = wide(bar_button_tooltip(row.id));
+        TOOLINFOW tool = tool_for(app, row.id);
         tool.uFlags = TTF_SUBCLASS;
         tool.lpszText = text.data();  // the control keeps its own copy
         SendMessageW(app.windows.tooltip_window, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));

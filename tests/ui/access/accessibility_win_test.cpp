@@ -518,7 +518,7 @@ TEST_F(Accessible, HighContrastPaletteReachesThePaint) {
     // Windows says the colours changed: the palette is read again (high contrast is off here).
     SendMessageW(app.windows.main_window, WM_SYSCOLORCHANGE, 0, 0);
     EXPECT_FALSE(app.windows.palette.high_contrast);
-    EXPECT_EQ(print_client(app.windows.bar_window).at(picture.width / 2, picture.height - 2), bar_colour::background);
+    EXPECT_EQ(print_client(app.windows.bar_window).at(picture.width / 2, picture.height - 2), kDarkPalette.background);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(BarAccess, ElementsLeftToRightWithStableIds) {
     EXPECT_EQ(sliders, 2);
     EXPECT_EQ(texts, 1);
     // Buttons are named by their tooltips; the time text by what it shows.
-    EXPECT_EQ(child(french, "help").name, pick(kBarTooltips[kButtonHelp]));
+    EXPECT_EQ(child(french, "help").name, bar_button_tooltip(kButtonHelp));
     EXPECT_EQ(child(english, "time").name, "0:10 / 1:40");
 }
 

@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr COLORREF kBackground = bar_colour::background;
-constexpr COLORREF kTopLine = bar_colour::top_line;
-constexpr COLORREF kHover = bar_colour::hover;
-constexpr COLORREF kNormal = bar_colour::normal;
-constexpr COLORREF kAccent = bar_colour::accent;
-constexpr COLORREF kDimmed = bar_colour::dimmed;
-constexpr COLORREF kTrack = bar_colour::track;
+constexpr COLORREF kBackground = kDarkPalette.background;
+constexpr COLORREF kTopLine = kDarkPalette.top_line;
+constexpr COLORREF kHover = kDarkPalette.hover;
+constexpr COLORREF kNormal = kDarkPalette.normal;
+constexpr COLORREF kAccent = kDarkPalette.accent;
+constexpr COLORREF kDimmed = kDarkPalette.dimmed;
+constexpr COLORREF kTrack = kDarkPalette.track;
 
 class BarPaint : public ProgramWindows {
 protected:

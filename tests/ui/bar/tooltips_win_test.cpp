@@ -49,7 +49,7 @@ TEST_F(Tooltips, TenToolsWithTheTextsOfTheActiveLanguage) {
     EXPECT_EQ(class_name_of(app.windows.tooltip_window), L"tooltips_class32");
     EXPECT_EQ(GetWindow(app.windows.tooltip_window, GW_OWNER), app.windows.main_window);
     EXPECT_EQ(SendMessageW(app.windows.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
-    for (uint8_t id = 0; id < 10; ++id) EXPECT_EQ(text(id), wide(kBarTooltips[id].en)) << int(id);
+    for (uint8_t id = 0; id < kBarButtonCount; ++id) EXPECT_EQ(text(id), wide(bar_button_tooltip(id))) << int(id);
     EXPECT_EQ(text(kButtonPlayPause), L"Play / Pause (Space)");
     EXPECT_EQ(text(kButtonVolume), L"Mute (M) \x2014 wheel or \x2191/\x2193 for volume");
 }
@@ -58,7 +58,7 @@ TEST_F(Tooltips, LanguageSwitchReplacesEveryText) {
     set_active_language(Language::french);
     recreate();
     EXPECT_EQ(SendMessageW(app.windows.tooltip_window, TTM_GETTOOLCOUNT, 0, 0), 10);
-    for (uint8_t id = 0; id < 10; ++id) EXPECT_EQ(text(id), wide(kBarTooltips[id].fr)) << int(id);
+    for (uint8_t id = 0; id < kBarButtonCount; ++id) EXPECT_EQ(text(id), wide(bar_button_tooltip(id))) << int(id);
     EXPECT_EQ(text(kButtonAudio), L"Piste audio (A : suivante)");
     EXPECT_EQ(text(kButtonHelp), L"Aide (F1)");
 

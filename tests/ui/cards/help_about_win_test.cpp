@@ -171,11 +171,11 @@ TEST_F(Cards, PaintABorderedCardAndRedrawInTheOtherLanguage) {
         ASSERT_NE(window, nullptr);
         const Picture english = print_client(window);
         ASSERT_GT(english.width, 100);
-        EXPECT_EQ(english.at(0, english.height / 2), bar_colour::track);  // the one-pixel border
-        EXPECT_EQ(english.at(english.width - 1, english.height / 2), bar_colour::track);
-        EXPECT_EQ(english.at(4, english.height - 4), bar_colour::background);
-        EXPECT_EQ(english.at(english.width - 4, english.height - 4), bar_colour::background);
-        const bool text_drawn = has_colour_other_than(english, bar_colour::background, bar_colour::track,
+        EXPECT_EQ(english.at(0, english.height / 2), kDarkPalette.track);  // the one-pixel border
+        EXPECT_EQ(english.at(english.width - 1, english.height / 2), kDarkPalette.track);
+        EXPECT_EQ(english.at(4, english.height - 4), kDarkPalette.background);
+        EXPECT_EQ(english.at(english.width - 4, english.height - 4), kDarkPalette.background);
+        const bool text_drawn = has_colour_other_than(english, kDarkPalette.background, kDarkPalette.track,
                                                       RECT{0, 0, english.width, english.height});
         if (text_drawn) {
             set_active_language(Language::french);
@@ -323,11 +323,11 @@ TEST_F(AboutWindowTest, CheckBoxSetsHideAboutAndShowsIt) {
     const AboutLayout l = about_layout(app.windows.dpi);
     // Away from the check mark's strokes.
     const POINT inside_box{l.check_box.left + 12, l.check_box.top + 12};
-    EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), bar_colour::background);
+    EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), kDarkPalette.background);
 
     click_client(about, centre_of(l.check_box));
     EXPECT_TRUE(app.settings.hide_about);
-    EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), bar_colour::accent);
+    EXPECT_EQ(print_client(about).at(inside_box.x, inside_box.y), kDarkPalette.accent);
 
     // The label is part of the check box; Space toggles it once Tab gave it the focus.
     click_client(about, POINT{l.dont_show.right - 5, centre_of(l.dont_show).y});

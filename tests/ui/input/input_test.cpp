@@ -93,7 +93,7 @@ TEST(Commands, EveryCommandIsAskedForSomewhere) {
     for (uint64_t code = 0; code < 128; ++code) given.insert(char_command(code).id);
     given.insert(wheel_command(120, false).id);
     for (uint32_t id = 0; id <= 3100; ++id) given.insert(menu_command(id).id);
-    for (uint8_t button = 0; button <= kButtonHelp; ++button) given.insert(bar_button_command(button).id);
+    for (uint8_t button = 0; button < kBarButtonCount; ++button) given.insert(bar_button_command(button).id);
     for (const MediaAction action :
          {MediaAction::toggle_pause, MediaAction::play, MediaAction::pause, MediaAction::back, MediaAction::forward})
         given.insert(media_command(action).id);
