@@ -25,8 +25,9 @@ constexpr int32_t kOverlayFastForward = 4;
 constexpr int32_t kOverlayRewind = 5;
 
 constexpr Text kBackTip{"Back 10 s", "Reculer de 10 s"};
-constexpr Text kPlayTip{"Play", "Lecture"};
-constexpr Text kPauseTip{"Pause", "Pause"};
+// The play/pause button is named by what a click would do: the play or the pause command's label.
+constexpr const Text& kPlayTip = command_label(CommandId::play);
+constexpr const Text& kPauseTip = command_label(CommandId::pause);
 constexpr Text kForwardTip{"Forward 10 s", "Avancer de 10 s"};
 
 uint64_t milliseconds(double seconds) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/app_state_win.h"
+#include "app/command.h"
 #include "app/names_win.h"
 #include "app/resource_ids.h"
 #include "app/settings/language.h"
@@ -18,7 +19,7 @@
 
 namespace {
 
-constexpr Text kCaption{"About " TARNWICK_PRODUCT_NAME, "À propos de " TARNWICK_PRODUCT_NAME};
+constexpr const Text& kCaption = command_label(CommandId::show_about);
 constexpr Text kDescription{"A lightweight video player built on libmpv.", "Un lecteur vidéo léger basé sur libmpv."};
 constexpr Text kLinkMpv{"libmpv — mpv.io", "libmpv — mpv.io"};
 // The program's own code is GPL 2.0 or later; the libmpv-2.dll it ships with holds Apache-2.0 code,

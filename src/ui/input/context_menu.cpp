@@ -1,29 +1,55 @@
 #include "ui/input/context_menu.h"
 
 #include "app/settings/language.h"
-#include "app/version.h"
 
 namespace {
 
-constexpr Text kOpen{"Open…\tCtrl+O", "Ouvrir…\tCtrl+O"};
-constexpr Text kPlayPause{"Play / Pause\tSpace", "Lecture / Pause\tEspace"};
-constexpr Text kFullscreen{"Full screen\tF", "Plein écran\tF"};
-constexpr Text kAudioTrack{"Audio track\tA", "Piste audio\tA"};
-constexpr Text kSubtitles{"Subtitles\tS", "Sous-titres\tS"};
-constexpr Text kMultiInstance{"Multi-instance\tI", "Multi-instance\tI"};
-constexpr Text kAlwaysOnTop{"Always on top\tT", "Toujours au premier plan\tT"};
-constexpr Text kWheelInvert{"Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"};
+// The items that run a command: the identifier, the command, and what follows the command's label
+// (the shortcut after a tab), or the whole text for a command without one.
+struct MenuItem {
+    uint32_t id;
+    CommandId command;
+    Text after_label;
+};
+
+constexpr MenuItem kMenuItems[] = {
+    {kMenuOpen, CommandId::open_video, {"Open…\tCtrl+O", "Ouvrir…\tCtrl+O"}},
+    {kMenuPlayPause, CommandId::toggle_pause, {"\tSpace", "\tEspace"}},
+    {kMenuFullscreen, CommandId::toggle_fullscreen, {"\tF", "\tF"}},
+    {kMenuMultiInstance, CommandId::toggle_multi_instance, {"\tI", "\tI"}},
+    {kMenuHelp, CommandId::toggle_help, {"\tF1", "\tF1"}},
+    {kMenuQuit, CommandId::quit, {"\tAlt+F4", "\tAlt+F4"}},
+    {kMenuWheelInvert,
+     CommandId::toggle_wheel_invert,
+     {"Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"}},
+    {kMenuAbout, CommandId::show_about, {"…", "…"}},
+    {kMenuAlwaysOnTop, CommandId::toggle_always_on_top, {"\tT", "\tT"}},
+    {kMenuLoadSubtitles, CommandId::load_subtitles, {"Load a subtitle file…", "Charger un fichier de sous-titres…"}},
+};
+
+// The track submenus carry the label of the bar button that opens them on its own.
+constexpr Text kAudioKey{"\tA", "\tA"};
+constexpr Text kSubtitlesKey{"\tS", "\tS"};
 constexpr Text kLanguage{"Langue / Language", "Langue / Language"};
-constexpr Text kHelp{"Help\tF1", "Aide\tF1"};
-constexpr Text kAboutPrefix{"About ", "À propos de "};
-constexpr char kTitle[] = TARNWICK_PRODUCT_NAME;
-constexpr char kEllipsis[] = "…";
-constexpr Text kQuit{"Quit\tAlt+F4", "Quitter\tAlt+F4"};
 constexpr Text kSubtitlesOff{"Off", "Désactivés"};
 constexpr Text kNoAudioTrack{"No audio track", "Aucune piste audio"};
-constexpr Text kLoadSubtitles{"Load a subtitle file…", "Charger un fichier de sous-titres…"};
 
-MenuEntry item(uint32_t id, const Text& text, bool checked = false, bool grayed = false) {
+std::string labelled(CommandId command, const Text& after_label) {
+    return std::string(pick(command_label(command))) + pick(after_label);
+}
+
+const MenuItem* find_item(uint32_t id) {
+    for (const MenuItem& item : kMenuItems)
+        if (item.id == id) return &item;
+    return nullptr;
+}
+
+MenuEntry item(uint32_t id, bool checked = false, bool grayed = false) {
+    const MenuItem& found = *find_item(id);
+    return {MenuEntry::Kind::item, id, labelled(found.command, found.after_label), checked, grayed};
+}
+
+MenuEntry text_item(uint32_t id, const Text& text, bool checked, bool grayed) {
     return {MenuEntry::Kind::item, id, pick(text), checked, grayed};
 }
 
@@ -34,22 +60,22 @@ MenuEntry separator() { return {MenuEntry::Kind::separator, 0, {}, false, false}
 std::vector<MenuEntry> context_menu_entries(const MenuState& state) {
     const bool idle = !state.file_loaded;
     return {
-        item(kMenuOpen, kOpen),
-        item(kMenuPlayPause, kPlayPause, false, idle),
-        item(kMenuFullscreen, kFullscreen, state.fullscreen),
+        item(kMenuOpen),
+        item(kMenuPlayPause, false, idle),
+        item(kMenuFullscreen, state.fullscreen),
         separator(),
-        {MenuEntry::Kind::audio_menu, 0, pick(kAudioTrack), false, idle},
-        {MenuEntry::Kind::subtitle_menu, 0, pick(kSubtitles), false, idle},
+        {MenuEntry::Kind::audio_menu, 0, labelled(CommandId::audio_menu, kAudioKey), false, idle},
+        {MenuEntry::Kind::subtitle_menu, 0, labelled(CommandId::subtitle_menu, kSubtitlesKey), false, idle},
         separator(),
-        item(kMenuMultiInstance, kMultiInstance, state.multi_instance),
-        item(kMenuAlwaysOnTop, kAlwaysOnTop, state.always_on_top),
-        item(kMenuWheelInvert, kWheelInvert, state.wheel_invert),
+        item(kMenuMultiInstance, state.multi_instance),
+        item(kMenuAlwaysOnTop, state.always_on_top),
+        item(kMenuWheelInvert, state.wheel_invert),
         separator(),
         {MenuEntry::Kind::language_menu, 0, pick(kLanguage), false, false},
         separator(),
-        item(kMenuHelp, kHelp),
-        {MenuEntry::Kind::item, kMenuAbout, std::string(pick(kAboutPrefix)) + kTitle + kEllipsis, false, false},
-        item(kMenuQuit, kQuit),
+        item(kMenuHelp),
+        item(kMenuAbout),
+        item(kMenuQuit),
     };
 }
 
@@ -74,7 +100,7 @@ std::vector<MenuEntry> track_menu_entries(TrackKind kind, bool core_present, boo
     if (subtitles) {
         bool any_selected = false;
         for (const Track& track : listed) any_selected = any_selected || track.selected;
-        entries.push_back(item(kMenuSubtitleBase, kSubtitlesOff, !any_selected, !file_loaded));
+        entries.push_back(text_item(kMenuSubtitleBase, kSubtitlesOff, !any_selected, !file_loaded));
     }
     size_t track_entries = 0;
     for (const Track& track : listed) {
@@ -83,10 +109,10 @@ std::vector<MenuEntry> track_menu_entries(TrackKind kind, bool core_present, boo
         entries.push_back({MenuEntry::Kind::item, base + static_cast<uint32_t>(track.id),
                            escape_ampersands(track_label(track)), track.selected, false});
     }
-    if (!subtitles && track_entries == 0) entries.push_back(item(0, kNoAudioTrack, false, true));
+    if (!subtitles && track_entries == 0) entries.push_back(text_item(0, kNoAudioTrack, false, true));
     if (subtitles) {
         entries.push_back(separator());
-        entries.push_back(item(kMenuLoadSubtitles, kLoadSubtitles, false, !file_loaded));
+        entries.push_back(item(kMenuLoadSubtitles, false, !file_loaded));
     }
     return entries;
 }
@@ -106,32 +132,8 @@ Command menu_command(uint32_t id) {
         return {CommandId::select_audio_track, static_cast<double>(id - kMenuAudioBase)};
     if (id >= kMenuSubtitleBase && id < kMenuLoadSubtitles)
         return {CommandId::select_subtitle_track, static_cast<double>(id - kMenuSubtitleBase)};
-    switch (id) {
-        case kMenuOpen:
-            return {CommandId::open_video};
-        case kMenuPlayPause:
-            return {CommandId::toggle_pause};
-        case kMenuFullscreen:
-            return {CommandId::toggle_fullscreen};
-        case kMenuMultiInstance:
-            return {CommandId::toggle_multi_instance};
-        case kMenuHelp:
-            return {CommandId::toggle_help};
-        case kMenuQuit:
-            return {CommandId::quit};
-        case kMenuWheelInvert:
-            return {CommandId::toggle_wheel_invert};
-        case kMenuAbout:
-            return {CommandId::show_about};
-        case kMenuAlwaysOnTop:
-            return {CommandId::toggle_always_on_top};
-        case kMenuLoadSubtitles:
-            return {CommandId::load_subtitles};
-        case kMenuFrench:
-            return {CommandId::switch_language, 0, Language::french};
-        case kMenuEnglish:
-            return {CommandId::switch_language, 0, Language::english};
-        default:
-            return {};
-    }
+    if (id == kMenuFrench) return {CommandId::switch_language, 0, Language::french};
+    if (id == kMenuEnglish) return {CommandId::switch_language, 0, Language::english};
+    const MenuItem* found = find_item(id);
+    return found ? Command{found->command} : Command{};
 }
