@@ -5,6 +5,7 @@
 // program starts where uiautomationcore.dll is absent.
 #pragma once
 
+#include "base/dll_functions_win.h"
 #include "base/win32_win.h"
 
 // clang-format off
@@ -55,28 +56,19 @@ struct IToggleProvider_ : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE get_ToggleState(int* state) = 0;
 };
 
-// uiautomationcore.dll's provider-side functions: X(member, exported name, result, parameters).
-// Its own declarations are in the header that does not compile as C++, so the types are here.
-#define TARNWICK_UIA_FUNCTIONS(X)                                                                                    \
-    X(return_raw_element_provider, UiaReturnRawElementProvider, LRESULT,                                             \
-      (HWND, WPARAM, LPARAM, IRawElementProviderSimple*))                                                            \
-    X(host_provider_from_hwnd, UiaHostProviderFromHwnd, HRESULT, (HWND, IRawElementProviderSimple**))                \
-    X(clients_are_listening, UiaClientsAreListening, BOOL, ())                                                       \
-    X(raise_property_changed, UiaRaiseAutomationPropertyChangedEvent, HRESULT,                                       \
-      (IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT))                                                    \
-    X(raise_event, UiaRaiseAutomationEvent, HRESULT, (IRawElementProviderSimple*, EVENTID))                          \
-    X(raise_structure_changed, UiaRaiseStructureChangedEvent, HRESULT, (IRawElementProviderSimple*, int, int*, int)) \
-    X(disconnect_provider, UiaDisconnectProvider, HRESULT, (IRawElementProviderSimple*))
+// uiautomationcore.dll's provider-side functions, looked up once; all null when it cannot be loaded.
+// Its own declarations are in the header that does not compile as C++, so the types are here. The
+// module stays loaded for the life of the process, as providers handed out may be called at any time.
+#define TARNWICK_UIAUTOMATIONCORE(X)                                                                               \
+    X(UiaReturnRawElementProvider, LRESULT, (HWND, WPARAM, LPARAM, IRawElementProviderSimple*))                    \
+    X(UiaHostProviderFromHwnd, HRESULT, (HWND, IRawElementProviderSimple**))                                       \
+    X(UiaClientsAreListening, BOOL, ())                                                                            \
+    X(UiaRaiseAutomationPropertyChangedEvent, HRESULT, (IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT)) \
+    X(UiaRaiseAutomationEvent, HRESULT, (IRawElementProviderSimple*, EVENTID))                                     \
+    X(UiaRaiseStructureChangedEvent, HRESULT, (IRawElementProviderSimple*, int, int*, int))                        \
+    X(UiaDisconnectProvider, HRESULT, (IRawElementProviderSimple*))
 
-// Every member may be null; raising events also needs clients_are_listening.
-struct UiaApi {
-#define TARNWICK_DECLARE_UIA(member, exported, result, parameters) result(WINAPI* member) parameters = nullptr;
-    TARNWICK_UIA_FUNCTIONS(TARNWICK_DECLARE_UIA)
-#undef TARNWICK_DECLARE_UIA
+TARNWICK_TYPED_FUNCTION_TABLE(UiaApi, uia_api, TARNWICK_UIAUTOMATIONCORE, load_system_library(L"uiautomationcore.dll"))
 
-    bool listening() const { return clients_are_listening && clients_are_listening(); }
-};
-
-// The functions of the system's uiautomationcore.dll, looked up once; all null when it cannot be
-// loaded.
-const UiaApi& load_uia_api();
+// Raising events also needs a client that listens.
+inline bool uia_listening(const UiaApi& api) { return api.UiaClientsAreListening && api.UiaClientsAreListening(); }

@@ -9,7 +9,7 @@ void AccessibilityDelete::operator()(Accessibility* accessibility) const { delet
 Accessibility& accessibility(App& app) {
     if (!app.windows.accessibility) {
         app.windows.accessibility.reset(new Accessibility);
-        app.windows.accessibility->api = load_uia_api();
+        app.windows.accessibility->api = uia_api();
     }
     return *app.windows.accessibility;
 }
@@ -35,7 +35,7 @@ void retire(App& app, std::shared_ptr<AccessibleStore> store) {
 std::optional<LRESULT> serve_accessible(App& app, AccessibleSlot slot, HWND host, HWND action_window, WPARAM wparam,
                                         LPARAM lparam, AccessibleTree tree) {
     Accessibility& access = accessibility(app);
-    if (!access.api.return_raw_element_provider) return std::nullopt;
+    if (!access.api.UiaReturnRawElementProvider) return std::nullopt;
     std::shared_ptr<AccessibleStore>& store = access.*slot;
     if (store && store->host() != host) retire(app, std::move(store));  // a window of the same kind that is gone
     if (!store) store = make_accessible_store(host, action_window, access.api);

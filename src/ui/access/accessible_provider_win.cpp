@@ -197,7 +197,7 @@ public:
         *out = nullptr;
         if (index_ >= 0 || !store_->alive()) return S_OK;
         const UiaApi& api = store_->api();
-        return api.host_provider_from_hwnd ? api.host_provider_from_hwnd(store_->host(), out) : S_OK;
+        return api.UiaHostProviderFromHwnd ? api.UiaHostProviderFromHwnd(store_->host(), out) : S_OK;
     }
 
     // IRawElementProviderFragment
@@ -283,8 +283,8 @@ public:
         if (!n) return kUiaElementNotAvailable;
         if (!n->enabled) return kUiaElementNotEnabled;
         if (!store_->post(AccessibleVerb::invoke, n->action, 0)) return kUiaElementNotAvailable;
-        if (store_->api().listening() && store_->api().raise_event)
-            store_->api().raise_event(static_cast<IRawElementProviderSimple*>(this), kUiaInvokedEvent);
+        if (uia_listening(store_->api()) && store_->api().UiaRaiseAutomationEvent)
+            store_->api().UiaRaiseAutomationEvent(static_cast<IRawElementProviderSimple*>(this), kUiaInvokedEvent);
         return S_OK;
     }
 
@@ -379,7 +379,7 @@ bool AccessibleStore::publish(AccessibleTree tree) {
         published_ = true;
     }
     // Outside the lock: a reader in this process may call back into the providers.
-    if (!changes.empty() && api_.listening())
+    if (!changes.empty() && uia_listening(api_))
         for (const AccessibleChange& change : changes) raise(change);
     return true;
 }
@@ -387,13 +387,13 @@ bool AccessibleStore::publish(AccessibleTree tree) {
 void AccessibleStore::raise(const AccessibleChange& change) {
     const ComRef<IRawElementProviderSimple> element = make_accessible_provider(shared_from_this(), change.index);
     if (change.kind == AccessibleChange::Kind::structure) {
-        if (api_.raise_structure_changed)
-            api_.raise_structure_changed(element.get(), kStructureChildrenInvalidated, nullptr, 0);
+        if (api_.UiaRaiseStructureChangedEvent)
+            api_.UiaRaiseStructureChangedEvent(element.get(), kStructureChildrenInvalidated, nullptr, 0);
         return;
     }
     PropertyChange property = property_change(change);
-    if (api_.raise_property_changed)
-        api_.raise_property_changed(element.get(), property.id, property.before, property.after);
+    if (api_.UiaRaiseAutomationPropertyChangedEvent)
+        api_.UiaRaiseAutomationPropertyChangedEvent(element.get(), property.id, property.before, property.after);
     clear_variant(property.before);
     clear_variant(property.after);
 }
@@ -402,14 +402,14 @@ void AccessibleStore::disconnect() {
     if (!alive()) return;
     // While the store is alive: the root has no runtime id of its own, UI Automation takes its
     // window's, which the root names only until then.
-    if (root_ && api_.disconnect_provider) api_.disconnect_provider(root_.get());
+    if (root_ && api_.UiaDisconnectProvider) api_.UiaDisconnectProvider(root_.get());
     {
         WriteLock hold(lock_);
         alive_ = false;
     }
     { const ComRef<IRawElementProviderSimple> released = std::move(root_); }
     // Tells UI Automation the window no longer serves a tree.
-    if (api_.return_raw_element_provider) api_.return_raw_element_provider(host_, 0, 0, nullptr);
+    if (api_.UiaReturnRawElementProvider) api_.UiaReturnRawElementProvider(host_, 0, 0, nullptr);
 }
 
 IRawElementProviderSimple* AccessibleStore::root() {
@@ -457,8 +457,8 @@ ComRef<IRawElementProviderSimple> make_accessible_provider(const std::shared_ptr
 }
 
 std::optional<LRESULT> answer_get_object(const std::shared_ptr<AccessibleStore>& store, WPARAM wparam, LPARAM lparam) {
-    if (!store || !store->alive() || !store->api().return_raw_element_provider) return std::nullopt;
+    if (!store || !store->alive() || !store->api().UiaReturnRawElementProvider) return std::nullopt;
     // Passed on as they came: for other object ids UI Automation serves the bridge that older
     // (MSAA) screen readers read. It takes the references it keeps.
-    return store->api().return_raw_element_provider(store->host(), wparam, lparam, store->root());
+    return store->api().UiaReturnRawElementProvider(store->host(), wparam, lparam, store->root());
 }

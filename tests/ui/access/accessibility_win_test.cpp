@@ -95,24 +95,25 @@ protected:
         raised().clear();
         listening() = true;
         Accessibility& access = accessibility(app);
-        access.api.clients_are_listening = [] { return listening() ? TRUE : FALSE; };
-        access.api.raise_property_changed = [](IRawElementProviderSimple* e, PROPERTYID id, VARIANT, VARIANT) {
+        access.api.UiaClientsAreListening = [] { return listening() ? TRUE : FALSE; };
+        access.api.UiaRaiseAutomationPropertyChangedEvent = [](IRawElementProviderSimple* e, PROPERTYID id, VARIANT,
+                                                               VARIANT) {
             raised().push_back("property " + std::to_string(id) + " " + bstr_property(e, UIA_AutomationIdPropertyId));
             return S_OK;
         };
-        access.api.raise_structure_changed = [](IRawElementProviderSimple*, int, int*, int) {
+        access.api.UiaRaiseStructureChangedEvent = [](IRawElementProviderSimple*, int, int*, int) {
             raised().push_back("structure");
             return S_OK;
         };
         uia_calls().clear();
-        access.api.return_raw_element_provider = [](HWND window, WPARAM wparam, LPARAM lparam,
+        access.api.UiaReturnRawElementProvider = [](HWND window, WPARAM wparam, LPARAM lparam,
                                                     IRawElementProviderSimple* root) -> LRESULT {
             if (root)
                 uia_calls().push_back(hex(window) + " " + std::to_string(wparam) + " " + std::to_string(lparam) + " " +
                                       hex(root));
             return root ? kUiaAnswer : 0;
         };
-        access.api.disconnect_provider = [](IRawElementProviderSimple* root) -> HRESULT {
+        access.api.UiaDisconnectProvider = [](IRawElementProviderSimple* root) -> HRESULT {
             uia_calls().push_back("disconnect " + hex(root) + (InSendMessage() ? " sent" : ""));
             return S_OK;
         };
