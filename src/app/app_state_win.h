@@ -20,7 +20,8 @@
 // number the player's wake-up callback posts.
 enum MainWindowMessage : UINT {
     kMsgMainCoreWakeUp = kMsgCoreWakeUp,
-    kMsgCloseAbout,
+    // A card asked to be closed (card_window_win.h); nothing when none did.
+    kMsgCloseCard,
     // A button of the media overlay, in wParam; posted from the overlay's worker thread.
     kMsgOverlayButton = WM_APP + 16,
     // A screen reader's Invoke, Toggle or SetValue (accessible_provider_win.h). The accessible

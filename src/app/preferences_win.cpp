@@ -16,15 +16,17 @@ constexpr uint32_t kMultiInstanceMessageMs = 2500;
 
 }  // namespace
 
-void toggle_multi_instance(App& app) {
+Changes toggle_multi_instance(App& app) {
     app.settings.multi_instance = !app.settings.multi_instance;
     save_changed_settings(app.settings, app.settings_synced);
     if (app.core)
         show_text(*app.core, pick(app.settings.multi_instance ? kMultiInstanceOn : kMultiInstanceOff),
                   kMultiInstanceMessageMs);
+    return kChangedHelp;
 }
 
-void toggle_wheel_invert(App& app) {
+Changes toggle_wheel_invert(App& app) {
     app.settings.wheel_invert = !app.settings.wheel_invert;
     save_changed_settings(app.settings, app.settings_synced);
+    return kChangedNothing;
 }

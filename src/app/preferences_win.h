@@ -1,8 +1,10 @@
 // The switches of the settings that act at once: saved, and announced on the video.
 #pragma once
 
+#include "app/changes.h"
+
 struct App;
 
-// The I key of the main window and of the Help window, and the menu item.
-void toggle_multi_instance(App& app);
-void toggle_wheel_invert(App& app);
+// The I key of the main window and of the Help window, and the menu item; Help shows the switch.
+Changes toggle_multi_instance(App& app);
+Changes toggle_wheel_invert(App& app);

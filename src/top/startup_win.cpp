@@ -29,6 +29,7 @@
 #include "ui/cards/about_window_win.h"
 #include "ui/cards/help_window_win.h"
 #include "ui/fonts_win.h"
+#include "ui/input/commands_win.h"
 #include "ui/main_window_win.h"
 #include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
@@ -218,7 +219,7 @@ int run_application() {
 
     if (!create_windows(*app, instance)) return 0;
     DragAcceptFiles(app->windows.main_window, TRUE);
-    layout_children(*app);
+    state_changed(*app, layout_children(*app));
     if (app->settings.always_on_top) {
         SetWindowPos(app->windows.main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         state_changed(*app, kChangedBar);
@@ -247,9 +248,9 @@ int run_application() {
     // window reads no input before the message loop, so the tooltips and the shell's objects (the
     // taskbar button's message, the media overlay) are in place before anything can ask for them.
     create_tooltips(*app);
-    layout_children(*app);  // places the new tooltips' tools over the buttons
+    state_changed(*app, layout_children(*app));  // places the new tooltips' tools over the buttons
     shell_start(*app);
 
-    if (!app->settings.hide_about) show_about(*app);
+    if (!app->settings.hide_about) show_about(*app, run_command);
     return message_loop(*app);
 }

@@ -10,9 +10,7 @@
 
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
-#include "app/file_types.h"
 #include "app/playback/event_pump_win.h"
-#include "app/playback/playback_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
 #include "base/wide_win.h"
@@ -96,11 +94,7 @@ void on_drop_files(App& app, HDROP drop) {
     const UINT length = needed < kDropBufferUnits ? DragQueryFileW(drop, 0, buffer.data(), kDropBufferUnits) : 0;
     DragFinish(drop);
     if (length == 0 || length >= kDropBufferUnits) return;
-    const std::string path = narrow(std::wstring_view(buffer.data(), length));
-    if (is_subtitle_file(path))
-        load_subtitle_file(app, path);
-    else if (open_file(app, path))
-        state_changed(app, kChangedPlayback);
+    run_command(app, drop_command(narrow(std::wstring_view(buffer.data(), length))));
     SetForegroundWindow(app.windows.main_window);
 }
 
@@ -119,9 +113,9 @@ void on_dpi_changed(App& app, WPARAM wparam, const RECT* suggested) {
         SetWindowPos(app.windows.main_window, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-    layout_children(app);
-    state_changed(app, kChangedShell);
-    cards_follow_dpi(app);
+    Changes changes = layout_children(app) | kChangedShell;
+    changes |= cards_follow_dpi(app);
+    state_changed(app, changes);
 }
 
 // A right click on the title bar or the frame gets Windows' own window menu, as in every program;
@@ -188,7 +182,7 @@ void on_end_session(App& app, WPARAM ending) {
 
 bool on_timer(App& app, WPARAM id) {
     if (id == kTimerAutoHide) {
-        on_auto_hide_timer(app);
+        state_changed(app, on_auto_hide_timer(app));
         return true;
     }
     if (id == kTimerResumeSave) {
@@ -219,10 +213,6 @@ LRESULT on_copy_data_message(App& app, const COPYDATASTRUCT* data) {
     return accepted;
 }
 
-void on_close_about(App& app) {
-    if (app.windows.about && app.windows.about->to_close) destroy_about(app);
-}
-
 LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     // Signed 16-bit halves: positions left of or above the client area are negative.
     const int x = GET_X_LPARAM(lparam);
@@ -232,7 +222,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             PostQuitMessage(0);
             return 0;
         case WM_SIZE:
-            layout_children(app);
+            state_changed(app, layout_children(app));
             return 0;
         case WM_ACTIVATE:
             // While the Help window is open it keeps the focus it was given.
@@ -288,16 +278,16 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             if (on_timer(app, wparam)) return 0;
             break;
         case WM_MOUSEMOVE:
-            bar_on_mouse_move(app, x, y, run_command);
+            state_changed(app, bar_on_mouse_move(app, x, y, run_command));
             return 0;
         case WM_LBUTTONDOWN:
-            bar_on_button_down(app, x, y, run_command);
+            state_changed(app, bar_on_button_down(app, x, y, run_command));
             return 0;
         case WM_LBUTTONUP:
-            bar_on_button_up(app, x, y, run_command);
+            state_changed(app, bar_on_button_up(app, x, y, run_command));
             return 0;
         case WM_LBUTTONDBLCLK:
-            bar_on_double_click(app, x, y, run_command);
+            state_changed(app, bar_on_double_click(app, x, y, run_command));
             return 0;
         case WM_MOUSEWHEEL:
             on_mouse_wheel(app, wparam);
@@ -325,8 +315,8 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
         case kMsgCoreWakeUp:
             on_core_wake_up(app);
             return 0;
-        case kMsgCloseAbout:
-            on_close_about(app);
+        case kMsgCloseCard:
+            close_asked_cards(app);
             return 0;
         case kMsgAccessibleAction:
             run_command(app, bar_request_command(app, decode_accessible_request(wparam, lparam)));

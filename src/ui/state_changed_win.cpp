@@ -7,7 +7,7 @@
 
 // Repaints only invalidate: each window picks its texts and reads the state when it paints. The
 // bar's accessible tree is published at once, since a hidden bar does not paint.
-void state_changed(App& app, uint32_t changes) {
+void state_changed(App& app, Changes changes) {
     if (changes & kChangedBar) {
         if (app.windows.bar_window) InvalidateRect(app.windows.bar_window, nullptr, FALSE);
         refresh_bar_access(app);

@@ -8,7 +8,6 @@
 #include "app/settings/settings_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
-#include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 
 namespace {
@@ -58,7 +57,7 @@ void remember_pointer(App& app) {
     if (GetCursorPos(&cursor) && ScreenToClient(app.windows.main_window, &cursor)) app.mode.last_mouse = cursor;
 }
 
-void enter_fullscreen(App& app) {
+Changes enter_fullscreen(App& app) {
     const HWND window = app.windows.main_window;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     app.mode.saved_placement = WINDOWPLACEMENT{};
@@ -73,10 +72,10 @@ void enter_fullscreen(App& app) {
     remember_pointer(app);
     SetTimer(window, kTimerAutoHide, kAutoHideMs, nullptr);
     layout_children(app);
-    state_changed(app, kChangedBar);
+    return kChangedBar;
 }
 
-void leave_fullscreen(App& app) {
+Changes leave_fullscreen(App& app) {
     const HWND window = app.windows.main_window;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     app.mode.fullscreen = false;
@@ -90,7 +89,7 @@ void leave_fullscreen(App& app) {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     remember_pointer(app);
     layout_children(app);
-    state_changed(app, kChangedBar);
+    return kChangedBar;
 }
 
 }  // namespace
@@ -107,8 +106,8 @@ void keep_fullscreen_after_dpi_change(App& app, const RECT* suggested) {
 
 int bar_height(const App& app) { return bar_height_for(app.windows.dpi); }
 
-void layout_children(App& app) {
-    if (!app.windows.video_window) return;
+Changes layout_children(App& app) {
+    if (!app.windows.video_window) return kChangedNothing;
     RECT client{};
     GetClientRect(app.windows.main_window, &client);
     const int32_t width = client.right;
@@ -119,31 +118,27 @@ void layout_children(App& app) {
     // paints nothing, so then only its clock counts.
     app.playback.seek_bar_width = layout.bar_visible ? bar.seek_rect.right - bar.seek_rect.left : 0;
     SetWindowPos(app.windows.video_window, nullptr, 0, 0, width, layout.video_height, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (layout.bar_visible) {
+    if (layout.bar_visible)
         SetWindowPos(app.windows.bar_window, HWND_TOP, 0, layout.bar_top, width, layout.bar_height,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        state_changed(app, kChangedBar);
-    } else {
-        ShowWindow(app.windows.bar_window, SW_HIDE);
-    }
-    move_tooltip_rects(app, bar, layout);
-}
-
-void set_fullscreen(App& app, bool on) {
-    if (on == app.mode.fullscreen || !app.windows.main_window) return;
-    if (on)
-        enter_fullscreen(app);
     else
-        leave_fullscreen(app);
+        ShowWindow(app.windows.bar_window, SW_HIDE);
+    move_tooltip_rects(app, bar, layout);
+    return layout.bar_visible ? kChangedBar : kChangedNothing;
 }
 
-void set_always_on_top(App& app, bool on) {
+Changes set_fullscreen(App& app, bool on) {
+    if (on == app.mode.fullscreen || !app.windows.main_window) return kChangedNothing;
+    return on ? enter_fullscreen(app) : leave_fullscreen(app);
+}
+
+Changes set_always_on_top(App& app, bool on) {
     app.settings.always_on_top = on;
     SetWindowPos(app.windows.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     save_changed_settings(app.settings, app.settings_synced);
     if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
-    state_changed(app, kChangedBar);
+    return kChangedBar;
 }
 
 void capture_placement(App& app) {
@@ -176,23 +171,25 @@ void restore_placement(const Settings& settings, HWND main_window) {
     SetWindowPlacement(main_window, &placement);
 }
 
-void auto_hide_wake_up(App& app) {
-    if (!app.mode.fullscreen) return;
+Changes auto_hide_wake_up(App& app) {
+    if (!app.mode.fullscreen) return kChangedNothing;
     if (app.mode.cursor_hidden) {
         app.mode.cursor_hidden = false;
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
     }
+    Changes changes = kChangedNothing;
     if (!app.mode.bar_shown) {
         app.mode.bar_shown = true;
-        layout_children(app);
+        changes = layout_children(app);
     }
     SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
+    return changes;
 }
 
 // Timer 1 fires once per arming: it is killed first and re-armed only while the bar must stay.
-void on_auto_hide_timer(App& app) {
+Changes on_auto_hide_timer(App& app) {
     KillTimer(app.windows.main_window, kTimerAutoHide);
-    if (!app.mode.fullscreen) return;
+    if (!app.mode.fullscreen) return kChangedNothing;
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(app.windows.main_window, &cursor);
@@ -208,7 +205,7 @@ void on_auto_hide_timer(App& app) {
     inputs.menu_open = app.mode.menu_open;
     if (auto_hide_keeps_bar(inputs)) {
         SetTimer(app.windows.main_window, kTimerAutoHide, kAutoHideMs, nullptr);
-        return;
+        return kChangedNothing;
     }
     app.mode.bar_shown = false;
     app.bar.hover_button = BarHit::none;
@@ -217,5 +214,5 @@ void on_auto_hide_timer(App& app) {
         app.mode.cursor_hidden = true;
         SetCursor(nullptr);
     }
-    layout_children(app);
+    return layout_children(app);
 }

@@ -1,6 +1,7 @@
 // Windowed and fullscreen layouts, always on top, and the window placement kept in the settings.
 #pragma once
 
+#include "app/changes.h"
 #include "base/win32_win.h"
 
 struct App;
@@ -10,12 +11,12 @@ struct Settings;
 int bar_height(const App& app);
 
 // Places the video window and the control bar for the current mode and client size, and moves the
-// bar's tooltip rectangles with them.
-void layout_children(App& app);
+// bar's tooltip rectangles with them. A bar that shows is drawn again.
+Changes layout_children(App& app);
 
 // Requests that do not change the mode do nothing at all.
-void set_fullscreen(App& app, bool on);
-void set_always_on_top(App& app, bool on);
+Changes set_fullscreen(App& app, bool on);
+Changes set_always_on_top(App& app, bool on);
 // After a DPI change in fullscreen: the window covers its monitor again.
 void keep_fullscreen_after_dpi_change(App& app, const RECT* suggested);
 
@@ -26,6 +27,6 @@ void capture_placement(App& app);
 void restore_placement(const Settings& settings, HWND main_window);
 
 // In fullscreen: show the cursor and the bar again and restart the auto-hide count.
-void auto_hide_wake_up(App& app);
+Changes auto_hide_wake_up(App& app);
 // Timer 1.
-void on_auto_hide_timer(App& app);
+Changes on_auto_hide_timer(App& app);

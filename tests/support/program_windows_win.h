@@ -32,6 +32,7 @@
 #include "ui/cards/card_window_win.h"
 #include "ui/cards/help_window_win.h"
 #include "ui/fonts_win.h"
+#include "ui/input/commands_win.h"
 #include "ui/main_window_win.h"
 #include "ui/window_modes_win.h"
 

@@ -357,18 +357,21 @@ TEST(EndSession, SavesWithoutDestroying) {
     EXPECT_EQ(w.count_calls("terminate"), 0u);
 }
 
-TEST(CloseAbout, OnlyWhenTheAboutWindowAskedForIt) {
+// Another process can post the message too: it closes only a card that asked, About or Help.
+TEST(CloseCard, OnlyACardThatAskedForIt) {
     MainWindow w;
-    EXPECT_EQ(w.send(kMsgCloseAbout), 0);  // nothing open
-    const HWND about =
-        CreateWindowExW(0, L"STATIC", L"about", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    stand_in_card(w.app, &AppWindows::about, about);
-    EXPECT_EQ(w.send(kMsgCloseAbout), 0);
-    EXPECT_TRUE(IsWindow(about));
-    w.app.windows.about->to_close = true;
-    EXPECT_EQ(w.send(kMsgCloseAbout), 0);
-    EXPECT_FALSE(IsWindow(about));
-    EXPECT_EQ(w.app.windows.about, nullptr);
+    EXPECT_EQ(w.send(kMsgCloseCard), 0);  // nothing open
+    for (const CardPlace place : kCardPlaces) {
+        const HWND card =
+            CreateWindowExW(0, L"STATIC", L"card", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        stand_in_card(w.app, place, card);
+        EXPECT_EQ(w.send(kMsgCloseCard), 0);
+        EXPECT_TRUE(IsWindow(card));
+        (w.app.windows.*place)->to_close = true;
+        EXPECT_EQ(w.send(kMsgCloseCard), 0);
+        EXPECT_FALSE(IsWindow(card));
+        EXPECT_EQ(w.app.windows.*place, nullptr);
+    }
 }
 
 // --- dropped files ---

@@ -11,7 +11,6 @@
 #include "app/version.h"
 #include "base/long_path.h"
 #include "base/number_format.h"
-#include "base/utf.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
 
@@ -22,8 +21,8 @@ void save_resume_position(App& app) {
     core_command(*app.core, {resume_command(app.playback)});
 }
 
-bool open_file(App& app, const std::string& path_or_url) {
-    if (!app.core) return false;
+Changes open_file(App& app, const std::string& path_or_url) {
+    if (!app.core) return kChangedNothing;
     PlaybackState& state = app.playback;
     save_resume_position(app);  // for the file being replaced, when there is one
     // Also takes away the "Drop a video here" message of start-up.
@@ -41,7 +40,7 @@ bool open_file(App& app, const std::string& path_or_url) {
 
     if (app.windows.main_window)
         SetWindowTextW(app.windows.main_window, wide(path_or_url + " — " TARNWICK_PRODUCT_NAME).c_str());
-    return true;
+    return kChangedPlayback;
 }
 
 void load_subtitle_file(App& app, const std::string& path) {
@@ -56,15 +55,15 @@ void load_subtitle_file(App& app, const std::string& path) {
 
 // Transport, as the keyboard, the context menu and the control bar ask.
 
-bool toggle_pause(App& app) {
-    if (!app.core || !app.playback.file_loaded) return false;
+Changes toggle_pause(App& app) {
+    if (!app.core || !app.playback.file_loaded) return kChangedNothing;
     PlaybackState& state = app.playback;
     if (state.eof_reached) {
         // The core keeps the last frame at the end; play starts the file over. The property
         // changes that follow repaint the bar.
         post_command(*app.core, {"seek", "0", "absolute+exact"});
         post_property_flag(*app.core, "pause", false);
-        return false;
+        return kChangedNothing;
     }
     const bool pausing = !state.paused;
     // Set at once so the bar's glyph, the taskbar and the cursor auto-hide follow the key without
@@ -72,7 +71,7 @@ bool toggle_pause(App& app) {
     state.paused = pausing;
     post_property_flag(*app.core, "pause", pausing);
     if (pausing) core_command(*app.core, {resume_command(state)});
-    return true;
+    return kChangedPlayback;
 }
 
 void seek_relative(App& app, int32_t seconds) {
@@ -87,33 +86,18 @@ void seek_absolute(App& app, double seconds, bool exact) {
     post_command(*app.core, {"seek", format_fixed3(seconds), exact ? "absolute+exact" : "absolute+keyframes"});
 }
 
-void frame_step(App& app, uint32_t character) {
-    if (!app.core || !is_unicode_scalar(character)) return;
-    switch (character) {
-        case '+':
-            change_speed(app, +1);
-            break;
-        case '-':
-            change_speed(app, -1);
-            break;
-        case '=':
-            change_speed(app, 0);
-            break;
-        case '.':
-            if (app.playback.file_loaded) post_command(*app.core, {"frame-step"});
-            break;
-        case ',':
-            if (app.playback.file_loaded) post_command(*app.core, {"frame-back-step"});
-            break;
-        default:
-            break;
-    }
+void frame_step(App& app) {
+    if (app.core && app.playback.file_loaded) post_command(*app.core, {"frame-step"});
+}
+
+void frame_back_step(App& app) {
+    if (app.core && app.playback.file_loaded) post_command(*app.core, {"frame-back-step"});
 }
 
 // Volume, mute and speed. None needs a loaded file: what is set before the first file carries over.
 
-bool set_volume(App& app, double requested, bool show_message) {
-    if (!app.core) return false;
+Changes set_volume(App& app, double requested, bool show_message) {
+    if (!app.core) return kChangedNothing;
     PlaybackState& state = app.playback;
     const double volume = whole_volume(requested);
     state.current_volume = volume;
@@ -124,23 +108,23 @@ bool set_volume(App& app, double requested, bool show_message) {
         post_property_flag(*app.core, "mute", false);
     }
     if (show_message) show_text(*app.core, volume_message(volume), kVolumeMs);
-    return true;
+    return kChangedBar;
 }
 
-bool toggle_mute(App& app) {
-    if (!app.core) return false;
+Changes toggle_mute(App& app) {
+    if (!app.core) return kChangedNothing;
     const bool muted = !app.playback.muted;
     app.playback.muted = muted;
     post_property_flag(*app.core, "mute", muted);
     show_text(*app.core, mute_message(muted), kMuteMs);
-    return true;
+    return kChangedBar;
 }
 
-bool change_speed(App& app, int step) {
-    if (!app.core) return false;
+Changes change_speed(App& app, int step) {
+    if (!app.core) return kChangedNothing;
     const double speed = next_speed(app.playback.speed, step);
     app.playback.speed = speed;
     post_property_double(*app.core, "speed", speed);
     show_text(*app.core, speed_message(speed), kSpeedMs);
-    return true;
+    return kChangedBar;
 }

@@ -13,23 +13,23 @@ std::vector<Track> list_tracks(const App& app, TrackKind kind) {
     return read_tracks(*app.core, kind);
 }
 
-bool select_track(App& app, TrackKind kind, int64_t id) {
-    if (!app.core) return false;
+Changes select_track(App& app, TrackKind kind, int64_t id) {
+    if (!app.core) return kChangedNothing;
     set_track(*app.core, kind, id);
     // Built from the list whatever the core made of the request: the "sid" report corrects the
     // bar if it refused.
     const std::string label = selection_label(read_tracks(*app.core, kind), id);
     show_text(*app.core, track_selected_message(kind, label), kTrackMs);
     if (kind == TrackKind::subtitle) app.playback.subtitles_on = id != 0;
-    return true;
+    return kChangedBar;
 }
 
-bool cycle_track(App& app, TrackKind kind) {
-    if (!app.core || !app.playback.file_loaded) return false;
+Changes cycle_track(App& app, TrackKind kind) {
+    if (!app.core || !app.playback.file_loaded) return kChangedNothing;
     const auto next = next_track_id(read_tracks(*app.core, kind), kind);
     if (!next) {
         show_text(*app.core, single_track_message(kind), kTrackMs);
-        return false;
+        return kChangedNothing;
     }
     return select_track(app, kind, *next);
 }

@@ -5,11 +5,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/changes.h"
 #include "app/playback/track_labels.h"
 
 struct App;
 
 std::vector<Track> list_tracks(const App& app, TrackKind kind);
-// True when a track was asked for: what the bar shows changed.
-bool select_track(App& app, TrackKind kind, int64_t id);
-bool cycle_track(App& app, TrackKind kind);
+// A track asked for changes what the bar shows.
+Changes select_track(App& app, TrackKind kind, int64_t id);
+Changes cycle_track(App& app, TrackKind kind);

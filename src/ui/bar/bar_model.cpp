@@ -125,6 +125,12 @@ Command bar_button_command(uint8_t id) {
     return {kBarButtons[id].command, kBarButtons[id].amount};
 }
 
+Command seek_drag_command(double duration, double fraction, bool final) {
+    return {final ? CommandId::seek_to : CommandId::seek_to_keyframe, duration * fraction};
+}
+
+Command volume_drag_command(double fraction) { return {CommandId::set_volume, fraction * 100}; }
+
 bool bar_button_opens_menu(uint8_t id) {
     const CommandId command = bar_button_command(id).id;
     return command == CommandId::audio_menu || command == CommandId::subtitle_menu;

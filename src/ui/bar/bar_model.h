@@ -21,6 +21,11 @@ std::string bar_time_text(const PlaybackState& playback, bool seek_dragging, dou
 
 // What a click on the button of that id asks for; CommandId::none for any other id.
 Command bar_button_command(uint8_t id);
+// A drag on the seek bar: to the key frame nearest the pointer while it moves, so the picture keeps
+// up, and exactly where it is released.
+Command seek_drag_command(double duration, double fraction, bool final);
+// A drag on the volume slider: the volume at the pointer, without the on-screen message.
+Command volume_drag_command(double fraction);
 // The buttons whose command opens a menu: they act on release, over the button that was pressed.
 bool bar_button_opens_menu(uint8_t id);
 // The tooltip: the command's label and the row's words; also what screen readers call the button.

@@ -1,6 +1,4 @@
 // The About window: a card with the logo, the version, two links and the choice not to see it again.
-// It never destroys itself: it marks itself to be closed and asks the main window, which owns its
-// state, to do it.
 #include "ui/cards/about_window_win.h"
 
 #include <string>
@@ -16,6 +14,7 @@
 #include "base/wide_win.h"
 #include "ui/access/accessibility_win.h"
 #include "ui/cards/card_window_win.h"
+#include "ui/state_changed_win.h"
 
 namespace {
 
@@ -112,23 +111,17 @@ void paint_about(const App& app, const CardWindow& about, HDC dc, int width, int
     draw_card_text(dc, fonts.body.get(), palette.on_accent, pick(kClose), button, DT_CENTER);
 }
 
-void request_close(App& app, CardWindow& about) {
-    if (about.to_close) return;
-    about.to_close = true;
-    PostMessageW(app.windows.main_window, kMsgCloseAbout, 0, 0);
-}
-
-void toggle_dont_show(App& app, HWND window) {
+void toggle_dont_show(App& app) {
     app.settings.hide_about = !app.settings.hide_about;
     save_changed_settings(app.settings, app.settings_synced);
-    InvalidateRect(window, nullptr, FALSE);
+    state_changed(app, kChangedAbout);
 }
 
 void activate(App& app, CardWindow& about, AboutItem item) {
     switch (item) {
         case AboutItem::close_cross:
         case AboutItem::close_button:
-            request_close(app, about);
+            request_card_close(app, about);
             break;
         case AboutItem::link_mpv:
         case AboutItem::link_licence:
@@ -136,7 +129,7 @@ void activate(App& app, CardWindow& about, AboutItem item) {
                           SW_SHOWNORMAL);
             break;
         case AboutItem::dont_show:
-            toggle_dont_show(app, about.window);
+            toggle_dont_show(app);
             break;
         case AboutItem::none:
             break;
@@ -147,13 +140,13 @@ AboutItem item_at(const CardWindow& about, POINT point) {
     return about_item_at(about_layout(about.style.dpi), point.x, point.y);
 }
 
-void set_hot(CardWindow& about, AboutItem item) {
+void set_hot(App& app, CardWindow& about, AboutItem item) {
     if (hot_item(about) == item) return;
     about.hot = static_cast<uint8_t>(item);
-    InvalidateRect(about.window, nullptr, FALSE);
+    state_changed(app, kChangedAbout);
 }
 
-void on_mouse_move(CardWindow& about, POINT point) {
+void on_mouse_move(App& app, CardWindow& about, POINT point) {
     if (!about.tracking) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -162,7 +155,7 @@ void on_mouse_move(CardWindow& about, POINT point) {
         TrackMouseEvent(&track);
         about.tracking = true;
     }
-    set_hot(about, item_at(about, point));
+    set_hot(app, about, item_at(about, point));
 }
 
 // The window opens with the focus, often at start-up over a video that starts playing: a Space
@@ -172,17 +165,17 @@ void on_key_down(App& app, CardWindow& about, WPARAM key) {
     switch (key) {
         case VK_ESCAPE:
         case VK_RETURN:
-            request_close(app, about);
+            request_card_close(app, about);
             break;
         case VK_SPACE:
             if (about.focus_cue)
-                toggle_dont_show(app, about.window);
+                toggle_dont_show(app);
             else
-                request_close(app, about);
+                request_card_close(app, about);
             break;
         case VK_TAB:
             about.focus_cue = !about.focus_cue;
-            InvalidateRect(about.window, nullptr, FALSE);
+            state_changed(app, kChangedAbout);
             break;
         default:
             break;
@@ -265,11 +258,11 @@ std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM 
             }
             return std::nullopt;
         case WM_MOUSEMOVE:
-            on_mouse_move(about, point);
+            on_mouse_move(app, about, point);
             return 0;
         case WM_MOUSELEAVE:
             about.tracking = false;
-            set_hot(about, AboutItem::none);
+            set_hot(app, about, AboutItem::none);
             return 0;
         case WM_LBUTTONDOWN:
             about.pressed = static_cast<uint8_t>(item_at(about, point));
@@ -287,7 +280,7 @@ std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM 
             on_key_down(app, about, wparam);
             return 0;
         case WM_CLOSE:
-            request_close(app, about);
+            request_card_close(app, about);
             return 0;
         default:
             return std::nullopt;
@@ -301,8 +294,8 @@ SIZE size(const App&, const CardStyle& style) {
     return SIZE{layout.width, layout.height};
 }
 
-const CardKind kAboutCard{
-    kAboutWindowClass, &AppWindows::about, &Accessibility::about, caption, size, paint_about, about_tree, handle};
+const CardKind kAboutCard{kAboutWindowClass, &AppWindows::about, &Accessibility::about, kChangedAbout, caption,
+                          size,              paint_about,         about_tree,           handle};
 
 }  // namespace
 
@@ -332,15 +325,16 @@ LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPA
     return card_window_proc(kAboutCard, window, message, wparam, lparam);
 }
 
-void show_about(App& app) {
+void show_about(App& app, CommandRunner run) {
     if (app.windows.about) {  // one window: brought to the front
         if (app.windows.about->window) SetForegroundWindow(app.windows.about->window);
         return;
     }
     std::unique_ptr<CardWindow, CardWindowDelete> about(new CardWindow);
     about->kind = &kAboutCard;
+    about->run = run;
     about->logo.reset(load_logo(GetModuleHandleW(nullptr)));
     open_card(app, std::move(about));
 }
 
-void destroy_about(App& app) { close_card(app, kAboutCard); }
+void destroy_about(App& app) { close_card(app, kAboutCard.place); }

@@ -1,6 +1,7 @@
 // The About window shown at start unless the user asked not to see it again.
 #pragma once
 
+#include "app/command.h"
 #include "base/win32_win.h"
 #include "ui/cards/about_layout.h"
 
@@ -8,7 +9,8 @@ struct App;
 
 LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
-void show_about(App& app);
+// Opens it, or brings it to the front; the window's own commands go to `run`.
+void show_about(App& app, CommandRunner run);
 // Destroys the About window and releases its state, when it is open.
 void destroy_about(App& app);
 

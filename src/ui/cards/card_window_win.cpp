@@ -3,6 +3,7 @@
 #include "base/newer_api_win.h"
 #include "base/wide_win.h"
 #include "ui/fonts_win.h"
+#include "ui/state_changed_win.h"
 
 void CardWindowDelete::operator()(CardWindow* card) const { delete card; }
 
@@ -77,15 +78,15 @@ void on_paint(App& app, CardWindow& card) {
 }
 
 // Gives the card the size it needs, centred over the main window or keeping its top-left corner.
-void fit(App& app, CardWindow& card, bool centre) {
+Changes fit(App& app, CardWindow& card, bool centre) {
     const SIZE size = card.kind->size(app, card.style);
     RECT current{};
     GetWindowRect(card.window, &current);
-    if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return;
+    if (current.right - current.left == size.cx && current.bottom - current.top == size.cy) return kChangedNothing;
     const RECT place = centre ? centred_over(app.windows.main_window, size)
                               : RECT{current.left, current.top, current.left + size.cx, current.top + size.cy};
     SetWindowPos(card.window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(card.window, nullptr, FALSE);
+    return card.kind->shows;
 }
 
 // Dragged to, or sitting on, a monitor of another scale (Windows also moves a card with its owner
@@ -97,16 +98,16 @@ void on_dpi_changed(App& app, CardWindow& card, uint32_t dpi, const RECT* sugges
         SetWindowPos(card.window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     fit(app, card, false);
-    InvalidateRect(card.window, nullptr, FALSE);
+    state_changed(app, card.kind->shows);
 }
 
-void follow_dpi(App& app, CardWindow* card) {
-    if (!card || !card->window) return;
+Changes follow_dpi(App& app, CardWindow* card) {
+    if (!card || !card->window) return kChangedNothing;
     card->style.set_dpi(app.windows.dpi);
     const SIZE size = card->kind->size(app, card->style);
     const RECT place = centred_over(app.windows.main_window, size);
     SetWindowPos(card->window, nullptr, place.left, place.top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(card->window, nullptr, FALSE);  // the fonts changed even when the size did not
+    return card->kind->shows;  // the fonts changed even when the size did not
 }
 
 }  // namespace
@@ -139,11 +140,25 @@ void open_card(App& app, std::unique_ptr<CardWindow, CardWindowDelete> card) {
     SetFocus(state.window);
 }
 
-void close_card(App& app, const CardKind& kind) {
+void request_card_close(App& app, CardWindow& card) {
+    if (card.to_close) return;
+    card.to_close = true;
+    PostMessageW(app.windows.main_window, kMsgCloseCard, 0, 0);
+}
+
+// Only a card that asked: another process may post the message too.
+void close_asked_cards(App& app) {
+    for (const CardPlace place : kCardPlaces) {
+        const CardWindow* card = (app.windows.*place).get();
+        if (card && card->to_close) close_card(app, place);
+    }
+}
+
+void close_card(App& app, CardPlace place) {
     // Taken out first, so that the messages of the destruction find the card closed.
-    const std::unique_ptr<CardWindow, CardWindowDelete> card = std::move(app.windows.*kind.place);
+    const std::unique_ptr<CardWindow, CardWindowDelete> card = std::move(app.windows.*place);
     if (!card) return;
-    retire_accessible(app, kind.slot, card->window);
+    if (card->kind) retire_accessible(app, card->kind->slot, card->window);
     if (card->window) DestroyWindow(card->window);
     if (app.windows.main_window) SetFocus(app.windows.main_window);
 }
@@ -171,7 +186,7 @@ LRESULT card_window_proc(const CardKind& kind, HWND window, UINT message, WPARAM
                 return *answer;
             break;
         case kMsgCardRelayout:
-            fit(*app, *card, true);
+            state_changed(*app, fit(*app, *card, true));
             return 0;
         case WM_DPICHANGED:
             on_dpi_changed(*app, *card, HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
@@ -188,7 +203,8 @@ LRESULT card_window_proc(const CardKind& kind, HWND window, UINT message, WPARAM
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-void cards_follow_dpi(App& app) {
-    follow_dpi(app, app.windows.about.get());
-    follow_dpi(app, app.windows.help.get());
+Changes cards_follow_dpi(App& app) {
+    Changes changes = kChangedNothing;
+    for (const CardPlace place : kCardPlaces) changes |= follow_dpi(app, (app.windows.*place).get());
+    return changes;
 }

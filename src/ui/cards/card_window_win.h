@@ -1,7 +1,8 @@
 // The cards: borderless windows shown over the main window, Help and About. One window procedure
 // does what both need (creation centred over the main window, their own DPI, buffered painting
 // inside a bordered card, the screen readers' view, closing); each card supplies the rest in a
-// CardKind of plain functions.
+// CardKind of plain functions. What a card's keys and clicks ask of the player goes, as a command, to
+// the runner its opener handed it.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "app/app_state_win.h"
+#include "app/changes.h"
+#include "app/command.h"
 #include "base/gdi_win.h"
 #include "base/win32_win.h"
 #include "ui/access/accessibility_win.h"
@@ -34,6 +37,8 @@ struct CardStyle {
 
 struct CardWindow;
 using CardPlace = std::unique_ptr<CardWindow, CardWindowDelete> AppWindows::*;
+// Where the App keeps the open cards, one place per kind.
+inline constexpr CardPlace kCardPlaces[] = {&AppWindows::about, &AppWindows::help};
 
 // What one card supplies. `handle` sees every message first: a value answers it, nullopt leaves it
 // to the shared handling. A card that closes itself in `handle` must answer.
@@ -41,6 +46,7 @@ struct CardKind {
     const wchar_t* class_name;
     CardPlace place;  // where the App keeps the card while it is open
     AccessibleSlot slot;
+    Changes shows;  // the change that has the card drawn again
     std::string (*caption)(const App& app);
     SIZE (*size)(const App& app, const CardStyle& style);  // the client size
     // Draws the content; the card's background and border are drawn around it.
@@ -52,6 +58,7 @@ struct CardKind {
 // An open card. The pointer and keyboard fields count in the card's own numbering of its items.
 struct CardWindow {
     const CardKind* kind = nullptr;
+    CommandRunner run = nullptr;  // what carries out the commands the card asks for
     HWND window = nullptr;
     CardStyle style;
     OwnedBitmap logo;  // a picture the card shows, when it has one
@@ -62,6 +69,7 @@ struct CardWindow {
     bool to_close = false;   // asked the main window to close it
 };
 
+
 // A window of `size` centred over `owner`, moved as little as needed to stay in the work area of the
 // owner's monitor.
 RECT centred_over(HWND owner, SIZE size);
@@ -69,13 +77,17 @@ RECT centred_over(HWND owner, SIZE size);
 // Creates the card's window over the main window and gives it the focus; nothing when a card of the
 // same kind is open.
 void open_card(App& app, std::unique_ptr<CardWindow, CardWindowDelete> card);
+// A card never destroys itself from its own messages: it asks the main window, which owns it, with
+// kMsgCloseCard, and close_asked_cards closes it there.
+void request_card_close(App& app, CardWindow& card);
+void close_asked_cards(App& app);
 // The one way a card goes: out of the App, away from screen readers, destroyed, and the main window
 // gets the focus back. Nothing when it is not open.
-void close_card(App& app, const CardKind& kind);
+void close_card(App& app, CardPlace place);
 LRESULT card_window_proc(const CardKind& kind, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // After the main window's DPI changed: the open cards take it and are centred over it again.
-void cards_follow_dpi(App& app);
+Changes cards_follow_dpi(App& app);
 
 // One line of UTF-8 text, vertically centred in `rect` and cut with an ellipsis.
 void draw_card_text(HDC dc, HFONT font, COLORREF colour, const std::string& text, RECT rect, UINT format);

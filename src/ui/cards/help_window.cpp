@@ -132,3 +132,8 @@ HelpPage help_page(bool multi_instance) {
     page.notes = {pick(kRemembered), pick(kHowToClose)};
     return page;
 }
+
+Command help_key_command(uint32_t virtual_key) {
+    if (virtual_key == 'I') return {CommandId::toggle_multi_instance};
+    return {};
+}

@@ -1,9 +1,13 @@
-// What the Help window lists: every keyboard and mouse shortcut, grouped, in the active language.
-// Picked when called, so the window shows the language of the moment it paints.
+// What the Help window lists: every keyboard and mouse shortcut, grouped, in the active language,
+// picked when called so that the window shows the language of the moment it paints; and what the one
+// key it acts on asks for.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "app/command.h"
 
 struct HelpLine {
     std::string keys;
@@ -26,3 +30,7 @@ HelpPage help_page(bool multi_instance);
 
 // "on"/"off" in the active language, as the multi-instance row shows it.
 std::string multi_instance_state(bool on);
+
+// A key pressed in the Help window, which closes at Esc and F1: the I key flips the switch it shows;
+// the others ask for nothing.
+Command help_key_command(uint32_t virtual_key);

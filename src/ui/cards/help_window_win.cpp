@@ -8,7 +8,6 @@
 
 #include "app/app_state_win.h"
 #include "app/names_win.h"
-#include "app/preferences_win.h"
 #include "app/settings/language.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
@@ -232,22 +231,21 @@ void paint_help(const App& app, const CardWindow& help, HDC dc, int width, int) 
     }
 }
 
-// It goes at the first key, click or loss of focus; I is the one key it acts on.
+// It goes at the first key, click or loss of focus; I is the one key it acts on, and its row shows
+// the new state.
 std::optional<LRESULT> handle(App& app, CardWindow& help, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
         case WM_KEYDOWN:
-            if (wparam == VK_ESCAPE || wparam == VK_F1) {
-                close_help(app);
-            } else if (wparam == 'I') {
-                toggle_multi_instance(app);
-                InvalidateRect(help.window, nullptr, FALSE);  // the row shows the new state
-            }
+            if (wparam == VK_ESCAPE || wparam == VK_F1)
+                request_card_close(app, help);
+            else if (wparam <= 0xFF && help.run)
+                help.run(app, help_key_command(static_cast<uint32_t>(wparam)));
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_CLOSE:
-            close_help(app);
+            request_card_close(app, help);
             return 0;
         case WM_KILLFOCUS:
             // Closing waits until the message that moved the focus has been handled, so that a click
@@ -255,27 +253,28 @@ std::optional<LRESULT> handle(App& app, CardWindow& help, UINT message, WPARAM w
             PostMessageW(help.window, kMsgCardFocusLost, 0, 0);
             return 0;
         case kMsgCardFocusLost:
-            if (GetFocus() != help.window) close_help(app);
+            if (GetFocus() != help.window) request_card_close(app, help);
             return 0;
         default:
             return std::nullopt;
     }
 }
 
-const CardKind kHelpCard{
-    kHelpWindowClass, &AppWindows::help, &Accessibility::help, caption, size_for, paint_help, help_tree, handle};
+const CardKind kHelpCard{kHelpWindowClass, &AppWindows::help, &Accessibility::help, kChangedHelp, caption,
+                         size_for,         paint_help,         help_tree,           handle};
 
 }  // namespace
 
-void close_help(App& app) { close_card(app, kHelpCard); }
+void close_help(App& app) { close_card(app, kHelpCard.place); }
 
-void toggle_help(App& app) {
+void toggle_help(App& app, CommandRunner run) {
     if (app.windows.help) {
         close_help(app);
         return;
     }
     std::unique_ptr<CardWindow, CardWindowDelete> help(new CardWindow);
     help->kind = &kHelpCard;
+    help->run = run;
     open_card(app, std::move(help));
 }
 

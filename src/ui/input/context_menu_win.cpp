@@ -13,7 +13,6 @@
 #include "ui/bar/tooltips_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/input/context_menu.h"
-#include "ui/state_changed_win.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
@@ -111,7 +110,7 @@ Command show_track_menu(App& app, TrackKind kind) {
     return menu_command(id);
 }
 
-void switch_language(App& app, Language language) {
+Changes switch_language(App& app, Language language) {
     set_active_language(language);
     app.settings.language = language == Language::english ? "en" : "fr";
     save_changed_settings(app.settings, app.settings_synced);
@@ -122,11 +121,10 @@ void switch_language(App& app, Language language) {
         app.windows.tooltip_window = nullptr;
     }
     if (app.windows.bar_window) create_tooltips(app);
-    layout_children(app);
-
-    // Every text is picked when it is drawn, so a repaint is all the open windows need; the shell
-    // takes the thumbnail buttons' tooltips again.
-    state_changed(app, kChangedLanguage);
+    layout_children(app);  // the new tools' rectangles; the bar is drawn again below anyway
 
     if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
+    // Every text is picked when it is drawn, so a repaint is all the open windows need; the shell
+    // takes the thumbnail buttons' tooltips again.
+    return kChangedLanguage;
 }

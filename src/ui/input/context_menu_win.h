@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/changes.h"
 #include "app/command.h"
 #include "app/settings/language.h"
 #include "base/handles_win.h"
@@ -21,7 +22,7 @@ OwnedMenu build_context_menu(App& app);
 void build_track_menu(App& app, HMENU menu, TrackKind kind);
 
 // From the context menu: the new language everywhere, written to the settings file.
-void switch_language(App& app, Language language);
+Changes switch_language(App& app, Language language);
 
 // The command chosen; CommandId::none when the menu was dismissed.
 Command show_context_menu(App& app);

@@ -1,5 +1,7 @@
 #include "ui/input/input.h"
 
+#include "app/file_types.h"
+
 Command key_command(uint32_t virtual_key, bool ctrl, bool shift) {
     // Keys that mean the same with and without Ctrl.
     switch (virtual_key) {
@@ -76,4 +78,10 @@ Command char_command(uint64_t code) {
 Command wheel_command(int16_t delta, bool invert) {
     const bool up = delta > 0;
     return {CommandId::volume_step, (up != invert) ? 5.0 : -5.0};
+}
+
+Command drop_command(const std::string& path) {
+    Command command{is_subtitle_file(path) ? CommandId::load_subtitle_file : CommandId::open_file};
+    command.path = path;
+    return command;
 }

@@ -1,9 +1,9 @@
-// What each key, character and wheel turn of the main window asks for, decided without Windows so
-// the whole table can be checked on every platform. The Win32 side reads the modifier keys and runs
-// the command.
+// What each key, character and wheel turn of the main window and each dropped file asks for, decided without Windows so the whole table can be checked on every platform.
+// The Win32 side reads the modifier keys and runs the command.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/command.h"
 
@@ -28,3 +28,6 @@ Command char_command(uint64_t code);
 
 // One step of 5 per wheel message whatever the delta; a delta of 0 is not a turn up.
 Command wheel_command(int16_t delta, bool invert);
+
+// A dropped file: by its extension, a subtitle file for the video playing, or a video to play.
+Command drop_command(const std::string& path);

@@ -5,6 +5,7 @@
 #include "app/app_state_win.h"
 #include "app/playback/playback_win.h"
 #include "ui/input/commands_win.h"
+#include "ui/state_changed_win.h"
 #include "ui/window_modes_win.h"
 
 namespace {
@@ -32,7 +33,7 @@ void on_char(App& app, WPARAM character) { run_command(app, char_command(charact
 // A high-resolution wheel sends several small deltas per notch; each message is still one step, the
 // way the player has always behaved.
 void on_mouse_wheel(App& app, WPARAM wparam) {
-    auto_hide_wake_up(app);
+    state_changed(app, auto_hide_wake_up(app));
     const auto delta = static_cast<int16_t>(HIWORD(wparam));
     run_command(app, wheel_command(delta, app.settings.wheel_invert));
 }

@@ -67,8 +67,8 @@ TEST_F(Playback, NothingWithoutTheCore) {
     EXPECT_FALSE(toggle_pause(app));
     seek_relative(app, 5);
     seek_absolute(app, 3, true);
-    frame_step(app, '.');
-    frame_step(app, '+');
+    frame_step(app);
+    frame_back_step(app);
     EXPECT_FALSE(set_volume(app, 20, true));
     EXPECT_FALSE(toggle_mute(app));
     EXPECT_FALSE(change_speed(app, 1));
@@ -185,24 +185,21 @@ TEST_F(Playback, Seeks) {
                               }));
 }
 
-TEST_F(Playback, CharacterActions) {
-    frame_step(app, '.');
-    frame_step(app, ',');
-    EXPECT_TRUE(recorder.calls.empty());  // frame steps need a file
-    frame_step(app, '+');                 // the speed does not
+TEST_F(Playback, FrameStepsNeedAFileAndTheSpeedDoesNot) {
+    frame_step(app);
+    frame_back_step(app);
+    EXPECT_TRUE(recorder.calls.empty());
+    change_speed(app, 1);
     EXPECT_EQ(app.playback.speed, 1.25);
 
     recorder.calls.clear();
     loaded();
-    frame_step(app, '.');
-    frame_step(app, ',');
-    frame_step(app, 'x');
-    frame_step(app, 0xD800);    // a lone surrogate
-    frame_step(app, 0x11002B);  // above U+10FFFF, even though its low bits read "+"
-    frame_step(app, '=');
+    frame_step(app);
+    frame_back_step(app);
+    change_speed(app, 0);
     EXPECT_EQ(recorder.calls, (Calls{"async 0 [frame-step]", "async 0 [frame-back-step]", "set 0 speed=1.000000",
                                      "async 0 [show-text] [Speed: ×1] [1000]"}));
-    frame_step(app, '-');
+    change_speed(app, -1);
     EXPECT_EQ(app.playback.speed, 0.75);
 }
 

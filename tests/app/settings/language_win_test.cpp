@@ -103,7 +103,7 @@ TEST(LanguageWin, SwitchWritesTheFileAndAnnounces) {
     app.settings.volume = 42;
     app.settings.mpv_options = "hwdec=no";
 
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
     EXPECT_FALSE(english_active());
     EXPECT_EQ(app.settings.language, "fr");
     Settings expected = app.settings;
@@ -112,7 +112,7 @@ TEST(LanguageWin, SwitchWritesTheFileAndAnnounces) {
     EXPECT_TRUE(has_call(recorder, "async 0 [show-text] [Langue : français] [1500]"));
 
     recorder.calls.clear();
-    switch_language(app, Language::english);
+    run_command(app, {CommandId::switch_language, 0, Language::english});
     EXPECT_TRUE(english_active());
     EXPECT_NE(read_file(settings_path())->find("\nlanguage=en\n"), std::string::npos);
     EXPECT_EQ(load_settings().mpv_options, "hwdec=no");
@@ -121,7 +121,7 @@ TEST(LanguageWin, SwitchWritesTheFileAndAnnounces) {
 
     // Without the player core there is nothing to announce, but the choice is still kept.
     app.core.reset();
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
     EXPECT_EQ(load_settings().language, "fr");
     set_active_language(Language::english);
 }
@@ -146,7 +146,7 @@ TEST_F(LanguageWindows, SwitchRedrawsTheOpenWindows) {
     for (HWND window : {main_window, app.windows.bar_window, help, about}) UpdateWindow(window);
     ASSERT_FALSE(GetUpdateRect(app.windows.bar_window, nullptr, FALSE));
 
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
 
     EXPECT_FALSE(IsWindow(old_tooltip)) << "the old tooltip control speaks the old language";
     EXPECT_NE(app.windows.tooltip_window, nullptr);

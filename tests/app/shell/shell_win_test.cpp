@@ -70,7 +70,7 @@ TEST_F(ShellWin, ButtonsAreAddedOnceThenFollowPauseLanguageAndDpi) {
     shell_follow(app);
     toggle_pause(app);
     shell_follow(app);  // nothing changed since the last call: nothing is sent
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
     RECT suggested{};
     GetWindowRect(app.windows.main_window, &suggested);
     SendMessageW(app.windows.main_window, WM_DPICHANGED, MAKEWPARAM(120, 120), reinterpret_cast<LPARAM>(&suggested));

@@ -4,6 +4,7 @@
 #include "base/win32_win.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <string>
 #include <thread>
@@ -199,7 +200,7 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
     EXPECT_EQ(english[4], "\xE2\x80\x94");
 
     raised().clear();
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
     EXPECT_EQ(bstr_property(root.get(), UIA_NamePropertyId), "Commandes de lecture");
     const std::vector<std::string> french = names(root.get());
     EXPECT_EQ(french[0], "Ouvrir un fichier (Ctrl+O)");
@@ -208,7 +209,7 @@ TEST_F(Accessible, BarTreeOrderTypesAndNamesInBothLanguages) {
     EXPECT_EQ(raised()[0], "structure");
     EXPECT_EQ(raised()[1], "property " + std::to_string(UIA_NamePropertyId) + " control_bar");
 
-    switch_language(app, Language::english);
+    run_command(app, {CommandId::switch_language, 0, Language::english});
     EXPECT_EQ(names(root.get()), english);
 }
 
@@ -385,7 +386,7 @@ TEST_F(Accessible, EventsOnlyWhileClientsListen) {
 }
 
 TEST_F(Accessible, HelpRowsReadable) {
-    toggle_help(app);
+    toggle_help(app, run_command);
     pump_messages();
     ASSERT_TRUE(app.windows.help);
     const HWND help = app.windows.help->window;
@@ -405,7 +406,7 @@ TEST_F(Accessible, HelpRowsReadable) {
     for (const auto& child : children(root.get()))
         EXPECT_EQ(int_property(child.get(), UIA_ControlTypePropertyId), kUiaText);
 
-    switch_language(app, Language::french);
+    run_command(app, {CommandId::switch_language, 0, Language::french});
     pump_messages();
     const HelpPage french = help_page(app.settings.multi_instance);
     EXPECT_EQ(names(root.get())[2], french.columns[0][0].lines[0].keys + " : " + french.columns[0][0].lines[0].action);
@@ -416,7 +417,7 @@ TEST_F(Accessible, HelpRowsReadable) {
 }
 
 TEST_F(Accessible, AboutCheckBoxAndLinks) {
-    show_about(app);
+    show_about(app, run_command);
     pump_messages();
     ASSERT_TRUE(app.windows.about);
     const HWND about = app.windows.about->window;
@@ -454,8 +455,8 @@ TEST_F(Accessible, AboutCheckBoxAndLinks) {
 // as it came, with the one root the store keeps.
 TEST_F(Accessible, EveryGetObjectReachesUiAutomationAsItCame) {
     for (const AccessibleSlot slot : {&Accessibility::bar, &Accessibility::help, &Accessibility::about}) {
-        if (slot == &Accessibility::help) toggle_help(app);
-        if (slot == &Accessibility::about) close_help(app), show_about(app);
+        if (slot == &Accessibility::help) toggle_help(app, run_command);
+        if (slot == &Accessibility::about) close_help(app), show_about(app, run_command);
         pump_messages();
         const CardWindow* card = slot == &Accessibility::help    ? app.windows.help.get()
                                  : slot == &Accessibility::about ? app.windows.about.get()
@@ -473,31 +474,41 @@ TEST_F(Accessible, EveryGetObjectReachesUiAutomationAsItCame) {
     }
 }
 
-// A reader closes Help from its own thread (WM_CLOSE sent): the root it was given is disconnected
-// once that message is answered, and the program, closing with Help open, retires it too.
+// A reader closes Help from its own thread (WM_CLOSE sent): Help asks the main window, whose message
+// can come sent from another thread as well. The root the reader was given is disconnected once,
+// outside sent messages; and the program, closing with Help open, retires it too.
 TEST_F(Accessible, DisconnectTakesTheRootGivenOutsideSentMessagesAndAtClose) {
-    for (const bool at_close : {false, true}) {
-        toggle_help(app);
+    enum class Way { asked, close_message_sent, at_close };
+    for (const Way way : {Way::asked, Way::close_message_sent, Way::at_close}) {
+        toggle_help(app, run_command);
         pump_messages();
         ASSERT_TRUE(app.windows.help);
         const HWND help = app.windows.help->window;
         uia_calls().clear();  // the last round's root may have been freed at this same address
         SendMessageW(help, WM_GETOBJECT, 0, kUiaRootObjectId);
         const std::string disconnect = "disconnect " + hex(app.windows.accessibility->help->root());
-        if (at_close) {
+        if (way == Way::at_close) {
             close_sequence(app);
         } else {
-            std::thread reader([help] { SendMessageW(help, WM_CLOSE, 0, 0); });
-            while (IsWindow(help)) {  // answers sent messages only; what they post stays queued
+            std::atomic<bool> done{false};
+            const HWND main = app.windows.main_window;
+            std::thread reader([help, main, way, &done] {
+                SendMessageW(help, WM_CLOSE, 0, 0);
+                if (way == Way::close_message_sent) SendMessageW(main, kMsgCloseCard, 0, 0);
+                done = true;
+            });
+            while (!done) {  // answers sent messages only; what they post stays queued
                 MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
                 MSG message;
                 PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
             }
             reader.join();
+            EXPECT_EQ(std::count(uia_calls().begin(), uia_calls().end(), disconnect), 0);
         }
         pump_messages();
+        EXPECT_FALSE(IsWindow(help));
         EXPECT_EQ(app.windows.accessibility->help, nullptr);
-        EXPECT_EQ(std::count(uia_calls().begin(), uia_calls().end(), disconnect), 1) << at_close;
+        EXPECT_EQ(std::count(uia_calls().begin(), uia_calls().end(), disconnect), 1) << static_cast<int>(way);
     }
 }
 

@@ -63,8 +63,10 @@ struct CardCase {
     CardPlace place;
 };
 const CardCase kCards[] = {
-    {"Help", L"TarnwickLight.Help", L"Help \x2014 1.8.0", toggle_help, close_help, &AppWindows::help},
-    {"About", L"TarnwickLight.About", L"About Tarnwick Light", show_about, destroy_about, &AppWindows::about},
+    {"Help", L"TarnwickLight.Help", L"Help \x2014 1.8.0", [](App& app) { toggle_help(app, run_command); }, close_help,
+     &AppWindows::help},
+    {"About", L"TarnwickLight.About", L"About Tarnwick Light", [](App& app) { show_about(app, run_command); },
+     destroy_about, &AppWindows::about},
 };
 
 class Cards : public ProgramWindows {
@@ -208,7 +210,7 @@ protected:
         ProgramWindows::TearDown();
     }
     HWND open() {
-        toggle_help(app);
+        toggle_help(app, run_command);
         pump_messages();
         return app.windows.help ? app.windows.help->window : nullptr;
     }
@@ -219,17 +221,21 @@ protected:
     }
 };
 
+// As About: the card asks, and the main window closes it when the message arrives.
 TEST_F(HelpWindow, EscF1AndClicksClose) {
     for (UINT key : {VK_ESCAPE, VK_F1}) {
         const HWND help = open();
         ASSERT_NE(help, nullptr);
         SendMessageW(help, WM_KEYDOWN, key, 0);
+        EXPECT_TRUE(app.windows.help && app.windows.help->to_close);
+        pump_messages();
         expect_closed(help);
     }
     for (UINT click : {WM_LBUTTONDOWN, WM_RBUTTONDOWN}) {
         const HWND help = open();
         ASSERT_NE(help, nullptr);
         SendMessageW(help, click, 0, MAKELPARAM(40, 40));
+        pump_messages();
         expect_closed(help);
     }
     // Other keys leave it open.
@@ -242,7 +248,7 @@ TEST_F(HelpWindow, EscF1AndClicksClose) {
 
 TEST_F(HelpWindow, TogglesAndClosesOnFocusLoss) {
     HWND help = open();
-    toggle_help(app);
+    toggle_help(app, run_command);
     expect_closed(help);
 
     help = open();
@@ -291,7 +297,7 @@ protected:
         ProgramWindows::TearDown();
     }
     HWND open() {
-        show_about(app);
+        show_about(app, run_command);
         pump_messages();
         return app.windows.about ? app.windows.about->window : nullptr;
     }
@@ -430,7 +436,7 @@ TEST_F(AboutWindowTest, PointerOverALinkMakesItHot) {
     SendMessageW(about, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(app.windows.about->hot, static_cast<uint8_t>(AboutItem::none));
     // A second request keeps the one window.
-    show_about(app);
+    show_about(app, run_command);
     EXPECT_EQ(app.windows.about->window, about);
 }
 

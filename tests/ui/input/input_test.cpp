@@ -10,6 +10,7 @@
 #include "app/shell/shell_surfaces.h"
 #include "base/utf.h"
 #include "ui/bar/bar_model.h"
+#include "ui/cards/help_window.h"
 #include "ui/input/context_menu.h"
 #include "ui/window_modes.h"
 
@@ -83,17 +84,26 @@ TEST(CharBindings, FiveCharactersAndNothingElse) {
 }
 
 // Every command of the list is something the user can ask for: a key, a character, the wheel, a
-// menu entry, a bar button or a media key gives it. Only the sliders' commands come from a drag or
-// a screen reader's value instead.
+// menu entry, a bar button or drag, a dropped file, a key of the Help window or a media key gives it.
+// The windows hand what these give to run_command (commands_win_test runs the whole list there).
 TEST(Commands, EveryCommandIsAskedForSomewhere) {
-    std::set<CommandId> given{C::seek_to, C::set_volume};
-    for (uint32_t key = 0; key <= 0xFF; ++key)
+    std::set<CommandId> given;
+    for (uint32_t key = 0; key <= 0xFF; ++key) {
         for (const bool ctrl : {false, true})
             for (const bool shift : {false, true}) given.insert(key_command(key, ctrl, shift).id);
+        given.insert(help_key_command(key).id);
+    }
     for (uint64_t code = 0; code < 128; ++code) given.insert(char_command(code).id);
     given.insert(wheel_command(120, false).id);
     for (uint32_t id = 0; id <= 3100; ++id) given.insert(menu_command(id).id);
     for (uint8_t button = 0; button < kBarButtonCount; ++button) given.insert(bar_button_command(button).id);
+    for (const bool final : {false, true}) given.insert(seek_drag_command(100, 0.5, final).id);
+    given.insert(volume_drag_command(0.5).id);
+    for (const char* dropped : {"C:\\v\\film.mkv", "C:\\v\\film.srt"}) {
+        const Command command = drop_command(dropped);
+        EXPECT_EQ(command.path, dropped);
+        given.insert(command.id);
+    }
     for (const MediaAction action :
          {MediaAction::toggle_pause, MediaAction::play, MediaAction::pause, MediaAction::back, MediaAction::forward})
         given.insert(media_command(action).id);
