@@ -136,5 +136,3 @@ bool is_valid_utf8(std::string_view text) {
     }
     return true;
 }
-
-bool is_unicode_scalar(uint64_t code) { return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF); }

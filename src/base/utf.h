@@ -18,5 +18,3 @@ std::string sanitize_utf8(std::string_view text);
 
 bool is_valid_utf8(std::string_view text);
 
-// False for surrogates and values above U+10FFFF.
-bool is_unicode_scalar(uint64_t code);

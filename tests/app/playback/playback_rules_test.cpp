@@ -5,7 +5,6 @@
 
 #include "app/playback/playback_rules.h"
 #include "app/playback/speed_ladder.h"
-#include "base/utf.h"
 #include "player/playback_state.h"
 
 namespace {
@@ -95,16 +94,6 @@ TEST(RelativeSeek, CommandLine) {
     EXPECT_EQ(relative_seek_line(60), "osd-msg-bar seek 60 relative+exact");
     EXPECT_EQ(relative_seek_line(0), "osd-msg-bar seek 0 relative+exact");
     EXPECT_EQ(relative_seek_line(std::numeric_limits<int32_t>::min()), "osd-msg-bar seek -2147483648 relative+exact");
-}
-
-TEST(UnicodeScalar, SurrogatesAndBeyondAreNot) {
-    const struct {
-        uint32_t code;
-        bool scalar;
-    } cases[] = {{'+', true},       {0xD7FF, true},      {0xD800, false}, {0xDBFF, false},
-                 {0xDC00, false},   {0xDFFF, false},     {0xE000, true},  {0x10FFFF, true},
-                 {0x110000, false}, {0xFFFFFFFF, false}, {0, true}};
-    for (const auto& c : cases) EXPECT_EQ(is_unicode_scalar(c.code), c.scalar) << std::hex << c.code;
 }
 
 }  // namespace

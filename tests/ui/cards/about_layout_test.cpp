@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "base/dpi_scale.h"
@@ -12,23 +13,30 @@ bool overlap(const PixelRect& a, const PixelRect& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-// At every DPI: the items lie inside the window and apart, each is found under its own centre, the
-// logo keeps its half size and the band its 44 pixels.
-TEST(AboutLayout, ItemsInsideApartAndFoundAtEveryDpi) {
+// At every DPI: the window grows with it; every part lies inside the window and apart from the others,
+// and a click at a part's centre finds its item; the logo keeps the proportions of its 600 x 132
+// bitmap; the band runs across the top with the close cross at its right end.
+TEST(AboutLayout, PartsInsideApartAndFoundAtEveryDpi) {
+    const AboutLayout at_96 = about_layout(96);
     for (uint32_t dpi : {96u, 120u, 144u, 192u}) {
         SCOPED_TRACE(dpi);
         const AboutLayout l = about_layout(dpi);
-        EXPECT_EQ(l.width, scale_px(440, dpi));
-        EXPECT_EQ(l.height, scale_px(300, dpi));
-        EXPECT_EQ(l.band.bottom, scale_px(44, dpi));
-        EXPECT_EQ(l.logo.right - l.logo.left, scale_px(300, dpi));
-        EXPECT_EQ(l.logo.bottom - l.logo.top, scale_px(66, dpi));
+        EXPECT_EQ(l.width, scale_px(at_96.width, dpi));
+        EXPECT_EQ(l.height, scale_px(at_96.height, dpi));
+        EXPECT_LE(std::abs((l.logo.right - l.logo.left) * 132 - (l.logo.bottom - l.logo.top) * 600), 600);
+        EXPECT_EQ(l.band.left, 0);
+        EXPECT_EQ(l.band.top, 0);
+        EXPECT_EQ(l.band.right, l.width);
+        EXPECT_EQ(l.close_cross.right, l.band.right);
+        EXPECT_LE(l.close_cross.bottom, l.band.bottom);
         const struct {
             PixelRect rect;
             AboutItem item;
         } items[] = {{l.close_cross, AboutItem::close_cross},   {l.link_mpv, AboutItem::link_mpv},
                      {l.link_licence, AboutItem::link_licence}, {l.dont_show, AboutItem::dont_show},
-                     {l.close_button, AboutItem::close_button}, {l.logo, AboutItem::none}};
+                     {l.close_button, AboutItem::close_button}, {l.logo, AboutItem::none},
+                     {l.title, AboutItem::none},                {l.description, AboutItem::none},
+                     {l.separator, AboutItem::none}};
         for (size_t i = 0; i < std::size(items); ++i) {
             const PixelRect& r = items[i].rect;
             EXPECT_GE(r.left, 0);

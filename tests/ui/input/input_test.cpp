@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "app/shell/shell_surfaces.h"
-#include "base/utf.h"
 #include "ui/bar/bar_model.h"
 #include "ui/cards/help_window.h"
 #include "ui/input/context_menu.h"
@@ -109,14 +108,6 @@ TEST(Commands, EveryCommandIsAskedForSomewhere) {
         given.insert(media_command(action).id);
     for (size_t i = 0; i < std::size(kCommandNames); ++i)
         EXPECT_EQ(given.count(static_cast<CommandId>(i)), 1u) << kCommandNames[i];
-}
-
-TEST(CharBindings, UnicodeScalarValues) {
-    const std::pair<uint64_t, bool> cases[] = {{0, true},         {'+', true},         {0xD7FF, true},
-                                               {0xD800, false},   {0xDBFF, false},     {0xDC00, false},
-                                               {0xDFFF, false},   {0xE000, true},      {0x10FFFF, true},
-                                               {0x110000, false}, {UINT64_MAX, false}, {0xFFFFFFFFull, false}};
-    for (const auto& [code, scalar] : cases) EXPECT_EQ(is_unicode_scalar(code), scalar) << code;
 }
 
 TEST(Wheel, OneStepOfFivePerMessage) {
