@@ -9,7 +9,7 @@
 #include "app/names_win.h"
 #include "app/resource_ids.h"
 #include "app/settings/language.h"
-#include "app/settings/settings_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
@@ -119,7 +119,7 @@ void request_close(App& app, CardWindow& about) {
 
 void toggle_dont_show(App& app, HWND window) {
     app.settings.hide_about = !app.settings.hide_about;
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
     InvalidateRect(window, nullptr, FALSE);
 }
 

@@ -13,6 +13,7 @@
 #include "app/event_pump_win.h"
 #include "app/file_types.h"
 #include "app/playback_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
 #include "base/wide_win.h"
@@ -200,6 +201,10 @@ bool on_timer(App& app, WPARAM id) {
     }
     if (id == kTimerRecentDocuments) {
         on_recent_documents_timer(app);
+        return true;
+    }
+    if (id == kTimerSettingsRetry) {
+        on_settings_retry_timer(app);
         return true;
     }
     return false;
