@@ -165,7 +165,8 @@ TEST(StartupSystem, AboutWindowShowsUnlessHidden) {
     ASSERT_NE(main, nullptr);
     const HWND about = running.wait_for_window(L"TarnwickLight.About");
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(IsWindowVisible(about));
+    // Found between its creation and ShowWindow on a busy machine.
+    EXPECT_TRUE(wait_until([&] { return IsWindowVisible(about) != FALSE; }));
     EXPECT_EQ(GetWindow(about, GW_OWNER), main);
     close_and_expect_exit(running, main);
 }
