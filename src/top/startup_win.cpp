@@ -256,12 +256,10 @@ int run_application() {
     }
     show_main_window(app->windows.main_window, app->settings.maximized, calls);
 
-    // Loading the 20-odd MiB library and resolving its entry points need no window, so a second
-    // thread does it while this one goes on. Not before the window is painted: a process loads one
-    // library at a time, and making the first window loads libraries of its own, which would wait
-    // behind this one.
-    LibraryLoad library;
-    if (auto error = start_core(*app, library.take())) {
+    // The 20-odd MiB library only once the window is painted: a process loads one library at a
+    // time, and making and showing the first window loads libraries of its own, which would wait
+    // behind it. COM, set up before the window is shown, leaves this thread nothing to do meanwhile.
+    if (auto error = start_core(*app, load_library())) {
         show_start_up_failure(*app, *error);
         return 0;
     }
