@@ -6,6 +6,8 @@
 ;
 ; Silent use:  setup.exe /S [/CurrentUser | /AllUsers] [/LANGUAGE=en|fr] [/D=C:\path]
 ;              uninstall.exe /S [/CurrentUser | /AllUsers]
+; Without a scope it installs per user, or where an earlier install is; /AllUsers asks for
+; administrator rights (one UAC prompt) unless it already has them.
 Unicode true
 Target amd64-unicode            ; native x64: the 64-bit registry view and $PROGRAMFILES64
 ManifestDPIAware true
