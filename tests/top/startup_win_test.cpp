@@ -92,6 +92,10 @@ TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
 // Windows around its window, recording what they are asked in order.
 std::vector<DWORD> refused, asked;
 std::vector<std::string> steps;
+BOOL note(const std::string& step) {
+    steps.push_back(step);
+    return TRUE;
+}
 HRESULT WINAPI set_attribute(HWND, DWORD attribute, LPCVOID value, DWORD size) {
     asked.push_back(*static_cast<const BOOL*>(value) && size == 4 ? attribute : 0);
     return std::count(refused.begin(), refused.end(), attribute) ? E_INVALIDARG : S_OK;
@@ -114,26 +118,13 @@ TEST(StartupWin, DarkTitleBar) {
 // reader asks for the window's provider while it is shown).
 TEST(StartupWin, SearchPathCurrentFolderAndWhatComesBeforeTheWindowShows) {
     StartupCalls calls;
-    calls.set_default_dll_directories = [](DWORD flags) -> BOOL {
-        steps.push_back("search " + std::to_string(flags));
-        return TRUE;
+    calls.set_default_dll_directories = [](DWORD flags) { return note("search " + std::to_string(flags)); };
+    calls.set_current_directory = [](LPCWSTR folder) { return note("folder " + narrow(folder)); };
+    calls.change_message_filter = [](HWND w, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
+        return note(w == GetDesktopWindow() && action == MSGFLT_ALLOW ? "allow " + std::to_string(message) : "?");
     };
-    calls.set_current_directory = [](LPCWSTR folder) -> BOOL {
-        steps.push_back("folder " + narrow(folder));
-        return TRUE;
-    };
-    calls.change_message_filter = [](HWND w, UINT message, DWORD action, PCHANGEFILTERSTRUCT) -> BOOL {
-        steps.push_back(w == GetDesktopWindow() && action == MSGFLT_ALLOW ? "allow " + std::to_string(message) : "?");
-        return TRUE;
-    };
-    calls.initialize_com = []() -> HRESULT {
-        steps.push_back("com");
-        return S_OK;
-    };
-    calls.show_window = [](HWND, int command) -> BOOL {
-        steps.push_back("show " + std::to_string(command));
-        return TRUE;
-    };
+    calls.initialize_com = [] { return note("com") ? S_OK : E_FAIL; };
+    calls.show_window = [](HWND, int command) { return note("show " + std::to_string(command)); };
     restrict_library_search(calls);
     leave_current_folder(calls);
     show_main_window(GetDesktopWindow(), true, calls);
