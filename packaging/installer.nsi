@@ -6,6 +6,8 @@
 ;
 ; Silent use:  setup.exe /S [/CurrentUser | /AllUsers] [/LANGUAGE=en|fr] [/D=C:\path]
 ;              uninstall.exe /S [/CurrentUser | /AllUsers]
+; Without a scope it installs per user, or where an earlier install is; /AllUsers asks for
+; administrator rights (one UAC prompt) unless it already has them.
 Unicode true
 Target amd64-unicode            ; native x64: the 64-bit registry view and $PROGRAMFILES64
 ManifestDPIAware true
@@ -28,55 +30,224 @@ VIAddVersionKey /LANG=1033 "FileDescription" "${APP} setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "GNU GPL version 3 or later"
 
-; Per-machine by default for an administrator, per-user otherwise; the page or /AllUsers and
-; /CurrentUser choose. Per-user goes to %LOCALAPPDATA%\Programs\Tarnwick Light.
-!define MULTIUSER_EXECUTIONLEVEL Highest
-!define MULTIUSER_MUI
-!define MULTIUSER_INSTALLMODE_COMMANDLINE
-!define MULTIUSER_USE_PROGRAMFILES64
-!define MULTIUSER_INSTALLMODE_INSTDIR "${APP}"
-!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_KEY "${APPKEY}"
-!define MULTIUSER_INSTALLMODE_INSTDIR_REGISTRY_VALUENAME "InstallDir"
-!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_KEY "${APPKEY}"
-!define MULTIUSER_INSTALLMODE_DEFAULT_REGISTRY_VALUENAME "InstallMode"
-!include MultiUser.nsh
+; Per user by default, into %LOCALAPPDATA%\Programs\Tarnwick Light, without administrator rights:
+; the manifest asks for none, so Windows shows no prompt. Only an install for all users, chosen on the
+; page or with /AllUsers, asks for them, by starting the installer again elevated. /CurrentUser, and
+; the scope of an earlier install, choose as well.
+RequestExecutionLevel user
 !include MUI2.nsh
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include nsDialogs.nsh
 !include Integration.nsh
+!include "${__FILEDIR__}/start_as_user.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_LANGDLL_ALLLANGUAGES
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenScopeChosen
 !insertmacro MUI_PAGE_WELCOME
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenScopeChosen
 !insertmacro MUI_PAGE_LICENSE "${STAGE}\LICENSE.txt"
-!insertmacro MULTIUSER_PAGE_INSTALLMODE
+Page custom ScopePageShow ScopePageLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-; The check box starts the program through Explorer, so as the signed-in user: started directly it
-; would inherit this installer's elevated token, and then refuse Explorer's drops and the hand-off of
-; a normal start, and keep its settings in the profile of whoever typed the administrator password.
+; The check box starts the program as the signed-in user, through the shell (start_as_user.nsh).
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_FUNCTION StartAsUser
+!define MUI_FINISHPAGE_RUN_FUNCTION StartInstalledProgram
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "French"
 
+LangString ScopeTitle ${LANG_ENGLISH} "Choose Users"
+LangString ScopeTitle ${LANG_FRENCH} "Choix des utilisateurs"
+LangString ScopeSubtitle ${LANG_ENGLISH} "Choose for which users you want to install $(^NameDA)."
+LangString ScopeSubtitle ${LANG_FRENCH} "Choisissez pour quels utilisateurs installer $(^NameDA)."
+LangString ScopeText ${LANG_ENGLISH} "Install $(^NameDA) only for yourself, or for everyone who uses this computer (this needs administrator rights). $(^ClickNext)"
+LangString ScopeText ${LANG_FRENCH} "Installez $(^NameDA) seulement pour vous, ou pour tous ceux qui utilisent cet ordinateur (il faut pour cela les droits d'administrateur). $(^ClickNext)"
+LangString ScopeCurrentUser ${LANG_ENGLISH} "Install just for me"
+LangString ScopeCurrentUser ${LANG_FRENCH} "Installer seulement pour moi"
+LangString ScopeAllUsers ${LANG_ENGLISH} "Install for anyone using this computer"
+LangString ScopeAllUsers ${LANG_FRENCH} "Installer pour tous les utilisateurs"
+
 LangString ProgIdName ${LANG_ENGLISH} "Video (${APP})"
 LangString ProgIdName ${LANG_FRENCH} "Vidéo (${APP})"
 LangString AppDescription ${LANG_ENGLISH} "A lightweight video player"
 LangString AppDescription ${LANG_FRENCH} "Un lecteur vidéo léger"
 
-Var AppLang   ; "en", "fr", or empty: then the program follows Windows' display language
+Var AppLang        ; "en", "fr", or empty: then the program follows Windows' display language
+Var InstallMode    ; "CurrentUser" or "AllUsers", also the uninstaller's switch
+Var Elevated       ; 1 when this process has administrator rights
+Var ScopeChosen    ; 1 when the command line chose the scope: no page asks again
+Var DirFromCommandLine
+Var ScopeAllUsersButton
 
-Function StartAsUser
-  Exec '"$WINDIR\explorer.exe" "$INSTDIR\${EXE}"'
+Function StartInstalledProgram
+  Push "$INSTDIR\${EXE}"
+  Call StartAsUser
+FunctionEnd
+
+; The scope's shell folders, registry root and default folder; an earlier install's folder, and /D,
+; come first. Defined once for the installer and once for the uninstaller.
+!macro ScopeFunctions UN
+  Function ${UN}UseCurrentUser
+    StrCpy $InstallMode CurrentUser
+    SetShellVarContext current
+    !if "${UN}" == ""
+      ${If} $DirFromCommandLine == ""
+        ReadRegStr $INSTDIR HKCU "${APPKEY}" "InstallDir"
+        ${If} $INSTDIR == ""
+          GetKnownFolderPath $INSTDIR {5CD7AEE2-2219-4A67-B85D-6C9CE15660CB}  ; FOLDERID_UserProgramFiles
+          ${If} $INSTDIR == ""
+            StrCpy $INSTDIR "$LOCALAPPDATA\Programs"
+          ${EndIf}
+          StrCpy $INSTDIR "$INSTDIR\${APP}"
+        ${EndIf}
+      ${EndIf}
+    !endif
+  FunctionEnd
+
+  Function ${UN}UseAllUsers
+    StrCpy $InstallMode AllUsers
+    SetShellVarContext all
+    !if "${UN}" == ""
+      ${If} $DirFromCommandLine == ""
+        ReadRegStr $INSTDIR HKLM "${APPKEY}" "InstallDir"
+        ${If} $INSTDIR == ""
+          StrCpy $INSTDIR "$PROGRAMFILES64\${APP}"
+        ${EndIf}
+      ${EndIf}
+    !endif
+  FunctionEnd
+
+  ; Starts this program again with administrator rights and the parameters on the stack, waits for it
+  ; and ends with its exit code. Refused (the user said no at the prompt): returns with the error flag.
+  Function ${UN}RunElevated
+    Exch $0
+    Push $1
+    Push $2
+    ; SHELLEXECUTEINFOW of x64 (112 bytes): SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC, the verb
+    ; "runas", this program, the parameters, SW_SHOWNORMAL; hProcess comes back last.
+    System::Call '*(i 112, i 0x140, p $HWNDPARENT, w "runas", w "$EXEPATH", w r0, p 0, i 1, i 0, p 0, p 0, p 0, p 0, i 0, i 0, p 0, p 0) p .r1'
+    System::Call 'shell32::ShellExecuteExW(p r1) i .r2'
+    ${If} $2 <> 0
+      System::Call '*$1(i, i, p, p, p, p, p, i, i, p, p, p, p, i, i, p, p .r2)'
+    ${EndIf}
+    System::Free $1
+    ${If} $2 P<> 0
+      HideWindow
+      System::Call 'kernel32::WaitForSingleObject(p r2, i -1)'
+      System::Call 'kernel32::GetExitCodeProcess(p r2, *i .r1)'
+      System::Call 'kernel32::CloseHandle(p r2)'
+      SetErrorLevel $1
+      Quit
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Pop $0
+    SetErrors
+  FunctionEnd
+
+  ; The scope from /AllUsers or /CurrentUser, else the one of an earlier install (an update stays
+  ; where it is), else per user. An install for all users needs administrator rights: asked for here
+  ; when the command line or a silent run decided it, on leaving the page otherwise.
+  Function ${UN}ChooseScope
+    UserInfo::GetAccountType
+    Pop $0
+    ${If} $0 == "Admin"
+      StrCpy $Elevated 1
+    ${EndIf}
+    ${${UN}GetParameters} $R0
+    ClearErrors
+    ${${UN}GetOptions} $R0 "/AllUsers" $0
+    ${IfNot} ${Errors}
+      StrCpy $ScopeChosen 1
+      Call ${UN}UseAllUsers
+    ${Else}
+      ClearErrors
+      ${${UN}GetOptions} $R0 "/CurrentUser" $0
+      ${IfNot} ${Errors}
+        StrCpy $ScopeChosen 1
+        Call ${UN}UseCurrentUser
+      ${Else}
+        ReadRegStr $0 HKCU "${APPKEY}" "InstallMode"
+        ReadRegStr $1 HKLM "${APPKEY}" "InstallMode"
+        ${If} $0 == ""
+        ${AndIf} $1 == "AllUsers"
+          Call ${UN}UseAllUsers
+        ${Else}
+          Call ${UN}UseCurrentUser
+        ${EndIf}
+      ${EndIf}
+    ${EndIf}
+  FunctionEnd
+!macroend
+!insertmacro ScopeFunctions ""
+!insertmacro ScopeFunctions "un."
+
+Function SkipWhenScopeChosen
+  ; Started again elevated from the page: the welcome and the licence have been seen.
+  ${GetParameters} $R0
+  ClearErrors
+  ${GetOptions} $R0 "/ScopeChosen" $0
+  ${IfNot} ${Errors}
+    Abort
+  ${EndIf}
+FunctionEnd
+
+Function ScopeOnClick
+  ; The shield on Next while "all users", which asks for administrator rights, is chosen.
+  ${NSD_GetState} $ScopeAllUsersButton $0
+  GetDlgItem $1 $HWNDPARENT 1
+  SendMessage $1 ${BCM_SETSHIELD} 0 $0
+FunctionEnd
+
+Function ScopePageShow
+  ${If} $ScopeChosen == 1
+    Abort
+  ${EndIf}
+  !insertmacro MUI_HEADER_TEXT "$(ScopeTitle)" "$(ScopeSubtitle)"
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 2u 100% 30u "$(ScopeText)"
+  Pop $0
+  ${NSD_CreateRadioButton} 15u 40u -15u 12u "$(ScopeCurrentUser)"
+  Pop $1
+  ${NSD_CreateRadioButton} 15u 58u -15u 12u "$(ScopeAllUsers)"
+  Pop $ScopeAllUsersButton
+  ${If} $InstallMode == "AllUsers"
+    ${NSD_Check} $ScopeAllUsersButton
+  ${Else}
+    ${NSD_Check} $1
+  ${EndIf}
+  ${If} $Elevated != 1
+    ${NSD_OnClick} $1 ScopeOnClick
+    ${NSD_OnClick} $ScopeAllUsersButton ScopeOnClick
+    Call ScopeOnClick
+  ${EndIf}
+  nsDialogs::Show
+FunctionEnd
+
+Function ScopePageLeave
+  ${NSD_GetState} $ScopeAllUsersButton $0
+  ${If} $0 <> ${BST_CHECKED}
+    Call UseCurrentUser
+  ${ElseIf} $Elevated == 1
+    Call UseAllUsers
+  ${Else}
+    ; Refused at the prompt: the page stays, for the user to choose again.
+    ${GetParameters} $R0
+    Push '/AllUsers /ScopeChosen /LANGUAGE=$AppLang $R0'
+    Call RunElevated
+    Abort
+  ${EndIf}
 FunctionEnd
 
 Function .onInit
-  !insertmacro MULTIUSER_INIT
+  StrCpy $DirFromCommandLine $INSTDIR  ; /D= sets it before this runs
+  Call ChooseScope
   ${GetParameters} $R0
   ClearErrors
   ${GetOptions} $R0 "/LANGUAGE=" $AppLang
@@ -98,10 +269,31 @@ Function .onInit
     ; Only the two words the program knows are written; anything else leaves the choice to it.
     StrCpy $AppLang ""
   ${EndIf}
+  ${If} $InstallMode == "AllUsers"
+  ${AndIf} $Elevated != 1
+    ${If} $ScopeChosen == 1
+    ${OrIf} ${Silent}
+      ; Put first, so that a /D=, which must come last, still does.
+      Push '/AllUsers /ScopeChosen /LANGUAGE=$AppLang $R0'
+      Call RunElevated
+      ; Refused: nothing is installed for all users.
+      SetErrorLevel 1223  ; ERROR_CANCELLED
+      Quit
+    ${EndIf}
+  ${EndIf}
 FunctionEnd
 
 Function un.onInit
-  !insertmacro MULTIUSER_UNINIT
+  Call un.ChooseScope
+  ${If} $InstallMode == "AllUsers"
+  ${AndIf} $Elevated != 1
+    ; The uninstaller runs from a copy in the temporary folder and knows its folder from "_?=",
+    ; which must come last and which NSIS keeps out of the parameters.
+    Push '/AllUsers $R0 _?=$INSTDIR'
+    Call un.RunElevated
+    SetErrorLevel 1223
+    Quit
+  ${EndIf}
 FunctionEnd
 
 ; Offered for each extension: listed under "Open with" and in Default Apps, never made the
@@ -127,7 +319,7 @@ Section "Install"
   CreateShortcut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\${EXE}"
 
   WriteRegStr SHCTX "${APPKEY}" "InstallDir" "$INSTDIR"
-  WriteRegStr SHCTX "${APPKEY}" "InstallMode" "$MultiUser.InstallMode"
+  WriteRegStr SHCTX "${APPKEY}" "InstallMode" "$InstallMode"
   ${If} $AppLang != ""
     WriteRegStr SHCTX "${APPKEY}" "Language" "$AppLang"
   ${EndIf}
@@ -137,8 +329,8 @@ Section "Install"
   WriteRegStr SHCTX "${UNINSTKEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr SHCTX "${UNINSTKEY}" "DisplayIcon" "$INSTDIR\${EXE},0"
   WriteRegStr SHCTX "${UNINSTKEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr SHCTX "${UNINSTKEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode'
-  WriteRegStr SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$MultiUser.InstallMode /S'
+  WriteRegStr SHCTX "${UNINSTKEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode'
+  WriteRegStr SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode /S'
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2

@@ -69,7 +69,7 @@ struct AppWindows {
     HWND tooltip_window = nullptr;
     std::unique_ptr<CardWindow, CardWindowDelete> help;   // while Help is open
     std::unique_ptr<CardWindow, CardWindowDelete> about;  // while About is open
-    std::unique_ptr<Shell, ShellDelete> shell;  // absent until start-up makes it
+    std::unique_ptr<Shell, ShellDelete> shell;            // absent until start-up makes it
     Fonts fonts;
     KeptCanvas bar_canvas;  // the bar repaints several times a second while a file plays
     uint32_t dpi = 96;
@@ -87,6 +87,13 @@ struct WindowMode {
     POINT last_mouse{INT32_MIN, INT32_MIN};
 };
 
+// A save of the settings that could not be made yet, tried again from a timer of the main window.
+struct SettingsRetry {
+    bool pending = false;
+    uint64_t since_ms = 0;  // the first try, on GetTickCount64's clock
+    uint32_t delay_ms = 0;  // until the next try
+};
+
 struct App {
     AppWindows windows;
     WindowMode mode;
@@ -95,6 +102,7 @@ struct App {
     PlaybackState playback;
     Settings settings;         // the persisted fields
     Settings settings_synced;  // as this copy last read or wrote them: what it changed is what differs
+    SettingsRetry settings_retry;
     bool closing = false;
 
     App() = default;

@@ -2,7 +2,7 @@
 
 #include "app/app_state_win.h"
 #include "app/settings/language.h"
-#include "app/settings/settings_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "player/commands.h"
 
 namespace {
@@ -18,7 +18,7 @@ constexpr uint32_t kMultiInstanceMessageMs = 2500;
 
 Changes toggle_multi_instance(App& app) {
     app.settings.multi_instance = !app.settings.multi_instance;
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
     if (app.core)
         show_text(*app.core, pick(app.settings.multi_instance ? kMultiInstanceOn : kMultiInstanceOff),
                   kMultiInstanceMessageMs);
@@ -27,6 +27,6 @@ Changes toggle_multi_instance(App& app) {
 
 Changes toggle_wheel_invert(App& app) {
     app.settings.wheel_invert = !app.settings.wheel_invert;
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
     return kChangedNothing;
 }

@@ -14,11 +14,6 @@ std::string executable_path() {
     return narrow(std::wstring_view(buffer.data(), length));
 }
 
-DWORD WINAPI load_on_own_thread(void* parameter) {
-    *static_cast<std::variant<MpvApi, LoadFailure>*>(parameter) = load_library();
-    return 0;
-}
-
 DWORD WINAPI destroy_on_own_thread(void* parameter) {
     const Core* core = static_cast<const Core*>(parameter);
     core->api.mpv_terminate_destroy(core->handle);
@@ -61,23 +56,6 @@ std::variant<Core, LoadFailure> load_core() {
     auto loaded = load_library();
     if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return *failure;
     return create_core(std::get<MpvApi>(loaded));
-}
-
-LibraryLoad::LibraryLoad() { thread_ = CreateThread(nullptr, 0, load_on_own_thread, &result_, 0, nullptr); }
-
-LibraryLoad::~LibraryLoad() {
-    // The thread writes into this owner: it must have ended before the owner goes.
-    if (!thread_) return;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-}
-
-std::variant<MpvApi, LoadFailure> LibraryLoad::take() {
-    if (!thread_) return load_library();
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
-    return result_;
 }
 
 bool destroy_core(const Core& core, unsigned long wait_ms) {

@@ -25,22 +25,6 @@ std::variant<Core, LoadFailure> create_core(const MpvApi& api);
 // Both, one after the other.
 std::variant<Core, LoadFailure> load_core();
 
-// load_library on a thread of its own, started when the owner is made, so the caller can make its
-// windows meanwhile; take() waits for it. Only the loading moves: every call into the core stays
-// on the caller's thread. Without a thread, take() loads on the caller's.
-class LibraryLoad {
-public:
-    LibraryLoad();
-    ~LibraryLoad();
-    LibraryLoad(const LibraryLoad&) = delete;
-    LibraryLoad& operator=(const LibraryLoad&) = delete;
-    std::variant<MpvApi, LoadFailure> take();
-
-private:
-    std::variant<MpvApi, LoadFailure> result_;
-    HANDLE thread_ = nullptr;
-};
-
 // Destroys the core (mpv_terminate_destroy) on a thread of its own, answering the messages other
 // threads send to this thread's windows meanwhile: libmpv's video window is a child of ours, and
 // its window thread may send ours a message while it shuts down, which a thread blocked in the

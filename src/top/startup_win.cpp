@@ -144,12 +144,42 @@ void request_dark_title_bar(HWND window, SetWindowAttribute set) {
         set(window, kDarkModeAttributeBefore20H1, &dark, sizeof dark);
 }
 
-// A copy the user started elevated would otherwise refuse Explorer's drops and the hand-off of a
-// second, normal start (User Interface Privilege Isolation drops these messages from lower
-// integrity). WM_COPYGLOBALDATA carries the dropped names' memory for WM_DROPFILES.
+// A copy the user started elevated ("Run as administrator", or from an elevated file manager) would
+// otherwise lose what comes from lower integrity (User Interface Privilege Isolation drops it when
+// it is sent): Explorer's drops and the hand-off of a second, normal start, and the taskbar's
+// "TaskbarButtonCreated" and thumbnail clicks. WM_COPYGLOBALDATA carries the dropped names' memory
+// for WM_DROPFILES. All of it is in place before the window is shown, since Explorer makes the
+// taskbar button, and sends its message, as soon as the window appears.
 void allow_lower_integrity_messages(HWND window, ChangeMessageFilter change) {
-    for (const UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kWmCopyGlobalData})
-        change(window, message, MSGFLT_ALLOW, nullptr);
+    const UINT taskbar_created = RegisterWindowMessageW(kTaskbarCreatedMessage);
+    for (const UINT message : {static_cast<UINT>(WM_DROPFILES), static_cast<UINT>(WM_COPYDATA), kWmCopyGlobalData,
+                               taskbar_created, static_cast<UINT>(WM_COMMAND)})
+        if (message) change(window, message, MSGFLT_ALLOW, nullptr);
+}
+
+// Without it, a library that libmpv or a Windows component loads by bare name and that is not in
+// System32 would be looked for in the current folder and on the PATH: a DLL planted beside a video
+// or on a share would run inside the player. Present since Windows 8.
+void restrict_library_search(const StartupCalls& calls) {
+    calls.set_default_dll_directories(LOAD_LIBRARY_SEARCH_DEFAULT_DIRS);
+}
+
+// Started from Explorer, the current folder is the video's: on a USB stick or a share, Windows would
+// refuse to eject the stick or rename the folder until the player exits. Every path the program
+// uses is absolute by now (the file argument has just been made so).
+void leave_current_folder(const StartupCalls& calls) {
+    wchar_t system[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) calls.set_current_directory(system);
+}
+
+// A screen reader asks the window for its UI Automation provider (WM_GETOBJECT) while ShowWindow
+// runs, and the provider needs COM on this thread.
+void show_main_window(HWND window, bool maximized, const StartupCalls& calls) {
+    allow_lower_integrity_messages(window, calls.change_message_filter);
+    calls.initialize_com();
+    calls.show_window(window, maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    UpdateWindow(window);
 }
 
 void register_classes(HINSTANCE instance) {
@@ -169,7 +199,6 @@ bool create_windows(App& app, HINSTANCE instance) {
     if (!main_window) return false;
 
     request_dark_title_bar(main_window, DwmSetWindowAttribute);
-    allow_lower_integrity_messages(main_window, ChangeWindowMessageFilterEx);
 
     // main_window stays null until both children exist, so the procedure gives default processing
     // to everything until then.
@@ -198,11 +227,14 @@ std::optional<std::string> file_argument_from_command_line(const wchar_t* comman
 }
 
 int run_application() {
+    const StartupCalls calls;
+    restrict_library_search(calls);
     set_dpi_awareness();
 
     const Settings settings = load_settings();
     choose_language(settings);
     const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
+    leave_current_folder(calls);
     if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
 
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -224,16 +256,12 @@ int run_application() {
         SetWindowPos(app->windows.main_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         state_changed(*app, kChangedBar);
     }
-    ShowWindow(app->windows.main_window, app->settings.maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
-    UpdateWindow(app->windows.main_window);
+    show_main_window(app->windows.main_window, app->settings.maximized, calls);
 
-    // Loading the 20-odd MiB library and resolving its entry points need no window, so a second
-    // thread does it while this one goes on. Not before the window is painted: a process loads one
-    // library at a time, and making the first window loads libraries of its own, which would wait
-    // behind this one.
-    LibraryLoad library;
-    com_initialize_apartment();
-    if (auto error = start_core(*app, library.take())) {
+    // The 20-odd MiB library only once the window is painted: a process loads one library at a
+    // time, and making and showing the first window loads libraries of its own, which would wait
+    // behind it. COM, set up before the window is shown, leaves this thread nothing to do meanwhile.
+    if (auto error = start_core(*app, load_library())) {
         show_start_up_failure(*app, *error);
         return 0;
     }

@@ -11,6 +11,7 @@
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
 #include "app/playback/event_pump_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
 #include "base/wide_win.h"
@@ -195,6 +196,10 @@ bool on_timer(App& app, WPARAM id) {
     }
     if (id == kTimerRecentDocuments) {
         on_recent_documents_timer(app);
+        return true;
+    }
+    if (id == kTimerSettingsRetry) {
+        on_settings_retry_timer(app);
         return true;
     }
     return false;

@@ -5,7 +5,7 @@
 
 #include "app/app_state_win.h"
 #include "app/settings/language.h"
-#include "app/settings/settings_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/window_modes.h"
@@ -136,7 +136,7 @@ Changes set_always_on_top(App& app, bool on) {
     app.settings.always_on_top = on;
     SetWindowPos(app.windows.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
     if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
     return kChangedBar;
 }
@@ -157,7 +157,7 @@ void capture_placement(App& app) {
     }
     app.settings.volume = app.playback.current_volume;
     app.settings.mute = app.playback.muted;
-    save_changed_settings(app.settings, app.settings_synced, settings_key::at_close);
+    save_settings_before_exit(app, settings_key::at_close);
 }
 
 void restore_placement(const Settings& settings, HWND main_window) {

@@ -13,6 +13,7 @@
 
 #include <shobjidl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -95,8 +96,13 @@ public:
     HRESULT STDMETHODCALLTYPE UnregisterTab(HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetTabOrder(HWND, HWND) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE SetTabActive(HWND, HWND, DWORD) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
-        return record_buttons("ThumbBarAddButtons", count, buttons);
+    // As the shell's: a window's toolbar is added once (a second add is refused, unrecorded) and then
+    // only updated.
+    HRESULT STDMETHODCALLTYPE ThumbBarAddButtons(HWND window, UINT count, LPTHUMBBUTTON buttons) override {
+        if (std::find(toolbars_.begin(), toolbars_.end(), window) != toolbars_.end()) return E_INVALIDARG;
+        const HRESULT result = record_buttons("ThumbBarAddButtons", count, buttons);
+        if (SUCCEEDED(result)) toolbars_.push_back(window);
+        return result;
     }
     HRESULT STDMETHODCALLTYPE ThumbBarUpdateButtons(HWND, UINT count, LPTHUMBBUTTON buttons) override {
         return record_buttons("ThumbBarUpdateButtons", count, buttons);
@@ -112,6 +118,8 @@ protected:
     virtual void released() = 0;
 
 private:
+    std::vector<HWND> toolbars_;  // the windows whose toolbar was added
+
     // Windows takes at most seven buttons.
     HRESULT record_buttons(const char* name, UINT count, LPTHUMBBUTTON buttons) {
         if (count == 0 || count > 7 || !buttons) return E_INVALIDARG;

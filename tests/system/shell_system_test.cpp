@@ -144,11 +144,12 @@ struct Player {
 
 UINT taskbar_created() { return RegisterWindowMessageW(L"TaskbarButtonCreated"); }
 
+// Explorer has made the taskbar button by the time the shell's objects are made, so the buttons are
+// added without waiting for its message, which may have come and gone.
 TEST(ShellSystem, TaskbarProgressAndThumbButtonsFollowPlayback) {
     const StandIns stand_ins;
     Player player;
     ASSERT_NE(player.main, nullptr);
-    PostMessageW(player.main, taskbar_created(), 0, 0);
     ASSERT_TRUE(wait_until([&] { return shell_calls_of(player.install, "ThumbBarAddButtons").size() >= 3; }));
 
     EXPECT_TRUE(shell_has(player.install, {"CreateInstance", "ok"}));
@@ -221,7 +222,6 @@ TEST(ShellSystem, FrenchTooltipsFromTheStart) {
     const StandIns stand_ins;
     Player player("", "language=fr\n");
     ASSERT_NE(player.main, nullptr);
-    PostMessageW(player.main, taskbar_created(), 0, 0);
     ASSERT_TRUE(wait_until([&] { return shell_calls_of(player.install, "ThumbBarAddButtons").size() >= 3; }));
     const auto added = shell_calls_of(player.install, "ThumbBarAddButtons");
     EXPECT_EQ(added[0][3], "Reculer de 10 s");
@@ -295,8 +295,10 @@ TEST(ShellSystem, NothingIsCalledWhenTheObjectsCannotBeMade) {
     SendMessageW(player.main, WM_COMMAND, MAKEWPARAM(2, THBN_CLICKED), 0);
     EXPECT_EQ(transport_calls(player.install, before), std::vector<Line>{kPause});
     player.close_and_expect_exit();
-    EXPECT_EQ(shell_calls(player.install),
-              (std::vector<Line>{{"GetForWindow", "failed"}, {"CreateInstance", "failed"}}));
+    // At start, then again for the button's message.
+    EXPECT_EQ(
+        shell_calls(player.install),
+        (std::vector<Line>{{"GetForWindow", "failed"}, {"CreateInstance", "failed"}, {"CreateInstance", "failed"}}));
 }
 
 TEST(ShellSystem, WithoutTheStandInsThePlayerPlaysAsBefore) {

@@ -88,16 +88,21 @@ TEST(StartupWin, LongRelativeArgumentGrowsTheBuffer) {
     EXPECT_EQ(result->substr(result->size() - 600), std::string(600, 'n'));
 }
 
-// Stand-ins for DwmSetWindowAttribute (refusing the attributes listed) and ChangeWindowMessageFilterEx.
+// Stand-ins for DwmSetWindowAttribute (refusing the attributes listed) and what start-up asks of
+// Windows around its window, recording what they are asked in order.
 std::vector<DWORD> refused, asked;
+std::vector<std::string> steps;
+BOOL note(const std::string& step) {
+    steps.push_back(step);
+    return TRUE;
+}
 HRESULT WINAPI set_attribute(HWND, DWORD attribute, LPCVOID value, DWORD size) {
     asked.push_back(*static_cast<const BOOL*>(value) && size == 4 ? attribute : 0);
     return std::count(refused.begin(), refused.end(), attribute) ? E_INVALIDARG : S_OK;
 }
 
-// Windows 10 20H1 on takes 20; 1809 to 1909 refuse it and take 19; Wine refuses both. Wine's
-// message filter only says yes, so what is asked of it is what can be checked.
-TEST(StartupWin, DarkTitleBarAndMessagesFromLowerIntegrity) {
+// Windows 10 20H1 on takes 20; 1809 to 1909 refuse it and take 19; Wine refuses both.
+TEST(StartupWin, DarkTitleBar) {
     const std::pair<std::vector<DWORD>, std::vector<DWORD>> cases[] = {
         {{}, {20}}, {{20}, {20, 19}}, {{20, 19}, {20, 19}}};
     for (const auto& [refuse, expected] : cases) {
@@ -105,12 +110,31 @@ TEST(StartupWin, DarkTitleBarAndMessagesFromLowerIntegrity) {
         request_dark_title_bar(GetDesktopWindow(), set_attribute);
         EXPECT_EQ(asked, expected);
     }
-    asked.clear();
-    allow_lower_integrity_messages(GetDesktopWindow(), [](HWND w, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
-        asked.push_back(w == GetDesktopWindow() && action == MSGFLT_ALLOW ? message : 0);
-        return TRUE;
-    });
-    EXPECT_EQ(asked, (std::vector<DWORD>{WM_DROPFILES, WM_COPYDATA, 0x0049}));
+}
+
+// Wine's message filter only says yes and its loader takes any search flags, so what start-up asks,
+// and in which order, is what can be checked: the messages of lower integrity and COM before the
+// window shows (an elevated copy would lose "TaskbarButtonCreated" sent as it appears, and a screen
+// reader asks for the window's provider while it is shown).
+TEST(StartupWin, SearchPathCurrentFolderAndWhatComesBeforeTheWindowShows) {
+    StartupCalls calls;
+    calls.set_default_dll_directories = [](DWORD flags) { return note("search " + std::to_string(flags)); };
+    calls.set_current_directory = [](LPCWSTR folder) { return note("folder " + narrow(folder)); };
+    calls.change_message_filter = [](HWND w, UINT message, DWORD action, PCHANGEFILTERSTRUCT) {
+        return note(w == GetDesktopWindow() && action == MSGFLT_ALLOW ? "allow " + std::to_string(message) : "?");
+    };
+    calls.initialize_com = [] { return note("com") ? S_OK : E_FAIL; };
+    calls.show_window = [](HWND, int command) { return note("show " + std::to_string(command)); };
+    restrict_library_search(calls);
+    leave_current_folder(calls);
+    show_main_window(GetDesktopWindow(), true, calls);
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
+    const auto allow = [](UINT message) { return "allow " + std::to_string(message); };
+    EXPECT_EQ(steps,
+              (std::vector<std::string>{
+                  "search 4096", "folder " + narrow(system), allow(WM_DROPFILES), allow(WM_COPYDATA), allow(0x0049),
+                  allow(RegisterWindowMessageW(L"TaskbarButtonCreated")), allow(WM_COMMAND), "com", "show 3"}));
 }
 
 TEST(LoaderWin, LibraryBesideTheExecutable) {

@@ -14,9 +14,7 @@ namespace {
 // A settings file larger than this is not one the program wrote; reading it whole would only stall
 // start-up, so it counts as unreadable.
 constexpr LONGLONG kLargestSettingsFile = 1 << 20;
-constexpr DWORD kLockWaitMs = 2000;
-// How long a replace keeps trying while another program holds settings.ini, and how often.
-constexpr ULONGLONG kReplaceRetryMs = 1000;
+// How often a replace tries again while another program holds settings.ini.
 constexpr DWORD kReplaceRetryStepMs = 50;
 
 std::optional<std::string> read_whole_file(const std::wstring& path) {
@@ -114,13 +112,14 @@ Settings load_settings() {
 namespace {
 
 // Held while one copy reads, merges and writes the file. A copy that hangs holding it only delays
-// the others' saves: after the wait they write anyway, as they did before there was a lock.
+// the others' saves: after the wait the close's save writes anyway, as it did before there was a
+// lock.
 struct MutexLock {
     HANDLE mutex = nullptr;
     bool owned = false;
-    explicit MutexLock(const wchar_t* name) : mutex(CreateMutexW(nullptr, FALSE, name)) {
+    MutexLock(const wchar_t* name, DWORD wait_ms) : mutex(CreateMutexW(nullptr, FALSE, name)) {
         if (!mutex) return;
-        const DWORD waited = WaitForSingleObject(mutex, kLockWaitMs);
+        const DWORD waited = WaitForSingleObject(mutex, wait_ms);
         owned = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
     }
     MutexLock(const MutexLock&) = delete;
@@ -132,10 +131,11 @@ struct MutexLock {
 };
 
 // Virus scanners, the search indexer and backup programs open a file for a moment without delete
-// sharing, and the rename fails while they hold it; the close sequence's save above all must not be
-// lost to them, so the replace is tried again for about a second.
-bool replace_file(const std::wstring& from, const std::wstring& to) {
-    const ULONGLONG deadline = GetTickCount64() + kReplaceRetryMs;
+// sharing, and the rename fails while they hold it (with ERROR_ACCESS_DENIED too, which is also what
+// a file we may never replace gives). The close's save must not be lost to them, so it tries again
+// for `held_ms`; a save while the window runs tries once and is made again later.
+bool replace_file(const std::wstring& from, const std::wstring& to, uint32_t held_ms) {
+    const ULONGLONG deadline = GetTickCount64() + held_ms;
     for (;;) {
         if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
         const DWORD error = GetLastError();
@@ -149,7 +149,7 @@ bool replace_file(const std::wstring& from, const std::wstring& to) {
 // The new text goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old file's place in one rename, so a crash or power cut leaves either the old file or the new
 // one, never a truncated mixture. Every failure is silent: the preferences stay in force for this run.
-bool write_settings_file(const std::string& text) {
+bool write_settings_file(const std::string& text, uint32_t held_ms) {
     const std::string folder = settings_folder();
     SHCreateDirectoryExW(nullptr, wide(folder).c_str(), nullptr);
 
@@ -166,7 +166,7 @@ bool write_settings_file(const std::string& text) {
     if (!file.valid()) return false;
     const bool written = write_whole_file(file.handle, text) && FlushFileBuffers(file.handle);
     file.close();
-    if (written && replace_file(temporary, target)) {
+    if (written && replace_file(temporary, target, held_ms)) {
         remove_stale_temporaries(folder);
         return true;
     }
@@ -176,16 +176,21 @@ bool write_settings_file(const std::string& text) {
 
 }  // namespace
 
-void save_settings(const Settings& settings) { write_settings_file(format_settings(settings)); }
+void save_settings(const Settings& settings) {
+    write_settings_file(format_settings(settings), kSaveWaiting.held_file_ms);
+}
 
 // Another copy may have saved since this one read the file: its values stay, and only the keys this
 // copy changed since it last read or wrote the file are written over them. The named mutex keeps two
 // copies from reading the same old file and each writing back only its own change. A missing or
 // unreadable file is written whole, as a lone copy always did.
-void save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced) {
+bool save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced, const SaveWait& wait) {
     const SettingsKeys keys = changed_keys(synced, mine) | forced;
-    const MutexLock lock(L"Local\\TarnwickLight.Settings");
+    const MutexLock lock(L"Local\\TarnwickLight.Settings", wait.lock_ms);
+    if (lock.mutex && !lock.owned && !wait.write_without_lock) return false;
     const auto text = read_whole_file(wide(settings_path()));
     const Settings merged = text ? merge_settings(parse_settings(*text), mine, keys) : mine;
-    if (write_settings_file(format_settings(merged))) synced = mine;
+    if (!write_settings_file(format_settings(merged), wait.held_file_ms)) return false;
+    synced = mine;
+    return true;
 }

@@ -1,6 +1,7 @@
 // settings.ini in the user's application-data folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "app/settings/settings.h"
@@ -15,10 +16,24 @@ std::string settings_path();
 // The defaults when the file is missing, unreadable or not UTF-8.
 Settings load_settings();
 
+// How long a save may wait for what others hold: another copy's save (its lock) and settings.ini
+// held open by another program.
+struct SaveWait {
+    uint32_t lock_ms = 0;             // for another copy's save to end
+    bool write_without_lock = false;  // once that wait is over
+    uint32_t held_file_ms = 0;        // trying again while another program holds the file
+};
+// The close's save, which must be made before the process ends: it waits, a bounded time.
+constexpr SaveWait kSaveWaiting{2000, true, 1000};
+// A save while the window runs: a moment for another copy's save, one try at the file.
+constexpr SaveWait kSaveAtOnce{50, false, 0};
+
 // Writes the whole file, replacing the old one atomically; every failure is silent.
 void save_settings(const Settings& settings);
 
 // Writes the keys of `mine` that differ from `synced`, and the `forced` ones, over the file as it is
 // now, keeping every other value another copy may have saved; then synced = mine. A missing file is
 // written whole. This is how the program saves; save_settings writes exactly what it is given.
-void save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced = 0);
+// False, and `synced` unchanged, when the file could not be written within `wait`.
+bool save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced = 0,
+                           const SaveWait& wait = kSaveWaiting);

@@ -180,39 +180,19 @@ OverlayStatus overlay_status(const PlaybackState& playback) {
     return playback.paused ? OverlayStatus::paused : OverlayStatus::playing;
 }
 
-namespace {
-
-// The overlay turns the play/pause key into Play or Pause by what it shows, WM_APPCOMMAND into a
-// toggle: for the echo they are one kind.
-int media_press_kind(MediaAction action) {
-    switch (action) {
-        case MediaAction::toggle_pause:
-        case MediaAction::play:
-        case MediaAction::pause:
-            return 1;
-        case MediaAction::back:
-            return 2;
-        case MediaAction::forward:
-            return 3;
-        case MediaAction::none:
-            break;
-    }
-    return 0;
-}
-
-}  // namespace
-
 bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action, uint64_t now_ms) {
-    const int kind = media_press_kind(action);
-    if (kind == 0) return true;
-    const bool echo = last.pending && last.source != source && media_press_kind(last.action) == kind &&
-                      now_ms >= last.at_ms && now_ms - last.at_ms < kMediaEchoMs;
-    if (echo) {
-        last.pending = false;  // a press echoes once; what follows is a new press
-        return false;
+    if (action == MediaAction::none) return true;
+    const bool within =
+        last.unechoed > 0 && now_ms >= last.last_overlay_ms && now_ms - last.last_overlay_ms < kMediaEchoMs;
+    if (source == MediaSource::overlay) {
+        // Presses quicker than their echoes add up, so each late echo still finds its press.
+        last.unechoed = within ? last.unechoed + 1 : 1;
+        last.last_overlay_ms = now_ms;
+        return true;
     }
-    last = MediaPress{true, source, action, now_ms};
-    return true;
+    if (action != MediaAction::toggle_pause || !within) return true;
+    --last.unechoed;
+    return false;
 }
 
 MediaAction overlay_button_action(int32_t button) {

@@ -61,18 +61,19 @@ std::vector<uint32_t> thumb_icon_pixels(ThumbIcon icon, int32_t size);
 MediaAction app_command_action(uint32_t command);
 
 // With the media overlay attached, Windows may deliver one press of a hardware media key twice: as
-// the overlay's ButtonPressed and as WM_APPCOMMAND, in either order. The second arrival of the same
-// kind of action from the other path within kMediaEchoMs is that same press and is dropped.
+// the overlay's ButtonPressed and as WM_APPCOMMAND, in either order. The overlay turns the key into
+// Play or Pause by the status it shows, which sets the state and is harmless twice; WM_APPCOMMAND
+// turns it into a toggle, which would undo the overlay's press. So a toggle from WM_APPCOMMAND
+// within kMediaEchoMs of an overlay press that has not echoed yet is that press's echo and is
+// dropped; nothing else ever is.
 enum class MediaSource : uint8_t { app_command, overlay };
 constexpr uint64_t kMediaEchoMs = 500;
 struct MediaPress {
-    bool pending = false;  // a press whose echo from the other path may still come
-    MediaSource source = MediaSource::app_command;
-    MediaAction action = MediaAction::none;
-    uint64_t at_ms = 0;
+    uint32_t unechoed = 0;  // overlay presses of the window whose toggle has not come yet
+    uint64_t last_overlay_ms = 0;
 };
 // Whether the action arriving from `source` at `now_ms` (a monotonic clock) should run; `last`
-// remembers the press that may still echo.
+// remembers the overlay's presses that may still echo.
 bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action, uint64_t now_ms);
 
 // The media overlay's playback status (Windows.Media.MediaPlaybackStatus) and buttons

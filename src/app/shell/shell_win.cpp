@@ -38,13 +38,12 @@ void start_recent_document(void (*add)(const wchar_t*), std::wstring path) {
 void shell_start(App& app) {
     app.windows.shell.reset(new Shell);
     Shell& shell = *app.windows.shell;
-    // Explorer sends it whenever it makes the window's taskbar button, again after a restart of its
-    // own. An elevated copy would not receive it, nor the buttons' WM_COMMAND, without the filter.
-    shell.taskbar_created = RegisterWindowMessageW(L"TaskbarButtonCreated");
-    if (shell.taskbar_created)
-        ChangeWindowMessageFilterEx(app.windows.main_window, shell.taskbar_created, MSGFLT_ALLOW, nullptr);
-    ChangeWindowMessageFilterEx(app.windows.main_window, WM_COMMAND, MSGFLT_ALLOW, nullptr);
+    shell.taskbar_created = RegisterWindowMessageW(kTaskbarCreatedMessage);
     attach_media_overlay(shell.overlay, app.windows.main_window, kMsgOverlayButton);
+    // The window has been on screen since before the library loaded, so Explorer has usually made
+    // its button already, and its message may have come and gone before there was anyone to hear
+    // it. Without a button both calls fail harmlessly, and the message, when it comes, adds them.
+    on_taskbar_created(app);
 }
 
 void shell_follow(App& app) {

@@ -20,11 +20,15 @@ constexpr UINT kTaskbarErrorMs = 3000;
 constexpr UINT_PTR kTimerRecentDocuments = 17;
 constexpr UINT kRecentDocumentsDelayMs = 5000;
 
+// Explorer sends the window this registered message whenever it makes the window's taskbar button,
+// again after a restart of its own.
+inline constexpr wchar_t kTaskbarCreatedMessage[] = L"TaskbarButtonCreated";
+
 // Windows' own SHAddToRecentDocs for a path.
 void add_to_recent_documents(const wchar_t* path);
 
 struct Shell {
-    UINT taskbar_created = 0;  // "TaskbarButtonCreated", registered at start
+    UINT taskbar_created = 0;  // kTaskbarCreatedMessage's number
     Taskbar taskbar;
     MediaOverlay overlay;
     bool failed = false;  // a file has just failed to play
@@ -36,8 +40,9 @@ struct Shell {
     MediaPress last_media_press;  // the overlay's and WM_APPCOMMAND's echo of one key press
 };
 
-// At start, before the main window is shown: registers the taskbar's message and attaches the
-// overlay.
+// At start, once the core is opening the first file: attaches the overlay, and gives the taskbar
+// button its buttons if Explorer has made it already. Start-up lets the shell's messages through
+// before the window is shown (allow_lower_integrity_messages).
 void shell_start(App& app);
 // After anything the shell's surfaces show may have changed: passes on what did.
 void shell_follow(App& app);

@@ -79,8 +79,8 @@ HICON create_thumb_icon(ThumbIcon icon, int32_t size) {
 
 bool create_taskbar(Taskbar& taskbar) {
     ComRef<ITaskbarList3> list;
-    if (FAILED(com_create_instance(CLSID_TaskbarList, IID_ITaskbarList3, list.put())) ||
-        !list || FAILED(list->HrInit()))
+    if (FAILED(com_create_instance(CLSID_TaskbarList, IID_ITaskbarList3, list.put())) || !list ||
+        FAILED(list->HrInit()))
         return false;
     taskbar.list = std::move(list);
     return true;
@@ -93,8 +93,13 @@ void add_thumb_buttons(Taskbar& taskbar, HWND window, const std::array<ThumbButt
         taskbar.icon_dpi = dpi;
     }
     auto thumb = to_thumb_buttons(taskbar.icons, buttons);
-    taskbar.buttons_added = SUCCEEDED(taskbar.list->ThumbBarAddButtons(window, thumb.size(), thumb.data()));
-    if (taskbar.buttons_added) taskbar.shown_buttons = buttons;
+    // A button takes its toolbar once. The message of a button whose toolbar start-up already added
+    // (it was queued behind start-up) finds them there: they are updated instead.
+    const bool added =
+        SUCCEEDED(taskbar.list->ThumbBarAddButtons(window, thumb.size(), thumb.data())) ||
+        (taskbar.buttons_added && SUCCEEDED(taskbar.list->ThumbBarUpdateButtons(window, thumb.size(), thumb.data())));
+    taskbar.buttons_added = added;
+    taskbar.shown_buttons = added ? std::optional(buttons) : std::nullopt;
 }
 
 void taskbar_follow(Taskbar& taskbar, HWND window, const TaskbarProgress& progress,

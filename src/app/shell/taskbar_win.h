@@ -54,7 +54,7 @@ struct Taskbar {
 
 // The taskbar object, made and initialised; false (and nothing held) when Windows has none.
 bool create_taskbar(Taskbar& taskbar);
-// Adds the thumbnail buttons to a new taskbar button.
+// Adds the thumbnail buttons to a new taskbar button, or updates them where they are already.
 void add_thumb_buttons(Taskbar& taskbar, HWND window, const std::array<ThumbButton, 3>& buttons, uint32_t dpi);
 // Passes on what changed since the last call.
 void taskbar_follow(Taskbar& taskbar, HWND window, const TaskbarProgress& progress,

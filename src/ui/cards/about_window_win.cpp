@@ -8,7 +8,7 @@
 #include "app/names_win.h"
 #include "app/resource_ids.h"
 #include "app/settings/language.h"
-#include "app/settings/settings_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
@@ -113,7 +113,7 @@ void paint_about(const App& app, const CardWindow& about, HDC dc, int width, int
 
 void toggle_dont_show(App& app) {
     app.settings.hide_about = !app.settings.hide_about;
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
     state_changed(app, kChangedAbout);
 }
 

@@ -6,7 +6,7 @@
 #include "app/playback/tracks_win.h"
 #include "app/settings/language.h"
 #include "app/settings/language_win.h"
-#include "app/settings/settings_win.h"
+#include "app/settings/settings_retry_win.h"
 #include "base/wide_win.h"
 #include "player/commands.h"
 #include "ui/bar/bar_layout.h"
@@ -113,7 +113,7 @@ Command show_track_menu(App& app, TrackKind kind) {
 Changes switch_language(App& app, Language language) {
     set_active_language(language);
     app.settings.language = language == Language::english ? "en" : "fr";
-    save_changed_settings(app.settings, app.settings_synced);
+    save_settings_soon(app);
 
     // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
     if (app.windows.tooltip_window) {

@@ -34,7 +34,7 @@ void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_vi
     dialog.request.nFilterIndex = 0;
     dialog.request.lpstrFile = dialog.file.data();
     dialog.request.nMaxFile = kFileBufferUnits;  // characters, not bytes
-    dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 }
 
 std::string chosen_path(const OpenFileDialog& dialog) {
@@ -42,14 +42,30 @@ std::string chosen_path(const OpenFileDialog& dialog) {
     return narrow(buffer.substr(0, buffer.find(L'\0')));
 }
 
+// The dialog makes the folder the user browsed to the current one, and Microsoft documents
+// OFN_NOCHANGEDIR as having no effect on the open dialog: the program's own folder is put back, so
+// that no folder on a stick or a share stays held by the player.
+std::optional<std::string> run_open_file_dialog(OpenFileDialog& dialog, ShowOpenDialog show) {
+    std::vector<wchar_t> folder(MAX_PATH);
+    DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (length >= folder.size()) {
+        folder.resize(length);
+        length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    }
+    const bool chosen = show(&dialog.request);
+    if (length > 0 && length < folder.size()) SetCurrentDirectoryW(folder.data());
+    if (!chosen) return std::nullopt;
+    std::string path = chosen_path(dialog);
+    if (path.empty()) return std::nullopt;
+    return path;
+}
+
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
     OpenFileDialog dialog;
     prepare_open_file_dialog(dialog, app.windows.main_window, filter_name, pattern);
     const auto show = comdlg32().GetOpenFileNameW;
-    if (!show || !show(&dialog.request)) return std::nullopt;
-    std::string path = chosen_path(dialog);
-    if (path.empty()) return std::nullopt;
-    return path;
+    if (!show) return std::nullopt;
+    return run_open_file_dialog(dialog, show);
 }
 
 bool open_video_with_dialog(App& app) {

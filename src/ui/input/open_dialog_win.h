@@ -26,6 +26,10 @@ void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_vi
 // The file buffer up to its first NUL, as UTF-8.
 std::string chosen_path(const OpenFileDialog& dialog);
 
+// Shows the dialog with `show` (GetOpenFileNameW): the chosen path, or nothing when cancelled. The
+// current folder is left where it was.
+using ShowOpenDialog = BOOL(WINAPI*)(LPOPENFILENAMEW);
+std::optional<std::string> run_open_file_dialog(OpenFileDialog& dialog, ShowOpenDialog show);
 // The chosen path, or nothing when cancelled.
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
 // The video dialog of Ctrl+O, the menu and the bar's open button, then open_file; true when a file

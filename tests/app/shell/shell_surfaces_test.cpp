@@ -112,11 +112,15 @@ TEST(ShellSurfaces, MediaKeysAndOverlayButtons) {
 TEST(ShellSurfaces, OneMediaKeyPressActsOnceWhicheverPathComesFirst) {
     const char* rows[] = {
         "oP1000+ aT1020-",
-        "aT1000+ oP1030-",
-        "aT1000+ oL1030-",
-        "oF1000+ aF1010-",
+        "aT1000+ oP1030+",  // the overlay's Pause sets what the toggle did
+        "aT1000+ oL1030+",
+        "oF1000+ aF1010+",                  // only a toggle can undo a press
         "oP1000+ aT1500+",                  // a second press after the window
         "oP1000+ aT1005- oL1200+ aT1210-",  // a quick second press echoes too
+        "oP1000+ oL1200+ aT1210- aT1220-",  // two presses whose echoes come late act twice
+        "oP1000+ aT1010- aT1100+",          // each press echoes once
+        "oP1000+ aP1010+ aL1020+",          // WM_APPCOMMAND's Play and Pause set the state
+        "oP1000+ oL1010+",                  // the overlay's presses always act
         "aT1000+ aT1100+",                  // one path twice is two presses
         "oP1000+ aF1010+ oB1020+",          // other keys
         "oP5000+ aT4990+",                  // a clock that went back

@@ -387,7 +387,7 @@ TEST_F(ContextMenuWin, OpenFileRequestIsExactlyWhatTheDialogNeeds) {
         EXPECT_EQ(r.nMaxFileTitle, 0u);
         EXPECT_EQ(r.lpstrInitialDir, nullptr);
         EXPECT_EQ(r.lpstrTitle, nullptr);
-        EXPECT_EQ(r.Flags, 0x00081000u);
+        EXPECT_EQ(r.Flags, 0x00081008u);  // explorer style, the file must exist, no change of folder
         EXPECT_EQ(r.nFileOffset, 0);
         EXPECT_EQ(r.nFileExtension, 0);
         EXPECT_EQ(r.lpstrDefExt, nullptr);
@@ -400,17 +400,35 @@ TEST_F(ContextMenuWin, OpenFileRequestIsExactlyWhatTheDialogNeeds) {
     }
 }
 
-TEST_F(ContextMenuWin, ChosenPathEndsAtTheFirstNul) {
-    OpenFileDialog dialog;
-    prepare_open_file_dialog(dialog, nullptr, "x", "*.x");
-    const std::wstring text = std::wstring(L"C:\\v\\a\x00E9.mkv") + L'\0' + L"junk";
-    std::copy(text.begin(), text.end(), dialog.file.begin());
-    EXPECT_EQ(chosen_path(dialog), "C:\\v\\aé.mkv");
-    dialog.file[0] = 0xD800;  // a lone surrogate
-    dialog.file[1] = L'\0';
-    EXPECT_EQ(chosen_path(dialog), "\xEF\xBF\xBD");
-    std::fill(dialog.file.begin(), dialog.file.end(), L'z');  // no NUL at all
-    EXPECT_EQ(chosen_path(dialog).size(), 32768u);
+// The dialog stand-in browses to another folder, as the user would, and answers with `g_answer`.
+std::wstring g_answer;
+BOOL WINAPI browse_and_choose(LPOPENFILENAMEW request) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    SetCurrentDirectoryW(temp);
+    std::copy(g_answer.begin(), g_answer.end(), request->lpstrFile);
+    return !g_answer.empty();
+}
+
+// The chosen path ends at the first NUL, and the folder the user browsed to does not stay current.
+TEST_F(ContextMenuWin, ChosenPathEndsAtTheFirstNulAndTheFolderStays) {
+    wchar_t before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
+    const std::pair<std::wstring, std::optional<std::string>> cases[] = {
+        {std::wstring(L"C:\\v\\a\x00E9.mkv") + L'\0' + L"junk", "C:\\v\\aé.mkv"},
+        {std::wstring(1, wchar_t(0xD800)) + L'\0', "\xEF\xBF\xBD"},  // a lone surrogate
+        {std::wstring(32768, L'z'), std::string(32768, 'z')},        // no NUL at all
+        {L"", std::nullopt},                                         // cancelled
+    };
+    for (const auto& [answer, path] : cases) {
+        OpenFileDialog dialog;
+        prepare_open_file_dialog(dialog, nullptr, "x", "*.x");
+        g_answer = answer;
+        EXPECT_EQ(run_open_file_dialog(dialog, browse_and_choose), path);
+        wchar_t after[MAX_PATH];
+        GetCurrentDirectoryW(MAX_PATH, after);
+        EXPECT_EQ(std::wstring(after), std::wstring(before));
+    }
 }
 
 }  // namespace
