@@ -1,11 +1,13 @@
 // Everything the user can ask of the player, in one list. Keys, characters, the wheel, the menus,
-// the bar's buttons and drags, the cards' keys and check box, dropped files, the taskbar's buttons,
-// the media keys, the media overlay and screen readers only translate what they receive into a
-// Command; run_command carries every one of them out.
+// the bar's buttons and drags, the cards' keys and check box, the open dialogs, dropped files, the
+// file named at start-up or handed over by another copy, the taskbar's buttons, the media keys, the
+// media overlay and screen readers only translate what they receive into a Command; run_command
+// carries every one of them out.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "app/settings/language.h"
 #include "app/version.h"
@@ -46,6 +48,7 @@
     X(toggle_always_on_top, "Always on top", "Toujours au premier plan")                    \
     X(toggle_multi_instance, "Multi-instance", "Multi-instance")                            \
     X(toggle_wheel_invert, "", "")                                                          \
+    X(toggle_hide_about, "", "")                                                            \
     X(switch_language, "", "") /* language */                                               \
     X(toggle_help, "Help", "Aide")                                                          \
     X(show_about, "About " TARNWICK_PRODUCT_NAME, "À propos de " TARNWICK_PRODUCT_NAME)     \
@@ -82,6 +85,13 @@ struct Command {
     }
     bool operator!=(const Command& other) const { return !(*this == other); }
 };
+
+// A command that carries a path: open_file or load_subtitle_file.
+inline Command path_command(CommandId id, std::string path) {
+    Command command{id};
+    command.path = std::move(path);
+    return command;
+}
 
 struct App;
 // What carries a command out: run_command, or a test's stand-in. Input code that lives below the

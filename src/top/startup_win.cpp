@@ -7,7 +7,6 @@
 #include "app/colour_scheme_win.h"
 #include "app/names_win.h"
 #include "app/playback/playback_messages.h"
-#include "app/playback/playback_win.h"
 #include "app/resource_ids.h"
 #include "app/settings/language_win.h"
 #include "app/settings/settings_win.h"
@@ -267,9 +266,9 @@ int run_application() {
     }
     SetTimer(app->windows.main_window, kTimerResumeSave, kResumeSaveMs, nullptr);
 
-    if (file) {
-        if (open_file(*app, *file)) state_changed(*app, kChangedPlayback);
-    } else if (app->core)
+    if (file)
+        run_command(*app, path_command(CommandId::open_file, *file));
+    else if (app->core)
         show_text(*app->core, pick(kDropMessage), kDropMessageMs);
 
     // What neither the painted window nor the core needs, made while the core opens the file. The

@@ -211,11 +211,12 @@ void on_core_wake_up(App& app) {
     state_changed(app, repaint ? kChangedPlayback : kChangedShell);
 }
 
-// A file handed over by another copy of the program opens here.
+// A file handed over by another copy of the program opens here, as a dropped file does.
 LRESULT on_copy_data_message(App& app, const COPYDATASTRUCT* data) {
-    const LRESULT accepted = on_copy_data(app, data);
-    if (accepted) state_changed(app, kChangedPlayback);
-    return accepted;
+    const std::optional<Command> handed = on_copy_data(app, data);
+    if (!handed) return 0;
+    run_command(app, *handed);
+    return 1;
 }
 
 LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -4,9 +4,8 @@
 #include "ui/window_modes_win.h"
 
 #include "app/app_state_win.h"
-#include "app/settings/language.h"
+#include "app/preferences_win.h"
 #include "app/settings/settings_retry_win.h"
-#include "player/commands.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/window_modes.h"
 
@@ -15,10 +14,6 @@ namespace {
 // WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX.
 constexpr LONG_PTR kFrameStyles = 0x00CF0000;
 static_assert(kFrameStyles == (WS_OVERLAPPEDWINDOW & ~WS_OVERLAPPED));
-
-constexpr Text kOnTopOn{"Always on top: on", "Toujours au premier plan : activé"};
-constexpr Text kOnTopOff{"Always on top: off", "Toujours au premier plan : désactivé"};
-constexpr uint32_t kOnTopMessageMs = 1500;
 
 // The tooltip control's tool rectangles follow the buttons; a hidden bar gets empty ones so that no
 // tooltip can pop up over the video.
@@ -133,12 +128,9 @@ Changes set_fullscreen(App& app, bool on) {
 }
 
 Changes set_always_on_top(App& app, bool on) {
-    app.settings.always_on_top = on;
     SetWindowPos(app.windows.main_window, on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-    save_settings_soon(app);
-    if (app.core) show_text(*app.core, pick(on ? kOnTopOn : kOnTopOff), kOnTopMessageMs);
-    return kChangedBar;
+    return set_switch(app, kAlwaysOnTopSwitch, on);
 }
 
 void capture_placement(App& app) {

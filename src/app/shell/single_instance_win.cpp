@@ -1,10 +1,10 @@
 #include "app/shell/single_instance_win.h"
 
 #include <cstring>
+#include <utility>
 
 #include "app/app_state_win.h"
 #include "app/names_win.h"
-#include "app/playback/playback_win.h"
 #include "app/shell/hand_off.h"
 #include "base/wide_win.h"
 
@@ -49,17 +49,17 @@ bool hand_off_to_running_copy(const std::optional<std::string>& file) {
 // The data comes from another process and is trusted for nothing: hand_off_text reads only cbData
 // bytes, and only what a starting copy sends is opened. A folder would play as a list of everything
 // in it, which nobody asked for.
-LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data) {
-    if (!data || data->dwData != kHandOffTag) return 0;
-    if (app.closing) return 0;
+std::optional<Command> on_copy_data(App& app, const COPYDATASTRUCT* data) {
+    if (!data || data->dwData != kHandOffTag) return std::nullopt;
+    if (app.closing) return std::nullopt;
     // Without a player core this copy is only showing why it could not start and is about to exit:
     // a file accepted now would be lost, so the new start keeps it and opens its own window.
-    if (!app.core) return 0;
+    if (!app.core) return std::nullopt;
 
-    const std::string text = hand_off_text(data->lpData, data->cbData);
+    std::string text = hand_off_text(data->lpData, data->cbData);
 
     if (IsIconic(app.windows.main_window)) ShowWindow(app.windows.main_window, SW_RESTORE);
     SetForegroundWindow(app.windows.main_window);
-    if (!text.empty() && is_hand_off_target(text) && !is_folder(text)) open_file(app, text);
-    return 1;
+    if (text.empty() || !is_hand_off_target(text) || is_folder(text)) return Command{};
+    return path_command(CommandId::open_file, std::move(text));
 }

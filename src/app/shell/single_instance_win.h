@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "app/command.h"
 #include "base/win32_win.h"
 
 struct App;
@@ -14,6 +15,7 @@ constexpr ULONG_PTR kHandOffTag = 0x54574B31;
 // True when a running copy accepted the file (or, with no file, the request to come forward).
 bool hand_off_to_running_copy(const std::optional<std::string>& file);
 
-// The receiving side, for WM_COPYDATA: restores and raises the main window and opens the text when
-// there is one; returns 1 when accepted, 0 for another tag or while closing.
-LRESULT on_copy_data(App& app, const COPYDATASTRUCT* data);
+// The receiving side, for WM_COPYDATA: nothing when refused (another tag, closing, no player core);
+// when accepted, restores and raises the main window and gives the command that opens the text, or
+// CommandId::none when there is nothing to open.
+std::optional<Command> on_copy_data(App& app, const COPYDATASTRUCT* data);

@@ -44,3 +44,8 @@ const char* about_link_target(AboutItem item) {
     if (item == AboutItem::link_licence) return "https://www.gnu.org/licenses/gpl-3.0.html";
     return "";
 }
+
+Command about_item_command(AboutItem item) {
+    if (item == AboutItem::dont_show) return {CommandId::toggle_hide_about};
+    return {};
+}

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "app/command.h"
 #include "base/pixel_rect.h"
 
 // The parts of the window the pointer can act on.
@@ -29,3 +30,7 @@ AboutItem about_item_at(const AboutLayout& layout, int32_t x, int32_t y);
 
 // Where the two links lead: libmpv's home page and the licence; empty for the other items.
 const char* about_link_target(AboutItem item);
+
+// What an item asks of the player: the check box flips the choice not to show the window at start;
+// the links and the close buttons only act on the window.
+Command about_item_command(AboutItem item);

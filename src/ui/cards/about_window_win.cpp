@@ -8,7 +8,6 @@
 #include "app/names_win.h"
 #include "app/resource_ids.h"
 #include "app/settings/language.h"
-#include "app/settings/settings_retry_win.h"
 #include "app/version.h"
 #include "base/dpi_scale.h"
 #include "base/wide_win.h"
@@ -111,10 +110,9 @@ void paint_about(const App& app, const CardWindow& about, HDC dc, int width, int
     draw_card_text(dc, fonts.body.get(), palette.on_accent, pick(kClose), button, DT_CENTER);
 }
 
-void toggle_dont_show(App& app) {
-    app.settings.hide_about = !app.settings.hide_about;
-    save_settings_soon(app);
-    state_changed(app, kChangedAbout);
+// The check box is the one item that asks something of the player.
+void toggle_dont_show(App& app, CardWindow& about) {
+    if (about.run) about.run(app, about_item_command(AboutItem::dont_show));
 }
 
 void activate(App& app, CardWindow& about, AboutItem item) {
@@ -129,7 +127,7 @@ void activate(App& app, CardWindow& about, AboutItem item) {
                           SW_SHOWNORMAL);
             break;
         case AboutItem::dont_show:
-            toggle_dont_show(app);
+            toggle_dont_show(app, about);
             break;
         case AboutItem::none:
             break;
@@ -169,7 +167,7 @@ void on_key_down(App& app, CardWindow& about, WPARAM key) {
             break;
         case VK_SPACE:
             if (about.focus_cue)
-                toggle_dont_show(app);
+                toggle_dont_show(app, about);
             else
                 request_card_close(app, about);
             break;
@@ -294,8 +292,15 @@ SIZE size(const App&, const CardStyle& style) {
     return SIZE{layout.width, layout.height};
 }
 
-const CardKind kAboutCard{kAboutWindowClass, &AppWindows::about, &Accessibility::about, kChangedAbout, caption,
-                          size,              paint_about,         about_tree,           handle};
+const CardKind kAboutCard{kAboutWindowClass,
+                          &AppWindows::about,
+                          &Accessibility::about,
+                          kChangedAbout,
+                          caption,
+                          size,
+                          paint_about,
+                          about_tree,
+                          handle};
 
 }  // namespace
 

@@ -20,8 +20,10 @@ Changes carry_out(App& app, const Command& command) {
     switch (command.id) {
         case CommandId::none:
             return kChangedNothing;
+        // The choice of a dialog or a menu is a command of its own, run once the dialog or menu has gone.
         case CommandId::open_video:
-            return open_video_with_dialog(app) ? kChangedPlayback : kChangedNothing;
+            run_command(app, choose_video(app));
+            return kChangedNothing;
         case CommandId::open_file:
             return open_file(app, command.path);
         case CommandId::toggle_pause:
@@ -69,12 +71,11 @@ Changes carry_out(App& app, const Command& command) {
         case CommandId::select_subtitle_track:
             return select_track(app, TrackKind::subtitle, static_cast<int64_t>(command.amount));
         case CommandId::load_subtitles:
-            load_subtitles_with_dialog(app);
+            run_command(app, choose_subtitle_file(app));
             return kChangedNothing;
         case CommandId::load_subtitle_file:
             load_subtitle_file(app, command.path);
             return kChangedNothing;
-        // The menu's choice is a command of its own, run once the menu has gone.
         case CommandId::audio_menu:
             run_command(app, show_track_menu(app, TrackKind::audio));
             return kChangedNothing;
@@ -88,9 +89,11 @@ Changes carry_out(App& app, const Command& command) {
         case CommandId::toggle_always_on_top:
             return set_always_on_top(app, !app.settings.always_on_top);
         case CommandId::toggle_multi_instance:
-            return toggle_multi_instance(app);
+            return flip_switch(app, kMultiInstanceSwitch);
         case CommandId::toggle_wheel_invert:
-            return toggle_wheel_invert(app);
+            return flip_switch(app, kWheelInvertSwitch);
+        case CommandId::toggle_hide_about:
+            return flip_switch(app, kHideAboutSwitch);
         case CommandId::switch_language:
             return switch_language(app, command.language);
         // The cards hand their own commands back to run_command.

@@ -4,11 +4,10 @@
 
 #include "app/app_state_win.h"
 #include "app/playback/tracks_win.h"
+#include "app/preferences_win.h"
 #include "app/settings/language.h"
 #include "app/settings/language_win.h"
-#include "app/settings/settings_retry_win.h"
 #include "base/wide_win.h"
-#include "player/commands.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/bar/tooltips_win.h"
 #include "ui/cards/card_window_win.h"
@@ -18,8 +17,7 @@
 
 namespace {
 
-constexpr Text kLanguageMessage{"Language: English", "Langue : français"};
-constexpr uint32_t kLanguageMessageMs = 1500;
+constexpr SettingMessage kLanguageMessage{{"Language: English", "Langue : français"}, 1500};
 
 void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries);
 
@@ -113,7 +111,6 @@ Command show_track_menu(App& app, TrackKind kind) {
 Changes switch_language(App& app, Language language) {
     set_active_language(language);
     app.settings.language = language == Language::english ? "en" : "fr";
-    save_settings_soon(app);
 
     // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
     if (app.windows.tooltip_window) {
@@ -123,7 +120,7 @@ Changes switch_language(App& app, Language language) {
     if (app.windows.bar_window) create_tooltips(app);
     layout_children(app);  // the new tools' rectangles; the bar is drawn again below anyway
 
-    if (app.core) show_text(*app.core, pick(kLanguageMessage), kLanguageMessageMs);
+    setting_changed(app, kLanguageMessage);  // in the new language
     // Every text is picked when it is drawn, so a repaint is all the open windows need; the shell
     // takes the thumbnail buttons' tooltips again.
     return kChangedLanguage;

@@ -81,7 +81,5 @@ Command wheel_command(int16_t delta, bool invert) {
 }
 
 Command drop_command(const std::string& path) {
-    Command command{is_subtitle_file(path) ? CommandId::load_subtitle_file : CommandId::open_file};
-    command.path = path;
-    return command;
+    return path_command(is_subtitle_file(path) ? CommandId::load_subtitle_file : CommandId::open_file, path);
 }

@@ -2,7 +2,6 @@
 
 #include "app/app_state_win.h"
 #include "app/file_types.h"
-#include "app/playback/playback_win.h"
 #include "app/settings/language.h"
 #include "base/dll_functions_win.h"
 #include "base/wide_win.h"
@@ -68,12 +67,12 @@ std::optional<std::string> open_file_dialog(App& app, std::string_view filter_na
     return run_open_file_dialog(dialog, show);
 }
 
-bool open_video_with_dialog(App& app) {
+Command choose_video(App& app) {
     const auto path = open_file_dialog(app, pick(kVideos), kVideoPatterns);
-    return path && open_file(app, *path);
+    return path ? path_command(CommandId::open_file, *path) : Command{};
 }
 
-void load_subtitles_with_dialog(App& app) {
-    if (const auto path = open_file_dialog(app, pick(kSubtitleFiles), kSubtitlePatterns))
-        load_subtitle_file(app, *path);
+Command choose_subtitle_file(App& app) {
+    const auto path = open_file_dialog(app, pick(kSubtitleFiles), kSubtitlePatterns);
+    return path ? path_command(CommandId::load_subtitle_file, *path) : Command{};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/command.h"
 #include "base/win32_win.h"
 
 struct App;
@@ -32,8 +33,8 @@ using ShowOpenDialog = BOOL(WINAPI*)(LPOPENFILENAMEW);
 std::optional<std::string> run_open_file_dialog(OpenFileDialog& dialog, ShowOpenDialog show);
 // The chosen path, or nothing when cancelled.
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern);
-// The video dialog of Ctrl+O, the menu and the bar's open button, then open_file; true when a file
-// was opened.
-bool open_video_with_dialog(App& app);
-// "Load a subtitle file…": the subtitle dialog, then load_subtitle_file.
-void load_subtitles_with_dialog(App& app);
+// The video dialog of Ctrl+O, the menu and the bar's open button: open_file with the chosen path, or
+// none when cancelled.
+Command choose_video(App& app);
+// "Load a subtitle file…": load_subtitle_file with the chosen path, or none.
+Command choose_subtitle_file(App& app);

@@ -134,7 +134,7 @@ TEST_F(HandOff, ReceivingSide) {
     }
 }
 
-TEST_F(HandOff, NullStructureIsRefused) { EXPECT_EQ(on_copy_data(app, nullptr), 0); }
+TEST_F(HandOff, NullStructureIsRefused) { EXPECT_FALSE(on_copy_data(app, nullptr)); }
 
 TEST_F(HandOff, CopyWithoutPlayerCoreRefuses) {
     app.core.reset();

@@ -9,6 +9,7 @@
 
 #include "app/shell/shell_surfaces.h"
 #include "ui/bar/bar_model.h"
+#include "ui/cards/about_layout.h"
 #include "ui/cards/help_window.h"
 #include "ui/input/context_menu.h"
 #include "ui/window_modes.h"
@@ -83,8 +84,9 @@ TEST(CharBindings, FiveCharactersAndNothingElse) {
 }
 
 // Every command of the list is something the user can ask for: a key, a character, the wheel, a
-// menu entry, a bar button or drag, a dropped file, a key of the Help window or a media key gives it.
-// The windows hand what these give to run_command (commands_win_test runs the whole list there).
+// menu entry, a bar button or drag, a dropped file, a key of the Help window, About's check box or a
+// media key gives it. The windows hand what these give to run_command, which runs the whole list in
+// commands_win_test; scripts/check-calls fails when any other file calls an action run_command runs.
 TEST(Commands, EveryCommandIsAskedForSomewhere) {
     std::set<CommandId> given;
     for (uint32_t key = 0; key <= 0xFF; ++key) {
@@ -98,6 +100,8 @@ TEST(Commands, EveryCommandIsAskedForSomewhere) {
     for (uint8_t button = 0; button < kBarButtonCount; ++button) given.insert(bar_button_command(button).id);
     for (const bool final : {false, true}) given.insert(seek_drag_command(100, 0.5, final).id);
     given.insert(volume_drag_command(0.5).id);
+    for (uint8_t item = 0; item <= static_cast<uint8_t>(AboutItem::close_button); ++item)
+        given.insert(about_item_command(static_cast<AboutItem>(item)).id);
     for (const char* dropped : {"C:\\v\\film.mkv", "C:\\v\\film.srt"}) {
         const Command command = drop_command(dropped);
         EXPECT_EQ(command.path, dropped);

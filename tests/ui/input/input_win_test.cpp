@@ -248,8 +248,8 @@ TEST(MultiInstance, FrenchMessagesAndNoneWithoutCore) {
     {
         MainWindow w;
         set_active_language(Language::french);
-        toggle_multi_instance(w.app);
-        toggle_multi_instance(w.app);
+        run_command(w.app, {CommandId::toggle_multi_instance});
+        run_command(w.app, {CommandId::toggle_multi_instance});
         set_active_language(Language::english);
         ASSERT_EQ(w.recorder.calls.size(), 2u);
         EXPECT_EQ(w.recorder.calls[0],
@@ -260,7 +260,7 @@ TEST(MultiInstance, FrenchMessagesAndNoneWithoutCore) {
                   "cette fenêtre] [2500]");
     }
     MainWindow w(kNoCore);
-    toggle_multi_instance(w.app);
+    run_command(w.app, {CommandId::toggle_multi_instance});
     EXPECT_TRUE(w.app.settings.multi_instance);
     EXPECT_TRUE(w.recorder.calls.empty());
 }
