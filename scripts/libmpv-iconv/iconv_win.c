@@ -48,7 +48,7 @@ iconv_t iconv_open(const char *tocode, const char *fromcode)
     case ICONV_UTF32BE: c.utf_width = 4, c.big_endian = 1; break;
     default: {
         CPINFO info;
-        if (!to_utf8(tocode) || code_page <= 0 || code_page > 65535 || !IsValidCodePage(code_page) ||
+        if (code_page <= 0 || code_page > 65535 || !IsValidCodePage(code_page) ||
             !GetCPInfo(code_page, &info) ||
             (info.MaxCharSize > 2 && code_page != 54936 && code_page != CP_UTF8)) {
             errno = EINVAL;
@@ -136,13 +136,12 @@ size_t iconv(iconv_t cd, char **inbuf, size_t *inbytesleft, char **outbuf, size_
     size_t left = *inbytesleft;
     if (c->reads_bom && !c->bom_seen && left >= (size_t)c->utf_width) {
         c->bom_seen = 1;
+        c->big_endian = 1;
+        const int big = unit(c, in) == 0xFEFF;
         c->big_endian = 0;
-        if (unit(c, in) == 0xFEFF) {
+        if (big || unit(c, in) == 0xFEFF) {
+            c->big_endian = big;
             in += c->utf_width, left -= c->utf_width;
-        } else if ((c->big_endian = 1, unit(c, in) == 0xFEFF)) {
-            in += c->utf_width, left -= c->utf_width;
-        } else {
-            c->big_endian = 0;
         }
     }
     WCHAR wide[kChunkBytes];
