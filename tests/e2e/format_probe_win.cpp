@@ -35,9 +35,10 @@ namespace {
 
 int g_failed = 0;
 
-void report(bool ok, const std::string& what, const std::string& detail) {
+// Prints a check's PASS or FAIL line: "format: WHAT" or, from the encoding matrix, "encoding: WHAT".
+void report(bool ok, const std::string& what, const std::string& detail, const char* matrix = "format") {
     if (!ok) ++g_failed;
-    std::printf("%s  format: %s%s%s%s\n", ok ? "PASS" : "FAIL", what.c_str(), detail.empty() ? "" : " (",
+    std::printf("%s  %s: %s%s%s%s\n", ok ? "PASS" : "FAIL", matrix, what.c_str(), detail.empty() ? "" : " (",
                 detail.c_str(), detail.empty() ? "" : ")");
     std::fflush(stdout);
 }
@@ -277,19 +278,19 @@ void add_subtitle_samples(const Core& core, const std::string& folder) {
 // is in. Its first cue lasts past the video's two seconds.
 void check_encodings(const Core& core, const std::string& folder, const std::string& list) {
     const std::string lines = read_file(list + "\\expected.txt").value_or("");
-    report(!lines.empty(), "encoding: the list of files is there", list + "\\expected.txt");
+    report(!lines.empty(), "the list of files is there", list + "\\expected.txt", "encoding");
     for (std::string_view line : words(lines, '\n')) {
         const std::vector<std::string_view> fields = words(line, '\t');
         if (fields.size() != 3) continue;
-        std::string expected(fields[2]);
-        for (char& c : expected)
-            if (c == '|') c = '\n';
-        const AddedSubtitle added = add_to_playing_video(core, folder, list + "\\" + std::string(fields[0]));
-        report(added.failure.empty() && added.text == expected,
-               "encoding: " + std::string(fields[0]) + " in " + std::string(fields[1]) + " shows its first cue",
-               !added.failure.empty()   ? added.failure
-               : added.text == expected ? ""
-                                        : "expected \"" + expected + "\", shown \"" + added.text + "\"");
+        AddedSubtitle added = add_to_playing_video(core, folder, list + "\\" + std::string(fields[0]));
+        for (char& c : added.text)
+            if (c == '\n') c = '|';  // as the list writes a cue's lines, and one line per check
+        report(added.failure.empty() && added.text == fields[2],
+               std::string(fields[0]) + " in " + std::string(fields[1]) + " shows its first cue",
+               !added.failure.empty()    ? added.failure
+               : added.text == fields[2] ? ""
+                                         : "expected \"" + std::string(fields[2]) + "\", shown \"" + added.text + "\"",
+               "encoding");
     }
 }
 
