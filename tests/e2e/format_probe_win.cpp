@@ -3,14 +3,20 @@
 // options (video and audio going nowhere, since decoding is the question), then
 //   - asks the DLL for its demuxers and decoders and checks each row of the format table,
 //   - plays each video sample until frames and sound have come out of the decoders,
-//   - adds each subtitle sample to a playing video and checks that its track appears with a codec.
-// Prints one PASS or FAIL line per check; the exit code is the number of failures (capped).
+//   - adds each subtitle sample to a playing video and checks that its track appears with a codec;
+// or, for the encoding matrix, adds each subtitle file of a list and checks that the core shows its
+// first cue exactly. Prints one PASS or FAIL line per check; the exit code is the number of failures
+// (capped).
 //
 // Usage: format_probe --recipes   prints "extension TAB ffmpeg arguments" for each video sample
 //        format_probe FOLDER [OPTIONS]
 //                                 runs the checks; the video samples are FOLDER\sample.EXTENSION,
 //                                 the subtitle samples are written into FOLDER\subtitles; OPTIONS are more
 //                                 libmpv options, "name=value;..." (log-file=... to see why)
+//        format_probe --encodings FOLDER LIST [OPTIONS]
+//                                 LIST\expected.txt holds "FILE TAB ENCODING TAB FIRST CUE" lines ("|"
+//                                 between the cue's lines) for subtitle files in LIST, each added to
+//                                 FOLDER\sample.mkv
 #include <windows.h>
 
 #include <cstdio>
@@ -29,16 +35,15 @@ namespace {
 
 int g_failed = 0;
 
-void report(bool ok, const std::string& what, const std::string& detail) {
+// Prints a check's PASS or FAIL line: "format: WHAT" or, from the encoding matrix, "encoding: WHAT".
+void report(bool ok, const std::string& what, const std::string& detail, const char* matrix = "format") {
     if (!ok) ++g_failed;
-    std::printf("%s  format: %s%s%s%s\n", ok ? "PASS" : "FAIL", what.c_str(), detail.empty() ? "" : " (",
+    std::printf("%s  %s: %s%s%s%s\n", ok ? "PASS" : "FAIL", matrix, what.c_str(), detail.empty() ? "" : " (",
                 detail.c_str(), detail.empty() ? "" : ")");
     std::fflush(stdout);
 }
 
-std::string property(const Core& core, std::string_view name) {
-    return read_string_property(core, name).value_or("");
-}
+std::string property(const Core& core, std::string_view name) { return read_string_property(core, name).value_or(""); }
 
 std::vector<std::string_view> words(std::string_view text, char separator) {
     std::vector<std::string_view> out;
@@ -109,14 +114,14 @@ Bytes pgs_sample() {
 // colour 1, shown at once) in private stream 1, substream 0x20; the .idx points at it.
 Bytes vobsub_sample() {
     Bytes spu;
-    put16(spu, 0);  // size, filled in below
-    put16(spu, 0);  // control sequence offset, filled in below
+    put16(spu, 0);                              // size, filled in below
+    put16(spu, 0);                              // control sequence offset, filled in below
     spu += std::string("\x04\x10\x04\x10", 4);  // each field's line: 16 pixels of colour 1
     const unsigned control = static_cast<unsigned>(spu.size());
-    put16(spu, 0), put16(spu, control);  // at once; the last control sequence points at itself
-    spu += std::string("\x03\x01\x23\x04\xff\xf0", 6);                   // colours, contrast
+    put16(spu, 0), put16(spu, control);                 // at once; the last control sequence points at itself
+    spu += std::string("\x03\x01\x23\x04\xff\xf0", 6);  // colours, contrast
     spu += std::string("\x05\x00\x00\x0f\x00\x00\x01\x06\x00\x04\x00\x06", 12);  // area, field offsets
-    spu += std::string("\x01\xff", 2);                                    // start display, end
+    spu += std::string("\x01\xff", 2);                                           // start display, end
     spu[0] = static_cast<char>(spu.size() >> 8), spu[1] = static_cast<char>(spu.size() & 0xff);
     spu[2] = static_cast<char>(control >> 8), spu[3] = static_cast<char>(control & 0xff);
 
@@ -169,8 +174,9 @@ void check_table_against_the_library(const Core& core) {
         for (std::string_view codec : words(video ? sample.codecs : "", ' '))
             if (decoders.find("\"codec\":\"" + std::string(codec) + "\"") == std::string::npos)
                 missing += " " + std::string(codec);
-        report(missing.empty(), "." + std::string(sample.extension) + ": the library reads " +
-                                    std::string(sample.demuxer) + (video ? " with " + std::string(sample.codecs) : ""),
+        report(missing.empty(),
+               "." + std::string(sample.extension) + ": the library reads " + std::string(sample.demuxer) +
+                   (video ? " with " + std::string(sample.codecs) : ""),
                missing.empty() ? "" : "missing:" + missing);
     }
 }
@@ -193,8 +199,8 @@ bool wait_until_playing(const Core& core, std::string& detail) {
         const std::string video = property(core, "current-tracks/video/codec");
         const std::string audio = property(core, "current-tracks/audio/codec");
         const int64_t frames = read_int_property(core, "estimated-frame-number");
-        if (!video.empty() && !audio.empty() && frames >= 3 &&
-            !property(core, "video-params/w").empty() && !property(core, "audio-params/samplerate").empty()) {
+        if (!video.empty() && !audio.empty() && frames >= 3 && !property(core, "video-params/w").empty() &&
+            !property(core, "audio-params/samplerate").empty()) {
             detail = video + ", " + audio + ", " + std::to_string(frames) + " frames";
             return true;
         }
@@ -216,6 +222,37 @@ void play_video_samples(const Core& core, const std::string& folder) {
     }
 }
 
+struct AddedSubtitle {
+    std::string failure;  // empty when the video played and "sub-add" succeeded
+    std::string codec;
+    bool external = false;
+    bool shown = false;
+    std::string text;
+};
+
+// Plays FOLDER\sample.mkv from its start and adds `file` as its selected subtitle track, as a user
+// drops a subtitle file onto a film that has just begun; waits up to five seconds for it to show.
+AddedSubtitle add_to_playing_video(const Core& core, const std::string& folder, const std::string& file) {
+    AddedSubtitle added;
+    std::string detail;
+    if (core_command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 || !wait_until_playing(core, detail)) {
+        added.failure = "the video does not play: " + detail;
+        return added;
+    }
+    if (const int status = core_command(core, {"sub-add", file, "select"}); status < 0) {
+        added.failure = "sub-add failed with " + std::to_string(status);
+        return added;
+    }
+    added.codec = property(core, "current-tracks/sub/codec");
+    added.external = property(core, "current-tracks/sub/external") == "yes";
+    for (const ULONGLONG deadline = GetTickCount64() + 5000; !added.shown && GetTickCount64() < deadline;) {
+        core.api.mpv_wait_event(core.handle, 0.05);
+        added.shown = !property(core, "sub-start").empty() || !property(core, "sub-text").empty();
+    }
+    added.text = property(core, "sub-text");
+    return added;
+}
+
 void add_subtitle_samples(const Core& core, const std::string& folder) {
     // Beside the video the core would load them itself ("sub-auto") and keep them open.
     const std::string subtitles = folder + "\\subtitles";
@@ -224,27 +261,36 @@ void add_subtitle_samples(const Core& core, const std::string& folder) {
         if (sample.kind != SampleKind::subtitle) continue;
         const std::string what = "." + std::string(sample.extension) + " subtitles added to a playing video show";
         const std::string file = write_subtitle_sample(subtitles, sample);
-        std::string detail;
-        // Every sample shows its first picture or line from 0 s to 2 s: each goes onto the video's
-        // start, as a user drops a subtitle file onto a film that has just begun.
-        if (file.empty() || core_command(core, {"loadfile", folder + "\\sample.mkv", "replace"}) < 0 ||
-            !wait_until_playing(core, detail)) {
-            report(false, what, file.empty() ? "cannot write the sample" : "the video does not play: " + detail);
+        if (file.empty()) {
+            report(false, what, "cannot write the sample");
             continue;
         }
-        const int status = core_command(core, {"sub-add", file, "select"});
-        const std::string codec = property(core, "current-tracks/sub/codec");
-        const bool external = property(core, "current-tracks/sub/external") == "yes";
-        bool shown = false;
-        for (const ULONGLONG deadline = GetTickCount64() + 5000; status >= 0 && !shown && GetTickCount64() < deadline;) {
-            core.api.mpv_wait_event(core.handle, 0.05);
-            shown = !property(core, "sub-start").empty() || !property(core, "sub-text").empty();
-        }
-        const std::string text = property(core, "sub-text");
-        report(status >= 0 && !codec.empty() && external && shown, what,
-               status < 0 ? "sub-add failed with " + std::to_string(status)
-                          : "codec '" + codec + "'" + (shown ? ", shown" : ", nothing shown") +
-                                (text.empty() ? "" : ": " + text));
+        // Every sample shows its first picture or line from 0 s to 2 s.
+        const AddedSubtitle added = add_to_playing_video(core, folder, file);
+        report(added.failure.empty() && !added.codec.empty() && added.external && added.shown, what,
+               !added.failure.empty() ? added.failure
+                                      : "codec '" + added.codec + "'" + (added.shown ? ", shown" : ", nothing shown") +
+                                            (added.text.empty() ? "" : ": " + added.text));
+    }
+}
+
+// The encoding matrix: each file of the list must show its first cue exactly, whatever encoding it
+// is in. Its first cue lasts past the video's two seconds.
+void check_encodings(const Core& core, const std::string& folder, const std::string& list) {
+    const std::string lines = read_file(list + "\\expected.txt").value_or("");
+    report(!lines.empty(), "the list of files is there", list + "\\expected.txt", "encoding");
+    for (std::string_view line : words(lines, '\n')) {
+        const std::vector<std::string_view> fields = words(line, '\t');
+        if (fields.size() != 3) continue;
+        AddedSubtitle added = add_to_playing_video(core, folder, list + "\\" + std::string(fields[0]));
+        for (char& c : added.text)
+            if (c == '\n') c = '|';  // as the list writes a cue's lines, and one line per check
+        report(added.failure.empty() && added.text == fields[2],
+               std::string(fields[0]) + " in " + std::string(fields[1]) + " shows its first cue",
+               !added.failure.empty()    ? added.failure
+               : added.text == fields[2] ? ""
+                                         : "expected \"" + std::string(fields[2]) + "\", shown \"" + added.text + "\"",
+               "encoding");
     }
 }
 
@@ -258,11 +304,16 @@ int wmain(int argc, wchar_t** argv) {
                             static_cast<int>(sample.recipe.size()), sample.recipe.data());
         return 0;
     }
-    if (argc != 2 && argc != 3) {
-        std::fputs("usage: format_probe --recipes | format_probe FOLDER [OPTIONS]\n", stderr);
+    const bool encodings = argc >= 4 && std::wstring_view(argv[1]) == L"--encodings";
+    if (encodings ? argc > 5 : argc != 2 && argc != 3) {
+        std::fputs(
+            "usage: format_probe --recipes | format_probe FOLDER [OPTIONS] | "
+            "format_probe --encodings FOLDER LIST [OPTIONS]\n",
+            stderr);
         return 100;
     }
-    const std::string folder = narrow(argv[1]);
+    const int first = encodings ? 2 : 1;  // FOLDER's argument; OPTIONS come last
+    const std::string folder = narrow(argv[first]);
     auto loaded = load_core();
     if (auto* failure = std::get_if<LoadFailure>(&loaded)) {
         report(false, "the library loads", failure->detail);
@@ -271,14 +322,19 @@ int wmain(int argc, wchar_t** argv) {
     const Core core = std::get<Core>(loaded);
     CoreSetup setup;
     setup.watch_later_directory = folder + "\\watch_later";
-    setup.user_options = "vo=null;ao=null" + (argc == 3 ? ";" + narrow(argv[2]) : std::string());
+    const int options = encodings ? 4 : 2;
+    setup.user_options = "vo=null;ao=null" + (argc > options ? ";" + narrow(argv[options]) : std::string());
     if (const auto status = configure_core(core, setup, nullptr, nullptr)) {
         report(false, "the library starts with the program's options", "mpv_initialize " + std::to_string(*status));
         return 1;
     }
-    check_table_against_the_library(core);
-    play_video_samples(core, folder);
-    add_subtitle_samples(core, folder);
+    if (encodings) {
+        check_encodings(core, folder, narrow(argv[3]));
+    } else {
+        check_table_against_the_library(core);
+        play_video_samples(core, folder);
+        add_subtitle_samples(core, folder);
+    }
     core.api.mpv_terminate_destroy(core.handle);
     return g_failed > 99 ? 99 : g_failed;
 }
