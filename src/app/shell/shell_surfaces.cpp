@@ -185,6 +185,10 @@ bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action
     const bool within =
         last.unechoed > 0 && now_ms >= last.last_overlay_ms && now_ms - last.last_overlay_ms < kMediaEchoMs;
     if (source == MediaSource::overlay) {
+        // Only Play and Pause have a toggle for an echo: after the overlay's other buttons, the
+        // play/pause key pressed at once still acts.
+        if (action != MediaAction::play && action != MediaAction::pause && action != MediaAction::toggle_pause)
+            return true;
         // Presses quicker than their echoes add up, so each late echo still finds its press.
         last.unechoed = within ? last.unechoed + 1 : 1;
         last.last_overlay_ms = now_ms;

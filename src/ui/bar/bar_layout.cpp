@@ -28,20 +28,18 @@ BarLayout compute_bar_layout(uint32_t dpi, int32_t width, int32_t height) {
             layout.buttons[placed++] = BarButton{row.id, full_height(left_end, left_end + b)};
             left_end += b;
         }
-    int32_t right_group = width - m;
-    for (auto row = std::rbegin(kBarButtons); row != std::rend(kBarButtons); ++row)
-        if (row->group == BarGroup::right) {
-            layout.buttons[placed++] = BarButton{row->id, full_height(right_group - b, right_group)};
-            right_group -= b;
-        }
-
+    // A group that ends at `right`, its rows left to right; returns where it begins.
+    const auto place_leftwards = [&](BarGroup group, int32_t right) {
+        for (auto row = std::rbegin(kBarButtons); row != std::rend(kBarButtons); ++row)
+            if (row->group == group) {
+                layout.buttons[placed++] = BarButton{row->id, full_height(right - b, right)};
+                right -= b;
+            }
+        return right;
+    };
+    const int32_t right_group = place_leftwards(BarGroup::right, width - m);
     layout.volume_rect = full_height(right_group - scale_px(92, dpi), right_group - scale_px(8, dpi));
-    int32_t mute_left = layout.volume_rect.left;
-    for (const BarButtonRow& row : kBarButtons)
-        if (row.group == BarGroup::volume) {
-            layout.buttons[placed++] = BarButton{row.id, full_height(mute_left - b, mute_left)};
-            mute_left -= b;
-        }
+    const int32_t mute_left = place_leftwards(BarGroup::volume, layout.volume_rect.left);
 
     const int32_t time_width = (mute_left - left_end) > 2 * scale_px(150, dpi) ? scale_px(150, dpi) : 0;
     const int32_t gap = scale_px(12, dpi);

@@ -42,7 +42,7 @@ std::string chosen_path(const OpenFileDialog& dialog) {
 }
 
 // The dialog makes the folder the user browsed to the current one, and Microsoft documents
-// OFN_NOCHANGEDIR as having no effect on the open dialog: the program's own folder is put back, so
+// OFN_NOCHANGEDIR as having no effect on the open dialog: the folder start-up chose is put back, so
 // that no folder on a stick or a share stays held by the player.
 std::optional<std::string> run_open_file_dialog(OpenFileDialog& dialog, ShowOpenDialog show) {
     std::vector<wchar_t> folder(MAX_PATH);

@@ -123,6 +123,7 @@ TEST(ShellSurfaces, OneMediaKeyPressActsOnceWhicheverPathComesFirst) {
         "oP1000+ oL1010+",                  // the overlay's presses always act
         "aT1000+ aT1100+",                  // one path twice is two presses
         "oP1000+ aF1010+ oB1020+",          // other keys
+        "oB1000+ aT1010+",                  // which never echo as a toggle
         "oP5000+ aT4990+",                  // a clock that went back
     };
     const std::string actions = "TLPBF";
