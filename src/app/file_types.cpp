@@ -1,5 +1,38 @@
 #include "app/file_types.h"
 
+#include "base/command_line.h"
+#include "base/utf.h"
+
+namespace {
+
+// The dialog keeps folders in MAX_PATH units.
+constexpr size_t kLongestDialogFolderUnits = 259;
+
+bool is_drive_path(std::string_view path) {
+    return path.size() >= 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' &&
+           (path[2] == '\\' || path[2] == '/');
+}
+
+}  // namespace
+
+std::string dialog_start_folder(std::string_view path_or_url) {
+    if (is_url(path_or_url)) return {};
+    std::string path;
+    if (path_or_url.substr(0, 8) == "\\\\?\\UNC\\")
+        path = "\\\\" + std::string(path_or_url.substr(8));
+    else if (path_or_url.substr(0, 4) == "\\\\?\\")
+        path = std::string(path_or_url.substr(4));
+    else
+        path = std::string(path_or_url);
+    const bool share = path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '?' && path[2] != '.';
+    if (!is_drive_path(path) && !share) return {};
+    const size_t separator = path.find_last_of("\\/");
+    path.resize(separator + 1);
+    if (share && path.find_first_of("\\/", 2) == path.size() - 1) return {};  // \\server\ alone is no folder
+    if (utf8_to_utf16(path).size() > kLongestDialogFolderUnits) return {};
+    return path;
+}
+
 std::string file_extension(std::string_view path) {
     const size_t separator = path.find_last_of("\\/");
     const std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);

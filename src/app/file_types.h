@@ -19,5 +19,11 @@ bool matches_patterns(std::string_view path, std::string_view patterns);
 
 bool is_subtitle_file(std::string_view path);
 
+// The folder the open dialogs start in while `path_or_url` is the current file: its folder, ending in a
+// backslash, in the plain form the dialog shows (\\?\C:\ and \\?\UNC\ taken off). Empty, which leaves
+// the choice to Windows, for a URL, a name without a full folder, a device, and a folder too long for
+// the dialog.
+std::string dialog_start_folder(std::string_view path_or_url);
+
 // name NUL pattern NUL all-files-name NUL "*.*" NUL NUL, as GetOpenFileNameW wants it.
 std::string dialog_filter(std::string_view filter_name, std::string_view pattern, std::string_view all_files_name);

@@ -18,6 +18,19 @@ struct FileHandle {
     }
 };
 
+// A named mutex, waited for at most `wait_ms` when made; held until release() or the end of its
+// owner. A mutex its last holder left without releasing (a copy that crashed) is taken as owned. A
+// mutex that cannot be made is not owned, and nothing is waited for.
+struct NamedMutexLock {
+    HANDLE mutex = nullptr;
+    bool owned = false;
+    NamedMutexLock(const wchar_t* name, DWORD wait_ms);
+    NamedMutexLock(const NamedMutexLock&) = delete;
+    NamedMutexLock& operator=(const NamedMutexLock&) = delete;
+    ~NamedMutexLock();
+    void release();
+};
+
 // A popup menu and, through it, its submenus; destroyed with its owner.
 struct OwnedMenu {
     HMENU menu = nullptr;

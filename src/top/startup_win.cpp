@@ -15,6 +15,7 @@
 #include "app/version.h"
 #include "base/command_line.h"
 #include "base/dpi_scale.h"
+#include "base/handles_win.h"
 #include "base/newer_api_win.h"
 #include "base/number_format.h"
 #include "base/ole_win.h"
@@ -234,7 +235,11 @@ int run_application() {
     choose_language(settings);
     const std::optional<std::string> file = file_argument_from_command_line(GetCommandLineW());
     leave_current_folder(calls);
-    if (!settings.multi_instance && hand_off_to_running_copy(file)) return 0;
+    std::optional<NamedMutexLock> start_turn;  // until the main window exists, or the process ends
+    if (!settings.multi_instance) {
+        start_turn.emplace(kStartTurnMutex, kStartTurnWaitMs);
+        if (hand_off_to_running_copy(file)) return 0;
+    }
 
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     register_classes(instance);
@@ -249,6 +254,7 @@ int run_application() {
     g_app = app;
 
     if (!create_windows(*app, instance)) return 0;
+    start_turn.reset();  // a copy that starts now finds this window
     DragAcceptFiles(app->windows.main_window, TRUE);
     state_changed(*app, layout_children(*app));
     if (app->settings.always_on_top) {

@@ -335,7 +335,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             on_colours_changed(app);
             break;
         case kMsgOverlayButton:
-            run_command(app, overlay_button_command(app, wparam));
+            run_command(app, overlay_button_command(wparam));
             return 0;
         default:
             // "TaskbarButtonCreated" has a number only known at run time.

@@ -30,6 +30,31 @@ TEST(FileTypes, ExtensionOfTheLastComponent) {
     for (const auto& [path, extension] : cases) EXPECT_EQ(file_extension(path), extension) << path;
 }
 
+TEST(FileTypes, DialogStartsInTheFolderOfALocalFile) {
+    std::string accents;  // 130 units in 260 bytes
+    for (int i = 0; i < 130; ++i) accents += "\xC3\xA9";
+    const std::pair<std::string, std::string> cases[] = {
+        {"C:\\Videos\\Series\\e01.mkv", "C:\\Videos\\Series\\"},
+        {"C:\\e01.mkv", "C:\\"},  // a drive's root keeps its backslash
+        {"d:/Films/a.mp4", "d:/Films/"},
+        {"\\\\nas\\share\\Films\\a.mkv", "\\\\nas\\share\\Films\\"},
+        {"\\\\nas\\share\\a.mkv", "\\\\nas\\share\\"},
+        {"\\\\nas\\a.mkv", ""},  // a server alone is no folder
+        {"\\\\?\\C:\\Long\\a.mkv", "C:\\Long\\"},
+        {"\\\\?\\UNC\\nas\\share\\a.mkv", "\\\\nas\\share\\"},
+        {"\\\\?\\Volume{1234}\\a.mkv", ""},
+        {"\\\\.\\pipe\\a", ""},
+        {"https://example.com/Films/a.mkv", ""},
+        {"a.mkv", ""},
+        {"Films\\a.mkv", ""},
+        {"", ""},
+        {"C:\\" + std::string(256, 'x') + "\\a.mkv", ""},  // 260 units: more than the dialog holds
+        {"C:\\" + std::string(255, 'x') + "\\a.mkv", "C:\\" + std::string(255, 'x') + "\\"},
+        {"C:\\" + accents + "\\a.mkv", "C:\\" + accents + "\\"},  // counted in UTF-16 units, not bytes
+    };
+    for (const auto& [path, folder] : cases) EXPECT_EQ(dialog_start_folder(path), folder) << path;
+}
+
 TEST(FileTypes, SubtitlePatternsDecideWhatADropIs) {
     const std::pair<const char*, bool> cases[] = {
         {"C:\\v\\a.srt", true},   {"C:\\v\\a.SRT", true}, {"C:\\v\\a.ass", true},      {"C:\\v\\a.ssa", true},

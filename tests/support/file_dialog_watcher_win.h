@@ -1,5 +1,6 @@
-// Watches this thread for the common file dialog. When it appears, records its owner and the texts
-// of its file-type list, then either cancels it or types `choose` into the name box and presses Open.
+// Watches this thread for the common file dialog. When it appears, records its owner, the folder it
+// shows and the texts of its file-type list, then either cancels it or types `choose` into the name box and presses
+// Open.
 #pragma once
 
 #include "base/win32_win.h"
@@ -16,6 +17,7 @@ struct FileDialogWatcher {
     std::vector<HWND> dialogs;
     HWND owner = nullptr;
     std::vector<std::string> file_types;
+    std::string folder;
     std::wstring choose;  // empty: cancel
     HHOOK hook = nullptr;
 
@@ -65,6 +67,9 @@ struct FileDialogWatcher {
     }
 
     void act(HWND dialog) {
+        std::vector<wchar_t> shown(32768);
+        if (SendMessageW(dialog, CDM_GETFOLDERPATH, shown.size(), reinterpret_cast<LPARAM>(shown.data())) > 0)
+            folder = narrow(shown.data());
         const HWND types = GetDlgItem(dialog, cmb1);
         const LRESULT count = SendMessageW(types, CB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < count; ++i) {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "base/wide_win.h"
@@ -61,6 +63,41 @@ TEST(HandOffSystem, SecondStartWithoutFileOnlyRaisesTheRunningCopy) {
     Sleep(500);
     EXPECT_TRUE(loaded_files(first.install).empty());
     EXPECT_EQ(windows_of_class(L"TarnwickLight.Main"), 1);
+}
+
+// As Explorer opens several selected videos: one process per file, all at once, with no copy running.
+TEST(HandOffSystem, CopiesStartedTogetherLeaveOneWindow) {
+    const Install install = Install::make("full");
+    std::vector<Running> copies;
+    std::vector<std::string> files;
+    for (int i = 1; i <= 6; ++i) {
+        const std::wstring name = L"together " + std::to_wstring(i) + L".mkv";
+        files.push_back(narrow(install.appdata + L"\\" + name));
+        copies.push_back(start(install, L"\"" + name + L"\"", install.appdata));
+    }
+    const auto exited = [&] {
+        return std::count_if(copies.begin(), copies.end(),
+                             [](const Running& r) { return r.wait_exit(0s).has_value(); });
+    };
+    wait_until([&] { return exited() == 5; }, 30s);
+    Sleep(500);                // a sixth that would exit too
+    std::vector<size_t> left;  // the copies still running
+    for (size_t i = 0; i < copies.size(); ++i) {
+        const auto code = copies[i].wait_exit(0s);
+        if (code)
+            EXPECT_EQ(*code, 0u) << i;
+        else
+            left.push_back(i);
+    }
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(windows_of_class(L"TarnwickLight.Main"), 1);
+    EXPECT_EQ(install.library_loads(), 1u);  // the five that handed over never loaded it
+    const HWND main = copies[left[0]].main_window();
+    ASSERT_TRUE(wait_until([&] { return loaded_files(install).size() == 6; })) << loaded_files(install).size();
+    const std::string playing = loaded_files(install).back();
+    EXPECT_NE(std::find(files.begin(), files.end(), playing), files.end()) << playing;
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(copies[left[0]].wait_exit(), std::optional<DWORD>(0));
 }
 
 TEST(HandOffSystem, MultiInstanceOpensItsOwnWindow) {

@@ -271,6 +271,23 @@ TEST(ShellSystem, MediaOverlayFollowsPlaybackAndItsButtonsWork) {
         })) << press.button;
     }
 
+    // Paused now. While the overlay offers its buttons, the play and pause keys are its: their
+    // WM_APPCOMMAND goes on to default processing. The keys it has no button for still act.
+    const struct {
+        UINT command;
+        LRESULT result;
+        std::vector<Line> calls;
+    } keys[] = {{APPCOMMAND_MEDIA_PLAY_PAUSE, FALSE, {}},
+                {APPCOMMAND_MEDIA_PLAY, FALSE, {}},
+                {APPCOMMAND_MEDIA_FAST_FORWARD, TRUE, {kForward}}};
+    for (const auto& key : keys) {
+        const size_t before = player.install.calls().size();
+        const auto from = reinterpret_cast<WPARAM>(player.main);
+        EXPECT_EQ(SendMessageW(player.main, WM_APPCOMMAND, from, MAKELPARAM(0, key.command)), key.result)
+            << key.command;
+        EXPECT_EQ(transport_calls(player.install, before), key.calls) << key.command;
+    }
+
     const size_t before_end = shell_calls(player.install).size();
     player.install.inject("property\t6\teof-reached\tflag\t1");
     EXPECT_TRUE(wait_until([&] { return shell_has(player.install, {"put_PlaybackStatus", "2"}, before_end); }));

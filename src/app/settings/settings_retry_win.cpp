@@ -17,15 +17,21 @@ void schedule_retry(App& app) {
         SetTimer(app.windows.main_window, kTimerSettingsRetry, app.settings_retry.delay_ms, nullptr);
 }
 
+void stop_retrying(App& app) {
+    if (app.settings_retry.pending && app.windows.main_window) KillTimer(app.windows.main_window, kTimerSettingsRetry);
+    app.settings_retry = SettingsRetry{};
+}
+
 }  // namespace
 
 // Every try writes what the App holds now, so a change made while a save was owed goes out with it
-// and a later try never brings back an older state.
+// and a later try never brings back an older state. Only what others hold is tried again. Any other failure would fail
+// again on every try, and on a share that no longer answers each try would hold the window for the network's time-out:
+// the change stays in force for this run, and the close's save tries it once more.
 void save_settings_soon(App& app) {
     SettingsRetry& retry = app.settings_retry;
-    if (save_changed_settings(app.settings, app.settings_synced, 0, kSaveAtOnce)) {
-        if (retry.pending && app.windows.main_window) KillTimer(app.windows.main_window, kTimerSettingsRetry);
-        retry = SettingsRetry{};
+    if (save_changed_settings(app.settings, app.settings_synced, 0, kSaveAtOnce) != SaveOutcome::held) {
+        stop_retrying(app);
         return;
     }
     if (retry.pending) return;  // the timer already tries
@@ -40,7 +46,7 @@ void on_settings_retry_timer(App& app) {
     // Another copy that has held the lock this long hangs: write without it, as the close does.
     SaveWait wait = kSaveAtOnce;
     wait.write_without_lock = GetTickCount64() - retry.since_ms >= kSaveWaiting.lock_ms;
-    if (save_changed_settings(app.settings, app.settings_synced, 0, wait)) {
+    if (save_changed_settings(app.settings, app.settings_synced, 0, wait) != SaveOutcome::held) {
         retry = SettingsRetry{};
         return;
     }
@@ -49,7 +55,6 @@ void on_settings_retry_timer(App& app) {
 }
 
 void save_settings_before_exit(App& app, SettingsKeys forced) {
-    if (app.settings_retry.pending && app.windows.main_window) KillTimer(app.windows.main_window, kTimerSettingsRetry);
-    app.settings_retry = SettingsRetry{};
+    stop_retrying(app);
     save_changed_settings(app.settings, app.settings_synced, forced, kSaveWaiting);
 }

@@ -17,6 +17,12 @@ constexpr LONGLONG kLargestSettingsFile = 1 << 20;
 // How often a replace tries again while another program holds settings.ini.
 constexpr DWORD kReplaceRetryStepMs = 50;
 
+// What another program holds for a moment; a later try may get past it. Every other failure (no
+// folder, a full disk, a share that does not answer) would only fail again, each time as slowly.
+bool is_held(DWORD error) { return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION; }
+// A rename over a file that a scanner has open fails with ERROR_ACCESS_DENIED too.
+bool is_held_target(DWORD error) { return is_held(error) || error == ERROR_ACCESS_DENIED; }
+
 std::optional<std::string> read_whole_file(const std::wstring& path) {
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -111,37 +117,16 @@ Settings load_settings() {
 
 namespace {
 
-// Held while one copy reads, merges and writes the file. A copy that hangs holding it only delays
-// the others' saves: after the wait the close's save writes anyway, as it did before there was a
-// lock.
-struct MutexLock {
-    HANDLE mutex = nullptr;
-    bool owned = false;
-    MutexLock(const wchar_t* name, DWORD wait_ms) : mutex(CreateMutexW(nullptr, FALSE, name)) {
-        if (!mutex) return;
-        const DWORD waited = WaitForSingleObject(mutex, wait_ms);
-        owned = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
-    }
-    MutexLock(const MutexLock&) = delete;
-    MutexLock& operator=(const MutexLock&) = delete;
-    ~MutexLock() {
-        if (owned) ReleaseMutex(mutex);
-        if (mutex) CloseHandle(mutex);
-    }
-};
-
 // Virus scanners, the search indexer and backup programs open a file for a moment without delete
-// sharing, and the rename fails while they hold it (with ERROR_ACCESS_DENIED too, which is also what
-// a file we may never replace gives). The close's save must not be lost to them, so it tries again
+// sharing, and the rename fails while they hold it. The close's save must not be lost to them, so it tries again
 // for `held_ms`; a save while the window runs tries once and is made again later.
-bool replace_file(const std::wstring& from, const std::wstring& to, uint32_t held_ms) {
+DWORD replace_file(const std::wstring& from, const std::wstring& to, uint32_t held_ms) {
     const ULONGLONG deadline = GetTickCount64() + held_ms;
     for (;;) {
-        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return ERROR_SUCCESS;
         const DWORD error = GetLastError();
-        const bool held =
-            error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED || error == ERROR_LOCK_VIOLATION;
-        if (!held || GetTickCount64() >= deadline) return false;
+        if (!is_held_target(error) || GetTickCount64() >= deadline) return error;
         Sleep(kReplaceRetryStepMs);
     }
 }
@@ -149,7 +134,7 @@ bool replace_file(const std::wstring& from, const std::wstring& to, uint32_t hel
 // The new text goes to a temporary file beside the old one, reaches the disk, and only then takes
 // the old file's place in one rename, so a crash or power cut leaves either the old file or the new
 // one, never a truncated mixture. Every failure is silent: the preferences stay in force for this run.
-bool write_settings_file(const std::string& text, uint32_t held_ms) {
+SaveOutcome write_settings_file(const std::string& text, uint32_t held_ms) {
     const std::string folder = settings_folder();
     SHCreateDirectoryExW(nullptr, wide(folder).c_str(), nullptr);
 
@@ -157,21 +142,22 @@ bool write_settings_file(const std::string& text, uint32_t held_ms) {
     // wants it kept either way.
     const std::wstring target = wide(settings_path());
     const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return SaveOutcome::failed;
 
     // One name per process, so two copies saving at once never write into each other's file.
     const std::wstring temporary = wide(folder + "\\" + settings_temporary_name(GetCurrentProcessId()));
     FileHandle file(
         CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.valid()) return false;
+    if (!file.valid()) return is_held(GetLastError()) ? SaveOutcome::held : SaveOutcome::failed;
     const bool written = write_whole_file(file.handle, text) && FlushFileBuffers(file.handle);
     file.close();
-    if (written && replace_file(temporary, target, held_ms)) {
+    const DWORD replaced = written ? replace_file(temporary, target, held_ms) : ERROR_WRITE_FAULT;
+    if (replaced == ERROR_SUCCESS) {
         remove_stale_temporaries(folder);
-        return true;
+        return SaveOutcome::saved;
     }
     DeleteFileW(temporary.c_str());
-    return false;
+    return is_held_target(replaced) ? SaveOutcome::held : SaveOutcome::failed;
 }
 
 }  // namespace
@@ -184,13 +170,16 @@ void save_settings(const Settings& settings) {
 // copy changed since it last read or wrote the file are written over them. The named mutex keeps two
 // copies from reading the same old file and each writing back only its own change. A missing or
 // unreadable file is written whole, as a lone copy always did.
-bool save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced, const SaveWait& wait) {
+SaveOutcome save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced, const SaveWait& wait) {
     const SettingsKeys keys = changed_keys(synced, mine) | forced;
-    const MutexLock lock(L"Local\\TarnwickLight.Settings", wait.lock_ms);
-    if (lock.mutex && !lock.owned && !wait.write_without_lock) return false;
+    // Held while one copy reads, merges and writes the file. A copy that hangs holding it only delays
+    // the others' saves: after the wait the close's save writes anyway, as it did before there was a
+    // lock.
+    const NamedMutexLock lock(L"Local\\TarnwickLight.Settings", wait.lock_ms);
+    if (lock.mutex && !lock.owned && !wait.write_without_lock) return SaveOutcome::held;
     const auto text = read_whole_file(wide(settings_path()));
     const Settings merged = text ? merge_settings(parse_settings(*text), mine, keys) : mine;
-    if (!write_settings_file(format_settings(merged), wait.held_file_ms)) return false;
-    synced = mine;
-    return true;
+    const SaveOutcome outcome = write_settings_file(format_settings(merged), wait.held_file_ms);
+    if (outcome == SaveOutcome::saved) synced = mine;
+    return outcome;
 }

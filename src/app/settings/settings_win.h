@@ -31,9 +31,14 @@ constexpr SaveWait kSaveAtOnce{50, false, 0};
 // Writes the whole file, replacing the old one atomically; every failure is silent.
 void save_settings(const Settings& settings);
 
+// How a save ended: written; refused by what others hold for a moment (another copy's save, a
+// program that has the file open), which a later try may get past; or failed in a way a later try
+// would only repeat (no folder, a read-only file, a full disk, a share that does not answer).
+enum class SaveOutcome : uint8_t { saved, held, failed };
+
 // Writes the keys of `mine` that differ from `synced`, and the `forced` ones, over the file as it is
 // now, keeping every other value another copy may have saved; then synced = mine. A missing file is
 // written whole. This is how the program saves; save_settings writes exactly what it is given.
-// False, and `synced` unchanged, when the file could not be written within `wait`.
-bool save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced = 0,
-                           const SaveWait& wait = kSaveWaiting);
+// `synced` is unchanged unless the outcome is `saved`.
+SaveOutcome save_changed_settings(const Settings& mine, Settings& synced, SettingsKeys forced = 0,
+                                  const SaveWait& wait = kSaveWaiting);

@@ -129,6 +129,10 @@ void media_overlay_follow(MediaOverlay& overlay, const PlaybackState& playback) 
     }
 }
 
+bool media_overlay_offers_buttons(const MediaOverlay& overlay) {
+    return overlay.controls.get() && overlay.shown_enabled.value_or(false);
+}
+
 void detach_media_overlay(MediaOverlay& overlay) {
     if (!overlay.controls) return;
     if (overlay.handler_token) overlay.controls->remove_ButtonPressed(*overlay.handler_token);

@@ -27,5 +27,7 @@ struct MediaOverlay {
 bool attach_media_overlay(MediaOverlay& overlay, HWND window, UINT message);
 // Passes on what changed since the last call.
 void media_overlay_follow(MediaOverlay& overlay, const PlaybackState& playback);
+// Whether the overlay shows its Play and Pause buttons: attached, with a file loaded.
+bool media_overlay_offers_buttons(const MediaOverlay& overlay);
 // Disables the overlay and lets go of it, at close.
 void detach_media_overlay(MediaOverlay& overlay);

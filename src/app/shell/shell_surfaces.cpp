@@ -155,14 +155,15 @@ std::vector<uint32_t> thumb_icon_pixels(ThumbIcon icon, int32_t size) {
     return pixels;
 }
 
-MediaAction app_command_action(uint32_t command) {
+MediaAction app_command_action(uint32_t command, bool overlay_takes_play_pause) {
     switch (command) {
         case kAppCommandPlayPause:
-            return MediaAction::toggle_pause;
+            return overlay_takes_play_pause ? MediaAction::none : MediaAction::toggle_pause;
         case kAppCommandPlay:
-            return MediaAction::play;
+            return overlay_takes_play_pause ? MediaAction::none : MediaAction::play;
         case kAppCommandPause:
-        case kAppCommandStop:  // stopping would lose the place; pausing keeps it
+            return overlay_takes_play_pause ? MediaAction::none : MediaAction::pause;
+        case kAppCommandStop:  // stopping would lose the place; pausing keeps it (no overlay button)
             return MediaAction::pause;
         case kAppCommandFastForward:
             return MediaAction::forward;
@@ -178,25 +179,6 @@ OverlayStatus overlay_status(const PlaybackState& playback) {
     if (!playback.file_loaded) return OverlayStatus::closed;
     if (playback.eof_reached) return OverlayStatus::stopped;
     return playback.paused ? OverlayStatus::paused : OverlayStatus::playing;
-}
-
-bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action, uint64_t now_ms) {
-    if (action == MediaAction::none) return true;
-    const bool within =
-        last.unechoed > 0 && now_ms >= last.last_overlay_ms && now_ms - last.last_overlay_ms < kMediaEchoMs;
-    if (source == MediaSource::overlay) {
-        // Only Play and Pause have a toggle for an echo: after the overlay's other buttons, the
-        // play/pause key pressed at once still acts.
-        if (action != MediaAction::play && action != MediaAction::pause && action != MediaAction::toggle_pause)
-            return true;
-        // Presses quicker than their echoes add up, so each late echo still finds its press.
-        last.unechoed = within ? last.unechoed + 1 : 1;
-        last.last_overlay_ms = now_ms;
-        return true;
-    }
-    if (action != MediaAction::toggle_pause || !within) return true;
-    --last.unechoed;
-    return false;
 }
 
 MediaAction overlay_button_action(int32_t button) {

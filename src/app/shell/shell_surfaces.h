@@ -57,24 +57,11 @@ MediaAction thumb_button_action(uint32_t id);
 // anti-aliased, drawn by the program because the bar's glyph font may be missing.
 std::vector<uint32_t> thumb_icon_pixels(ThumbIcon icon, int32_t size);
 
-// WM_APPCOMMAND's command (GET_APPCOMMAND_LPARAM); none leaves it to default processing.
-MediaAction app_command_action(uint32_t command);
-
-// With the media overlay attached, Windows may deliver one press of a hardware media key twice: as
-// the overlay's ButtonPressed and as WM_APPCOMMAND, in either order. The overlay turns the key into
-// Play or Pause by the status it shows, which sets the state and is harmless twice; WM_APPCOMMAND
-// turns it into a toggle, which would undo the overlay's press. So a toggle from WM_APPCOMMAND
-// within kMediaEchoMs of an overlay press that has not echoed yet is that press's echo and is
-// dropped; nothing else ever is.
-enum class MediaSource : uint8_t { app_command, overlay };
-constexpr uint64_t kMediaEchoMs = 500;
-struct MediaPress {
-    uint32_t unechoed = 0;  // overlay presses of the window whose toggle has not come yet
-    uint64_t last_overlay_ms = 0;
-};
-// Whether the action arriving from `source` at `now_ms` (a monotonic clock) should run; `last`
-// remembers the overlay's presses that may still echo.
-bool accept_media_press(MediaPress& last, MediaSource source, MediaAction action, uint64_t now_ms);
+// WM_APPCOMMAND's command (GET_APPCOMMAND_LPARAM); none leaves it to default processing. While the
+// media overlay offers its Play and Pause buttons, Windows hands the keyboard's play and pause keys
+// to the overlay, which presses one of them: the same key's WM_APPCOMMAND then goes to default
+// processing (on to the shell), so that each press acts once, by one path.
+MediaAction app_command_action(uint32_t command, bool overlay_takes_play_pause);
 
 // The media overlay's playback status (Windows.Media.MediaPlaybackStatus) and buttons
 // (SystemMediaTransportControlsButton).

@@ -111,25 +111,16 @@ std::optional<Command> thumb_button_command(WPARAM wparam) {
     return media_command(action);
 }
 
-namespace {
-
-Command media_press_command(App& app, MediaSource source, MediaAction action) {
-    if (app.windows.shell && !accept_media_press(app.windows.shell->last_media_press, source, action, GetTickCount64()))
-        return {};
+std::optional<Command> media_key_command(const App& app, LPARAM lparam) {
+    const bool overlay = app.windows.shell && media_overlay_offers_buttons(app.windows.shell->overlay);
+    const MediaAction action = app_command_action(GET_APPCOMMAND_LPARAM(lparam), overlay);
+    if (action == MediaAction::none) return std::nullopt;
     return media_command(action);
 }
 
-}  // namespace
-
-std::optional<Command> media_key_command(App& app, LPARAM lparam) {
-    const MediaAction action = app_command_action(GET_APPCOMMAND_LPARAM(lparam));
-    if (action == MediaAction::none) return std::nullopt;
-    return media_press_command(app, MediaSource::app_command, action);
-}
-
-Command overlay_button_command(App& app, WPARAM button) {
+Command overlay_button_command(WPARAM button) {
     if (button > 0xFF) return {};  // not a button of the overlay's
-    return media_press_command(app, MediaSource::overlay, overlay_button_action(static_cast<int32_t>(button)));
+    return media_command(overlay_button_action(static_cast<int32_t>(button)));
 }
 
 void on_taskbar_error_timer(App& app) {

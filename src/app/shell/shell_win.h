@@ -37,7 +37,6 @@ struct Shell {
     // window's thread it kept the window from answering. It is done later, on a thread of its own
     // that nobody waits for. SHAddToRecentDocs unless a test puts a stand-in here.
     void (*add_recent_document)(const wchar_t* path) = add_to_recent_documents;
-    MediaPress last_media_press;  // the overlay's and WM_APPCOMMAND's echo of one key press
 };
 
 // At start, once the core is opening the first file: attaches the overlay, and gives the taskbar
@@ -59,9 +58,9 @@ bool is_taskbar_created(const App& app, UINT message);
 void on_taskbar_created(App& app);
 // WM_COMMAND: the command of a click on a thumbnail button; nothing for any other WM_COMMAND.
 std::optional<Command> thumb_button_command(WPARAM wparam);
-// WM_APPCOMMAND: nothing when the key is not the program's, which leaves it to default processing;
-// CommandId::none when it is, but is the echo of a press that has already run.
-std::optional<Command> media_key_command(App& app, LPARAM lparam);
-// A button of the overlay, CommandId::none for an echo or a button of no use.
-Command overlay_button_command(App& app, WPARAM button);
+// WM_APPCOMMAND: nothing when the key is not the program's, or is the overlay's while it offers
+// its buttons, which leaves it to default processing.
+std::optional<Command> media_key_command(const App& app, LPARAM lparam);
+// A button of the overlay; CommandId::none for a button of no use.
+Command overlay_button_command(WPARAM button);
 void on_taskbar_error_timer(App& app);

@@ -1,5 +1,7 @@
 #include "ui/input/open_dialog_win.h"
 
+#include <algorithm>
+
 #include "app/app_state_win.h"
 #include "app/file_types.h"
 #include "app/settings/language.h"
@@ -22,10 +24,15 @@ static_assert(sizeof(OPENFILENAMEW) == 152);
 
 }  // namespace
 
+// Windows 7 and later open the dialog in the folder the user last chose from when lpstrInitialDir is
+// the one this program passed the first time it ever showed the dialog, but in the folder of a path
+// in lpstrFile before anything else: so the folder is in both, and the name box stays empty.
 void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_view filter_name,
-                              std::string_view pattern) {
+                              std::string_view pattern, std::string_view start_folder) {
     dialog.filter = wide(dialog_filter(filter_name, pattern, pick(kAllFiles)));
+    dialog.start_folder = wide(start_folder);
     dialog.file.assign(kFileBufferUnits, L'\0');
+    std::copy(dialog.start_folder.begin(), dialog.start_folder.end(), dialog.file.begin());
     dialog.request = OPENFILENAMEW{};
     dialog.request.lStructSize = sizeof dialog.request;
     dialog.request.hwndOwner = owner;
@@ -33,6 +40,7 @@ void prepare_open_file_dialog(OpenFileDialog& dialog, HWND owner, std::string_vi
     dialog.request.nFilterIndex = 0;
     dialog.request.lpstrFile = dialog.file.data();
     dialog.request.nMaxFile = kFileBufferUnits;  // characters, not bytes
+    if (!dialog.start_folder.empty()) dialog.request.lpstrInitialDir = dialog.start_folder.c_str();
     dialog.request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 }
 
@@ -61,7 +69,9 @@ std::optional<std::string> run_open_file_dialog(OpenFileDialog& dialog, ShowOpen
 
 std::optional<std::string> open_file_dialog(App& app, std::string_view filter_name, std::string_view pattern) {
     OpenFileDialog dialog;
-    prepare_open_file_dialog(dialog, app.windows.main_window, filter_name, pattern);
+    const auto& current = app.playback.current_file;
+    prepare_open_file_dialog(dialog, app.windows.main_window, filter_name, pattern,
+                             current ? dialog_start_folder(*current) : std::string());
     const auto show = comdlg32().GetOpenFileNameW;
     if (!show) return std::nullopt;
     return run_open_file_dialog(dialog, show);

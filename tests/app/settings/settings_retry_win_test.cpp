@@ -47,4 +47,20 @@ TEST(SettingsRetryWin, HeldFileNeitherBlocksTheWindowNorLosesAChange) {
     }
 }
 
+// A failure that no retry can mend (here the settings folder is a file; on a share that no longer
+// answers, each try would hold the window for the network's time-out) is not tried again.
+TEST(SettingsRetryWin, FailureThatATryCannotMendIsNotTriedAgain) {
+    MainWindow w;
+    const std::wstring folder = wide(settings_folder());
+    DeleteFileW(wide(settings_path()).c_str());
+    RemoveDirectoryW(folder.c_str());  // when there is one
+    const HANDLE blocker = CreateFileW(folder.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(blocker, INVALID_HANDLE_VALUE);
+    CloseHandle(blocker);
+    w.send(WM_KEYDOWN, 'I', 1);
+    EXPECT_TRUE(w.app.settings.multi_instance);  // in force for this run
+    EXPECT_FALSE(w.app.settings_retry.pending);
+    DeleteFileW(folder.c_str());
+}
+
 }  // namespace

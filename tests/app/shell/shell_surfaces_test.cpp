@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <sstream>
 #include <string>
 
 #include "app/settings/language.h"
@@ -91,51 +90,30 @@ TEST(ShellSurfaces, ThumbButtonsFollowPauseAndLanguage) {
 }
 
 TEST(ShellSurfaces, MediaKeysAndOverlayButtons) {
-    const std::pair<uint32_t, MediaAction> keys[] = {
-        {14, MediaAction::toggle_pause}, {46, MediaAction::play},    {47, MediaAction::pause},
-        {13, MediaAction::pause},        {49, MediaAction::forward}, {50, MediaAction::back},
-        {11, MediaAction::none},         {12, MediaAction::none},    {8, MediaAction::none},
-        {9, MediaAction::none},          {10, MediaAction::none},    {1, MediaAction::none},
-        {48, MediaAction::none},         {0, MediaAction::none},     {0xFFFFFFFF, MediaAction::none},
+    // The action without the overlay, and while the overlay offers its Play and Pause buttons.
+    const struct {
+        uint32_t command;
+        MediaAction alone, with_overlay;
+    } keys[] = {
+        {14, MediaAction::toggle_pause, MediaAction::none}, {46, MediaAction::play, MediaAction::none},
+        {47, MediaAction::pause, MediaAction::none},        {13, MediaAction::pause, MediaAction::pause},
+        {49, MediaAction::forward, MediaAction::forward},   {50, MediaAction::back, MediaAction::back},
+        {11, MediaAction::none, MediaAction::none},         {12, MediaAction::none, MediaAction::none},
+        {8, MediaAction::none, MediaAction::none},          {9, MediaAction::none, MediaAction::none},
+        {10, MediaAction::none, MediaAction::none},         {1, MediaAction::none, MediaAction::none},
+        {48, MediaAction::none, MediaAction::none},         {0, MediaAction::none, MediaAction::none},
+        {0xFFFFFFFF, MediaAction::none, MediaAction::none},
     };
-    for (const auto& [command, action] : keys) EXPECT_EQ(app_command_action(command), action) << command;
+    for (const auto& k : keys) {
+        EXPECT_EQ(app_command_action(k.command, false), k.alone) << k.command;
+        EXPECT_EQ(app_command_action(k.command, true), k.with_overlay) << k.command;
+    }
     const std::pair<int32_t, MediaAction> buttons[] = {
         {0, MediaAction::play}, {1, MediaAction::pause},   {2, MediaAction::pause},
         {3, MediaAction::none}, {4, MediaAction::forward}, {5, MediaAction::back},
         {6, MediaAction::none}, {7, MediaAction::none},    {-1, MediaAction::none},
     };
     for (const auto& [button, action] : buttons) EXPECT_EQ(overlay_button_action(button), action) << button;
-}
-
-// Each row is one sequence of arrivals: o the overlay or a WM_APPCOMMAND; T toggle, P pause, L play,
-// F forward, B back; the time in ms; + acts, - dropped.
-TEST(ShellSurfaces, OneMediaKeyPressActsOnceWhicheverPathComesFirst) {
-    const char* rows[] = {
-        "oP1000+ aT1020-",
-        "aT1000+ oP1030+",  // the overlay's Pause sets what the toggle did
-        "aT1000+ oL1030+",
-        "oF1000+ aF1010+",                  // only a toggle can undo a press
-        "oP1000+ aT1500+",                  // a second press after the window
-        "oP1000+ aT1005- oL1200+ aT1210-",  // a quick second press echoes too
-        "oP1000+ oL1200+ aT1210- aT1220-",  // two presses whose echoes come late act twice
-        "oP1000+ aT1010- aT1100+",          // each press echoes once
-        "oP1000+ aP1010+ aL1020+",          // WM_APPCOMMAND's Play and Pause set the state
-        "oP1000+ oL1010+",                  // the overlay's presses always act
-        "aT1000+ aT1100+",                  // one path twice is two presses
-        "oP1000+ aF1010+ oB1020+",          // other keys
-        "oB1000+ aT1010+",                  // which never echo as a toggle
-        "oP5000+ aT4990+",                  // a clock that went back
-    };
-    const std::string actions = "TLPBF";
-    for (const char* row : rows) {
-        MediaPress last;
-        std::istringstream arrivals(row);
-        for (std::string a; arrivals >> a;) {
-            const auto action = static_cast<MediaAction>(1 + actions.find(a[1]));  // enum order
-            const MediaSource source = a[0] == 'o' ? MediaSource::overlay : MediaSource::app_command;
-            EXPECT_EQ(accept_media_press(last, source, action, std::stoull(a.substr(2))), a.back() == '+') << row;
-        }
-    }
 }
 
 TEST(ShellSurfaces, OverlayStatusTitleAndRecentDocuments) {

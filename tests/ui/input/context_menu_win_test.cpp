@@ -9,6 +9,7 @@
 #include "app/settings/language.h"
 #include "support/file_dialog_watcher_win.h"
 #include "support/program_windows_win.h"
+#include "support/temp_appdata_win.h"
 #include "ui/bar/bar_layout.h"
 #include "ui/input/commands_win.h"
 #include "ui/input/context_menu.h"
@@ -200,15 +201,19 @@ TEST_F(ContextMenuWin, CommandsByIdentifier) {
     EXPECT_TRUE(w.app.closing);
 }
 
-TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
+// Both dialogs open in the folder of the video that plays, wherever the dialog was last time.
+TEST_F(ContextMenuWin, OpenItemsRunTheirDialogsInTheVideosFolder) {
     MainWindow w;
     w.app.playback.file_loaded = true;
+    const TempFolder videos("dialog", " \xC3\xA9t\xC3\xA9");
+    w.app.playback.current_file = videos.path() + "\\episode 1.mkv";
     {
         FileDialogWatcher watcher;
         run_command(w.app, menu_command(kMenuOpen));
         EXPECT_EQ(watcher.opened, 1);
         ASSERT_EQ(watcher.file_types.size(), 2u);
         EXPECT_EQ(watcher.file_types[0].rfind("Videos", 0), 0u);
+        EXPECT_EQ(watcher.folder, videos.path());
     }
     {
         FileDialogWatcher watcher;
@@ -218,6 +223,7 @@ TEST_F(ContextMenuWin, OpenItemsRunTheirDialogs) {
         ASSERT_EQ(watcher.file_types.size(), 2u);
         EXPECT_EQ(watcher.file_types[0].rfind("Sous-titres", 0), 0u);
         EXPECT_EQ(watcher.file_types[1].rfind("Tous les fichiers", 0), 0u);
+        EXPECT_EQ(watcher.folder, videos.path());
     }
     EXPECT_EQ(w.count_calls_starting("command [loadfile]"), 0u);
     EXPECT_EQ(w.count_calls_starting("command [sub-add]"), 0u);
