@@ -105,14 +105,6 @@ TEST_F(ShellWin, FailureShowsTheErrorStateUntilItsTimer) {
     EXPECT_EQ(taskbar.references(), 1u);  // the program let go of its reference
 }
 
-// The overlay's Pause and WM_APPCOMMAND's toggle for one press of the play/pause key: one pause.
-TEST_F(ShellWin, OneMediaKeyPressOnBothPathsActsOnce) {
-    load_file(100);
-    SendMessageW(app.windows.main_window, kMsgOverlayButton, 1, 0);
-    SendMessageW(app.windows.main_window, WM_APPCOMMAND, 0, MAKELPARAM(0, APPCOMMAND_MEDIA_PLAY_PAUSE));
-    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"set 0 pause=1", "command [write-watch-later-config]"}));
-}
-
 // SHAddToRecentDocs stalls (a network path whose server has gone) until the test lets it go, after
 // the next file and the close: a window's thread that waited for it would wait the 20 s out.
 HANDLE g_started = CreateSemaphoreW(nullptr, 0, 8, nullptr);
