@@ -32,10 +32,15 @@ enum MainWindowMessage : UINT {
     kMsgRetireAccessible = WM_APP + 21,
 };
 
-// Timers of the main window.
-constexpr UINT_PTR kTimerAutoHide = 1;
+// Timers of the main window, in one list so that no two share an id.
+enum MainWindowTimer : UINT_PTR {
+    kTimerAutoHide = 1,
+    kTimerResumeSave = 2,
+    kTimerTaskbarError = 16,     // the taskbar's red "failed" state (shell_win.h)
+    kTimerRecentDocuments = 17,  // a loaded file joins the recent documents (shell_win.h)
+    kTimerSettingsRetry = 18,    // the next try of a save another program held up (settings_retry_win.h)
+};
 constexpr UINT kAutoHideMs = 2500;
-constexpr UINT_PTR kTimerResumeSave = 2;
 constexpr UINT kResumeSaveMs = 30000;
 
 struct App;

@@ -13,4 +13,5 @@ constexpr Changes kChangedShell = 2;      // what the taskbar button and the med
 constexpr Changes kChangedPlayback = 3;   // both of the above
 constexpr Changes kChangedHelp = 4;       // the Help window's rows (the multi-instance switch)
 constexpr Changes kChangedAbout = 8;      // the About window's texts and check box
-constexpr Changes kChangedLanguage = 15;  // every text of every window
+constexpr Changes kChangedWords = 16;     // texts a window keeps copies of: the bar's tooltips
+constexpr Changes kChangedLanguage = 31;  // every text of every window

@@ -7,6 +7,7 @@
 namespace {
 
 constexpr SettingMessage kSaidNowhere{{"", ""}, 0};
+constexpr SettingMessage kLanguageMessage{{"Language: English", "Langue : français"}, 1500};
 
 }  // namespace
 
@@ -30,6 +31,15 @@ const SettingSwitch kHideAboutSwitch{&Settings::hide_about, kSaidNowhere, kSaidN
 void setting_changed(App& app, const SettingMessage& message) {
     save_settings_soon(app);
     if (app.core && message.ms > 0) show_text(*app.core, pick(message.words), message.ms);
+}
+
+// Every text is picked when it is drawn, so a repaint is all most windows need; the tooltips keep
+// copies of theirs and are made again, and the shell takes the thumbnail buttons' tooltips again.
+Changes switch_language(App& app, Language language) {
+    set_active_language(language);
+    app.settings.language = language == Language::english ? "en" : "fr";
+    setting_changed(app, kLanguageMessage);  // in the new language
+    return kChangedLanguage;
 }
 
 Changes set_switch(App& app, const SettingSwitch& which, bool on) {

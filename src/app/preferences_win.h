@@ -32,5 +32,8 @@ extern const SettingSwitch kHideAboutSwitch;    // About's check box
 Changes set_switch(App& app, const SettingSwitch& which, bool on);
 Changes flip_switch(App& app, const SettingSwitch& which);
 
+// The new language everywhere, saved and said in it.
+Changes switch_language(App& app, Language language);
+
 // After any setting changed: saved without making the window wait, and the message said.
 void setting_changed(App& app, const SettingMessage& message);

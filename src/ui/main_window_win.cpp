@@ -11,6 +11,7 @@
 #include "app/app_state_win.h"
 #include "app/colour_scheme_win.h"
 #include "app/playback/event_pump_win.h"
+#include "app/playback/playback_win.h"
 #include "app/settings/settings_retry_win.h"
 #include "app/shell/shell_win.h"
 #include "app/shell/single_instance_win.h"
@@ -56,7 +57,7 @@ void close_sequence(App& app) {
     // Each through its own close, which also lets go of what screen readers were given.
     destroy_about(app);
     close_help(app);
-    save_resume_point(app);
+    save_resume_position(app);
     capture_placement(app);
     ShowWindow(app.windows.main_window, SW_HIDE);
     shell_close(app);
@@ -177,7 +178,7 @@ void on_colours_changed(App& app) {
 
 void on_end_session(App& app, WPARAM ending) {
     if (!ending) return;
-    save_resume_point(app);
+    save_resume_position(app);
     capture_placement(app);
 }
 
@@ -187,7 +188,7 @@ bool on_timer(App& app, WPARAM id) {
         return true;
     }
     if (id == kTimerResumeSave) {
-        if (app.playback.file_loaded && !app.playback.paused) save_resume_point(app);
+        if (app.playback.file_loaded && !app.playback.paused) save_resume_position(app);
         return true;
     }
     if (id == kTimerTaskbarError) {
@@ -266,7 +267,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             on_menu_loop(app, window, message == WM_ENTERMENULOOP);
             return 0;
         case WM_KEYDOWN:
-            if (on_key_down(app, wparam)) return 0;
+            if (on_main_key_down(app, wparam)) return 0;
             break;
         case WM_CHAR:
             on_char(app, wparam);

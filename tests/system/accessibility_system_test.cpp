@@ -7,8 +7,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "harness_win.h"
+#include "app/version.h"
 #include "base/wide_win.h"
+#include "harness_win.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
           {1, kButton, "fullscreen", "Full screen (F, double-click) \xE2\x80\x94 Esc to exit"},
           {1, kButton, "help", "Help (F1)"}},
          {{0, kWindow, "about", "About Tarnwick Light"},
-          {1, kText, "title", "Tarnwick Light 1.8.0"},
+          {1, kText, "title", "Tarnwick Light " TARNWICK_VERSION_STRING},
           {1, kText, "description", "A lightweight video player built on libmpv."},
           {1, kHyperlink, "link_mpv", "libmpv \xE2\x80\x94 mpv.io"},
           {1, kHyperlink, "link_licence", "License: GPL 3.0 or later"},
@@ -127,7 +128,7 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
            "chap pour sortir"},
           {1, kButton, "help", "Aide (F1)"}},
          {{0, kWindow, "about", "\xC3\x80 propos de Tarnwick Light"},
-          {1, kText, "title", "Tarnwick Light 1.8.0"},
+          {1, kText, "title", "Tarnwick Light " TARNWICK_VERSION_STRING},
           {1, kText, "description", "Un lecteur vid\xC3\xA9o l\xC3\xA9ger bas\xC3\xA9 sur libmpv."},
           {1, kHyperlink, "link_mpv", "libmpv \xE2\x80\x94 mpv.io"},
           {1, kHyperlink, "link_licence", "Licence : GPL 3.0 ou ult\xC3\xA9rieure"},

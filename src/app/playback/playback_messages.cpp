@@ -17,6 +17,14 @@ constexpr Text kCannotLoad{"Cannot load ", "Impossible de charger "};
 constexpr Text kFunctionMissing{"Function missing from libmpv: ", "Fonction absente de libmpv : "};
 constexpr Text kCreateFailed{"mpv_create failed", "mpv_create a échoué"};
 constexpr Text kInitializeFailed{"mpv_initialize failed (", "mpv_initialize a échoué ("};
+// The parts around a number or a name. French puts a space before a colon and a percent sign.
+constexpr Text kColon{": ", " : "};
+constexpr Text kCannotPlayBefore{"Cannot play \"", "Impossible de lire « "};
+constexpr Text kCannotPlayAfter{"\"", " »"};
+constexpr Text kResumingAt{"Resuming at ", "Reprise à "};
+constexpr Text kVolume{"Volume: ", "Volume : "};
+constexpr Text kPercent{"%", " %"};
+constexpr Text kSpeed{"Speed: ×", "Vitesse : ×"};
 
 std::string concat(std::string_view a, std::string_view b, std::string_view c = {}) {
     std::string out;
@@ -25,38 +33,30 @@ std::string concat(std::string_view a, std::string_view b, std::string_view c = 
     return out;
 }
 
-// The French texts put a space before the colon; the English ones do not.
-std::string_view colon() { return english_active() ? ": " : " : "; }
-
 }  // namespace
 
 std::string cannot_play_message(std::string_view path) {
-    if (english_active()) return concat("Cannot play \"", path, "\"");
-    return concat("Impossible de lire « ", path, " »");
+    return concat(pick(kCannotPlayBefore), path, pick(kCannotPlayAfter));
 }
 
-std::string resume_message(double position) {
-    return concat(english_active() ? "Resuming at " : "Reprise à ", format_clock(position));
-}
+std::string resume_message(double position) { return concat(pick(kResumingAt), format_clock(position)); }
 
 std::string volume_message(double volume) {
     // A whole number by now; going through an integer also keeps a negative zero from reading "-0".
     const std::string number = std::to_string(saturate_to_i64(volume));
-    return english_active() ? concat("Volume: ", number, "%") : concat("Volume : ", number, " %");
+    return concat(pick(kVolume), number, pick(kPercent));
 }
 
 std::string mute_message(bool muted) { return pick(muted ? kMuted : kSoundOn); }
 
-std::string speed_message(double speed) {
-    return concat(english_active() ? "Speed: ×" : "Vitesse : ×", format_shortest(speed));
-}
+std::string speed_message(double speed) { return concat(pick(kSpeed), format_shortest(speed)); }
 
-std::string subtitle_added_message(std::string_view path) { return concat(pick(kSubtitleKind), colon(), path); }
+std::string subtitle_added_message(std::string_view path) { return concat(pick(kSubtitleKind), pick(kColon), path); }
 
 std::string subtitle_refused_message() { return pick(kSubtitleRefused); }
 
 std::string track_selected_message(TrackKind kind, std::string_view label) {
-    return concat(pick(kind == TrackKind::audio ? kAudioKind : kSubtitleKind), colon(), label);
+    return concat(pick(kind == TrackKind::audio ? kAudioKind : kSubtitleKind), pick(kColon), label);
 }
 
 std::string single_track_message(TrackKind kind) {

@@ -2,13 +2,9 @@
 // program's hold on settings.ini refuses is made again from a timer until it lands.
 #pragma once
 
+#include "app/app_state_win.h"
 #include "app/settings/settings_merge.h"
 #include "base/win32_win.h"
-
-struct App;
-
-// The main window's timer of the next try.
-constexpr UINT_PTR kTimerSettingsRetry = 18;
 
 // After a preference changed: one quick try, then the timer's.
 void save_settings_soon(App& app);

@@ -6,18 +6,16 @@
 #include <memory>
 #include <optional>
 
+#include "app/app_state_win.h"
 #include "app/shell/media_overlay_win.h"
 #include "app/shell/shell_surfaces.h"
 #include "app/shell/taskbar_win.h"
 #include "base/win32_win.h"
 
-struct App;
-
-// The taskbar's red "failed" state, ended by this timer of the main window.
-constexpr UINT_PTR kTimerTaskbarError = 16;
+// The taskbar's red "failed" state, ended by kTimerTaskbarError.
 constexpr UINT kTaskbarErrorMs = 3000;
-// A loaded file joins the recent documents this long after, when it is still the one playing.
-constexpr UINT_PTR kTimerRecentDocuments = 17;
+// A loaded file joins the recent documents this long after (kTimerRecentDocuments), when it is still
+// the one playing.
 constexpr UINT kRecentDocumentsDelayMs = 5000;
 
 // Explorer sends the window this registered message whenever it makes the window's taskbar button,

@@ -38,6 +38,14 @@ TOOLINFOW tool_for(const App& app, uint8_t id) {
 
 }  // namespace
 
+void renew_tooltips(App& app) {
+    if (app.windows.tooltip_window) {
+        DestroyWindow(app.windows.tooltip_window);
+        app.windows.tooltip_window = nullptr;
+    }
+    if (app.windows.bar_window) create_tooltips(app);
+}
+
 void create_tooltips(App& app) {
     if (!load_tooltip_class()) return;
     app.windows.tooltip_window = CreateWindowExW(

@@ -144,7 +144,7 @@ void set_hot(App& app, CardWindow& about, AboutItem item) {
     state_changed(app, kChangedAbout);
 }
 
-void on_mouse_move(App& app, CardWindow& about, POINT point) {
+void on_about_mouse_move(App& app, CardWindow& about, POINT point) {
     if (!about.tracking) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -159,7 +159,7 @@ void on_mouse_move(App& app, CardWindow& about, POINT point) {
 // The window opens with the focus, often at start-up over a video that starts playing: a Space
 // meant to pause must close it, not tick the check box. Only after Tab, which shows the focus on the
 // check box, does Space toggle it.
-void on_key_down(App& app, CardWindow& about, WPARAM key) {
+void on_about_key_down(App& app, CardWindow& about, WPARAM key) {
     switch (key) {
         case VK_ESCAPE:
         case VK_RETURN:
@@ -180,7 +180,7 @@ void on_key_down(App& app, CardWindow& about, WPARAM key) {
     }
 }
 
-LRESULT on_hit_test(const CardWindow& about, LPARAM lparam) {
+LRESULT on_about_hit_test(const CardWindow& about, LPARAM lparam) {
     POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     ScreenToClient(about.window, &point);
     const AboutLayout layout = about_layout(about.style.dpi);
@@ -228,7 +228,7 @@ AccessibleTree about_tree(const App& app, const CardWindow& about) {
 }
 
 // A reader's Invoke and Toggle, posted from its thread; the same as a click on the item.
-void on_accessible_action(App& app, CardWindow& about, WPARAM wparam, LPARAM lparam) {
+void on_about_accessible_action(App& app, CardWindow& about, WPARAM wparam, LPARAM lparam) {
     const AccessibleRequest request = decode_accessible_request(wparam, lparam);
     const auto item = static_cast<AboutItem>(request.action);
     const bool toggle = request.verb == AccessibleVerb::toggle && item == AboutItem::dont_show;
@@ -238,14 +238,14 @@ void on_accessible_action(App& app, CardWindow& about, WPARAM wparam, LPARAM lpa
     if (toggle || invoke) activate(app, about, item);
 }
 
-std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM wparam, LPARAM lparam) {
+std::optional<LRESULT> handle_about_message(App& app, CardWindow& about, UINT message, WPARAM wparam, LPARAM lparam) {
     const POINT point{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
     switch (message) {
         case kMsgAccessibleAction:
-            on_accessible_action(app, about, wparam, lparam);
+            on_about_accessible_action(app, about, wparam, lparam);
             return 0;
         case WM_NCHITTEST:
-            return on_hit_test(about, lparam);
+            return on_about_hit_test(about, lparam);
         case WM_NCLBUTTONDBLCLK:
             return 0;  // a double click on the band must not try to maximize the card
         case WM_SETCURSOR:
@@ -256,7 +256,7 @@ std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM 
             }
             return std::nullopt;
         case WM_MOUSEMOVE:
-            on_mouse_move(app, about, point);
+            on_about_mouse_move(app, about, point);
             return 0;
         case WM_MOUSELEAVE:
             about.tracking = false;
@@ -275,7 +275,7 @@ std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM 
             return 0;
         }
         case WM_KEYDOWN:
-            on_key_down(app, about, wparam);
+            on_about_key_down(app, about, wparam);
             return 0;
         case WM_CLOSE:
             request_card_close(app, about);
@@ -285,22 +285,16 @@ std::optional<LRESULT> handle(App& app, CardWindow& about, UINT message, WPARAM 
     }
 }
 
-std::string caption(const App&) { return pick(kCaption); }
+std::string about_caption(const App&) { return pick(kCaption); }
 
-SIZE size(const App&, const CardStyle& style) {
+SIZE about_size(const App&, const CardStyle& style) {
     const AboutLayout layout = about_layout(style.dpi);
     return SIZE{layout.width, layout.height};
 }
 
-const CardKind kAboutCard{kAboutWindowClass,
-                          &AppWindows::about,
-                          &Accessibility::about,
-                          kChangedAbout,
-                          caption,
-                          size,
-                          paint_about,
-                          about_tree,
-                          handle};
+const CardKind kAboutCard{kAboutWindowClass, &AppWindows::about, &Accessibility::about,
+                          kChangedAbout,     about_caption,      about_size,
+                          paint_about,       about_tree,         handle_about_message};
 
 }  // namespace
 

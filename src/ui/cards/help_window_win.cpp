@@ -154,11 +154,11 @@ AccessibleNode text_node(std::string id, std::string name, const RECT& rect) {
     return node;
 }
 
-SIZE size_for(const App& app, const CardStyle& style) {
+SIZE help_size(const App& app, const CardStyle& style) {
     return measure_now(style, help_page(app.settings.multi_instance)).size;
 }
 
-std::string caption(const App& app) { return help_page(app.settings.multi_instance).title; }
+std::string help_caption(const App& app) { return help_page(app.settings.multi_instance).title; }
 
 // The window's texts as a screen reader reads them: the title, each heading and row, the notes.
 AccessibleTree help_tree(const App& app, const CardWindow& help) {
@@ -233,7 +233,7 @@ void paint_help(const App& app, const CardWindow& help, HDC dc, int width, int) 
 
 // It goes at the first key, click or loss of focus; I is the one key it acts on, and its row shows
 // the new state.
-std::optional<LRESULT> handle(App& app, CardWindow& help, UINT message, WPARAM wparam, LPARAM) {
+std::optional<LRESULT> handle_help_message(App& app, CardWindow& help, UINT message, WPARAM wparam, LPARAM) {
     switch (message) {
         case WM_KEYDOWN:
             if (wparam == VK_ESCAPE || wparam == VK_F1)
@@ -260,8 +260,9 @@ std::optional<LRESULT> handle(App& app, CardWindow& help, UINT message, WPARAM w
     }
 }
 
-const CardKind kHelpCard{kHelpWindowClass, &AppWindows::help, &Accessibility::help, kChangedHelp, caption,
-                         size_for,         paint_help,         help_tree,           handle};
+const CardKind kHelpCard{kHelpWindowClass, &AppWindows::help, &Accessibility::help,
+                         kChangedHelp,     help_caption,      help_size,
+                         paint_help,       help_tree,         handle_help_message};
 
 }  // namespace
 

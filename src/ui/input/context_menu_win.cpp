@@ -4,20 +4,15 @@
 
 #include "app/app_state_win.h"
 #include "app/playback/tracks_win.h"
-#include "app/preferences_win.h"
 #include "app/settings/language.h"
-#include "app/settings/language_win.h"
 #include "base/wide_win.h"
 #include "ui/bar/bar_layout.h"
-#include "ui/bar/tooltips_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/input/context_menu.h"
 #include "ui/window_modes.h"
 #include "ui/window_modes_win.h"
 
 namespace {
-
-constexpr SettingMessage kLanguageMessage{{"Language: English", "Langue : français"}, 1500};
 
 void append_entries(App& app, HMENU menu, const std::vector<MenuEntry>& entries);
 
@@ -106,22 +101,4 @@ Command show_track_menu(App& app, TrackKind kind) {
                                                      app.windows.main_window, nullptr));
     menu.reset();
     return menu_command(id);
-}
-
-Changes switch_language(App& app, Language language) {
-    set_active_language(language);
-    app.settings.language = language == Language::english ? "en" : "fr";
-
-    // A tooltip control keeps copies of its texts, so only a new one speaks the new language.
-    if (app.windows.tooltip_window) {
-        DestroyWindow(app.windows.tooltip_window);
-        app.windows.tooltip_window = nullptr;
-    }
-    if (app.windows.bar_window) create_tooltips(app);
-    layout_children(app);  // the new tools' rectangles; the bar is drawn again below anyway
-
-    setting_changed(app, kLanguageMessage);  // in the new language
-    // Every text is picked when it is drawn, so a repaint is all the open windows need; the shell
-    // takes the thumbnail buttons' tooltips again.
-    return kChangedLanguage;
 }

@@ -21,9 +21,6 @@ OwnedMenu build_context_menu(App& app);
 // Appends the track entries of a kind to menu.
 void build_track_menu(App& app, HMENU menu, TrackKind kind);
 
-// From the context menu: the new language everywhere, written to the settings file.
-Changes switch_language(App& app, Language language);
-
 // The command chosen; CommandId::none when the menu was dismissed.
 Command show_context_menu(App& app);
 // Screen point where a track menu opens: the button's left edge on the bar's top edge.

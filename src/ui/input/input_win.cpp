@@ -21,7 +21,7 @@ Command current_key_command(WPARAM key) {
 }
 
 // Auto-repeat is honoured: every key-down runs its command, so holding an arrow keeps seeking.
-bool on_key_down(App& app, WPARAM key) {
+bool on_main_key_down(App& app, WPARAM key) {
     const Command command = current_key_command(key);
     if (command.id == CommandId::none) return false;
     run_command(app, command);
@@ -37,5 +37,3 @@ void on_mouse_wheel(App& app, WPARAM wparam) {
     const auto delta = static_cast<int16_t>(HIWORD(wparam));
     run_command(app, wheel_command(delta, app.settings.wheel_invert));
 }
-
-void save_resume_point(App& app) { save_resume_position(app); }

@@ -10,11 +10,8 @@ struct App;
 Command current_key_command(WPARAM key);
 
 // WM_KEYDOWN: true when the key is bound (the window procedure then returns 0).
-bool on_key_down(App& app, WPARAM key);
+bool on_main_key_down(App& app, WPARAM key);
 // WM_CHAR.
 void on_char(App& app, WPARAM character);
 // WM_MOUSEWHEEL: the auto-hide wake-up, then one volume step.
 void on_mouse_wheel(App& app, WPARAM wparam);
-
-// Timer 2, WM_ENDSESSION and close: the resume point while a file is loaded.
-void save_resume_point(App& app);

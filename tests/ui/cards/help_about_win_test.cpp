@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/names_win.h"
 #include "app/settings/language.h"
 #include "app/settings/settings_win.h"
 #include "base/dpi_scale.h"
@@ -63,8 +64,8 @@ struct CardCase {
     CardPlace place;
 };
 const CardCase kCards[] = {
-    {"Help", L"TarnwickLight.Help", L"Help \x2014 1.8.0", [](App& app) { toggle_help(app, run_command); }, close_help,
-     &AppWindows::help},
+    {"Help", L"TarnwickLight.Help", L"Help \x2014 " TARNWICK_WIDE(TARNWICK_VERSION_STRING),
+     [](App& app) { toggle_help(app, run_command); }, close_help, &AppWindows::help},
     {"About", L"TarnwickLight.About", L"About Tarnwick Light", [](App& app) { show_about(app, run_command); },
      destroy_about, &AppWindows::about},
 };

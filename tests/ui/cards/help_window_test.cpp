@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings/language.h"
+#include "app/version.h"
 #include "support/key_names.h"
 #include "ui/input/input.h"
 
@@ -29,7 +30,7 @@ protected:
 
 TEST_P(HelpContent, TitleAndNotes) {
     const HelpPage page = help_page(false);
-    EXPECT_EQ(page.title, english() ? "Help — 1.8.0" : "Aide — 1.8.0");
+    EXPECT_EQ(page.title, english() ? "Help — " TARNWICK_VERSION_STRING : "Aide — " TARNWICK_VERSION_STRING);
     ASSERT_EQ(page.notes.size(), 2u);
     EXPECT_EQ(page.notes[0], english() ? "Each video's playback position and the volume are remembered automatically."
                                        : "La position de lecture de chaque vidéo et le volume sont "

@@ -67,7 +67,7 @@ TEST(Keys, CtrlLettersThatAreNotBoundDoNothing) {
     w.app.playback.file_loaded = true;
     set_modifiers(true, false);
     for (const WPARAM key : {WPARAM{'A'}, WPARAM{'S'}, WPARAM{'I'}, WPARAM{'T'}, WPARAM{'Q'}, WPARAM{VK_F2}}) {
-        EXPECT_FALSE(on_key_down(w.app, key)) << key;
+        EXPECT_FALSE(on_main_key_down(w.app, key)) << key;
         w.send(WM_KEYDOWN, key, 1);
     }
     EXPECT_FALSE(w.app.settings.multi_instance);
