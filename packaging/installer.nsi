@@ -5,9 +5,16 @@
 ; program's video extensions), both written by ./package.
 ;
 ; Silent use:  setup.exe /S [/CurrentUser | /AllUsers] [/LANGUAGE=en|fr] [/D=C:\path]
-;              uninstall.exe /S [/CurrentUser | /AllUsers]
+;              uninstall.exe /S [/CurrentUser | /AllUsers] _?=<its folder>
 ; Without a scope it installs per user, or where an earlier install is; /AllUsers asks for
-; administrator rights (one UAC prompt) unless it already has them.
+; administrator rights (one UAC prompt) unless it already has them. Exit codes: 0 done, 1223
+; the prompt refused, 740 administrator rights still missing after it (UAC turned off for a
+; standard user). The uninstaller returns its own only with _?= (NSIS's manual, 3.2.2), which
+; the Apps & features entry's strings carry.
+;
+; For the tests only: TARNWICK_SETUP_AS_USER=1 in the environment makes this copy act as a
+; standard user; =always makes the copies it starts again act so too, as with UAC turned off.
+; It can only make the installer ask for rights or refuse, never give it any.
 Unicode true
 Target amd64-unicode            ; native x64: the 64-bit registry view and $PROGRAMFILES64
 ManifestDPIAware true
@@ -72,6 +79,11 @@ LangString ScopeCurrentUser ${LANG_FRENCH} "Installer seulement pour moi"
 LangString ScopeAllUsers ${LANG_ENGLISH} "Install for anyone using this computer"
 LangString ScopeAllUsers ${LANG_FRENCH} "Installer pour tous les utilisateurs"
 
+LangString NoRightsInstall ${LANG_ENGLISH} "Installing $(^NameDA) for all users needs administrator rights, and Windows did not give them. Sign in as an administrator, or install it just for yourself."
+LangString NoRightsInstall ${LANG_FRENCH} "Pour installer $(^NameDA) pour tous les utilisateurs, il faut les droits d'administrateur, et Windows ne les a pas donnés. Connectez-vous en administrateur, ou installez-le seulement pour vous."
+LangString NoRightsUninstall ${LANG_ENGLISH} "Removing $(^NameDA), installed for all users, needs administrator rights, and Windows did not give them. Sign in as an administrator to remove it."
+LangString NoRightsUninstall ${LANG_FRENCH} "Pour désinstaller $(^NameDA), installé pour tous les utilisateurs, il faut les droits d'administrateur, et Windows ne les a pas donnés. Connectez-vous en administrateur pour le désinstaller."
+
 LangString ProgIdName ${LANG_ENGLISH} "Video (${APP})"
 LangString ProgIdName ${LANG_FRENCH} "Vidéo (${APP})"
 LangString AppDescription ${LANG_ENGLISH} "A lightweight video player"
@@ -81,12 +93,18 @@ Var AppLang        ; "en", "fr", or empty: then the program follows Windows' dis
 Var InstallMode    ; "CurrentUser" or "AllUsers", also the uninstaller's switch
 Var Elevated       ; 1 when this process has administrator rights
 Var ScopeChosen    ; 1 when the command line chose the scope: no page asks again
-Var DirFromCommandLine
+Var DirFromCommandLine  ; /D=, which NSIS takes off the command line before .onInit
 Var ScopeAllUsersButton
 
+; Elevated, the installer has the shell start the program as the signed-in user; without rights
+; (a per-user install) its own start already is the user's.
 Function StartInstalledProgram
-  Push "$INSTDIR\${EXE}"
-  Call StartAsUser
+  ${If} $Elevated == 1
+    Push "$INSTDIR\${EXE}"
+    Call StartAsUser
+  ${Else}
+    ExecShell "open" "$INSTDIR\${EXE}" SW_SHOWNORMAL
+  ${EndIf}
 FunctionEnd
 
 ; The scope's shell folders, registry root and default folder; an earlier install's folder, and /D,
@@ -124,10 +142,35 @@ FunctionEnd
 
   ; Starts this program again with administrator rights and the parameters on the stack, waits for it
   ; and ends with its exit code. Refused (the user said no at the prompt): returns with the error flag.
+  ; A copy that was itself started so (/Elevated) and still has no rights, as when UAC is off for
+  ; a standard user and "runas" starts it with the same token, stops instead of starting another.
   Function ${UN}RunElevated
     Exch $0
     Push $1
     Push $2
+    Push $3
+    ${${UN}GetParameters} $1
+    ClearErrors
+    ${${UN}GetOptions} $1 "/Elevated" $2
+    ${IfNot} ${Errors}
+      !if "${UN}" == ""
+        MessageBox MB_OK|MB_ICONSTOP "$(NoRightsInstall)" /SD IDOK
+      !else
+        MessageBox MB_OK|MB_ICONSTOP "$(NoRightsUninstall)" /SD IDOK
+      !endif
+      SetErrorLevel 740  ; ERROR_ELEVATION_REQUIRED
+      Quit
+    ${EndIf}
+    ; What NSIS takes off the command line goes last, unquoted, as it must: the uninstaller's
+    ; folder, and the installer's /D= (else the copy would install into the scope's default).
+    !if "${UN}" == ""
+      StrCpy $0 "/Elevated $0"
+      ${If} $DirFromCommandLine != ""
+        StrCpy $0 "$0 /D=$DirFromCommandLine"
+      ${EndIf}
+    !else
+      StrCpy $0 "/Elevated $0 _?=$INSTDIR"
+    !endif
     ; SHELLEXECUTEINFOW of x64 (112 bytes): SEE_MASK_NOCLOSEPROCESS | SEE_MASK_NOASYNC, the verb
     ; "runas", this program, the parameters, SW_SHOWNORMAL; hProcess comes back last.
     System::Call '*(i 112, i 0x140, p $HWNDPARENT, w "runas", w "$EXEPATH", w r0, p 0, i 1, i 0, p 0, p 0, p 0, p 0, i 0, i 0, p 0, p 0) p .r1'
@@ -138,12 +181,34 @@ FunctionEnd
     System::Free $1
     ${If} $2 P<> 0
       HideWindow
-      System::Call 'kernel32::WaitForSingleObject(p r2, i -1)'
+      ; The hidden window is still this thread's, and a thread with windows must go on
+      ; dispatching messages while it waits (a broadcast such as WM_SETTINGCHANGE waits for
+      ; every top-level window): MsgWaitForMultipleObjects returns 0 when the copy has ended,
+      ; 1 when messages came, -1 when the wait failed. A MSG is 48 bytes on x64.
+      System::Alloc 48
+      Pop $3
+      ${Do}
+        System::Call 'user32::MsgWaitForMultipleObjects(i 1, *p r2, i 0, i -1, i 0x4FF) i .r1'  ; QS_ALLINPUT
+        ${If} $1 <> 1
+          ${Break}
+        ${EndIf}
+        ${Do}
+          System::Call 'user32::PeekMessageW(p r3, p 0, i 0, i 0, i 1) i .r1'  ; PM_REMOVE
+          ${If} $1 = 0
+            ${Break}
+          ${EndIf}
+          System::Call 'user32::TranslateMessage(p r3)'
+          System::Call 'user32::DispatchMessageW(p r3)'
+        ${Loop}
+      ${Loop}
+      System::Free $3
+      StrCpy $1 1
       System::Call 'kernel32::GetExitCodeProcess(p r2, *i .r1)'
       System::Call 'kernel32::CloseHandle(p r2)'
       SetErrorLevel $1
       Quit
     ${EndIf}
+    Pop $3
     Pop $2
     Pop $1
     Pop $0
@@ -156,6 +221,14 @@ FunctionEnd
   Function ${UN}ChooseScope
     UserInfo::GetAccountType
     Pop $0
+    ; The tests' stand-in for a standard user (see the top of this file).
+    ReadEnvStr $1 TARNWICK_SETUP_AS_USER
+    ${If} $1 != ""
+      StrCpy $0 "User"
+      ${If} $1 != "always"
+        System::Call 'kernel32::SetEnvironmentVariableW(w "TARNWICK_SETUP_AS_USER", p 0)'
+      ${EndIf}
+    ${EndIf}
     ${If} $0 == "Admin"
       StrCpy $Elevated 1
     ${EndIf}
@@ -273,7 +346,6 @@ Function .onInit
   ${AndIf} $Elevated != 1
     ${If} $ScopeChosen == 1
     ${OrIf} ${Silent}
-      ; Put first, so that a /D=, which must come last, still does.
       Push '/AllUsers /ScopeChosen /LANGUAGE=$AppLang $R0'
       Call RunElevated
       ; Refused: nothing is installed for all users.
@@ -283,13 +355,45 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
+; The copy that the uninstall leaves in the temporary folder: it waits for the uninstaller to end
+; (and the one that started it elevated, a moment later), deletes it and the folder, and goes
+; itself at the next restart where this account may ask for that, as NSIS's own copy there does.
+Function un.RemoveFolder
+  Exch $0
+  Push $1
+  System::Call 'kernel32::OpenProcess(i 0x100000, i 0, i r0) p .r1'  ; SYNCHRONIZE
+  ${If} $1 P<> 0
+    System::Call 'kernel32::WaitForSingleObject(p r1, i -1)'  ; no window here to keep answering
+    System::Call 'kernel32::CloseHandle(p r1)'
+  ${EndIf}
+  ${For} $1 1 50
+    Delete "$INSTDIR\uninstall.exe"
+    ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+      ${Break}
+    ${EndIf}
+    Sleep 200
+  ${Next}
+  RMDir "$INSTDIR"
+  System::Call 'kernel32::MoveFileExW(w "$EXEPATH", p 0, i 4)'  ; MOVEFILE_DELAY_UNTIL_REBOOT
+  Pop $1
+  Pop $0
+FunctionEnd
+
 Function un.onInit
+  ; No copy may keep the program's folder as its current one.
+  SetOutPath "$TEMP"
+  ${un.GetParameters} $R0
+  ClearErrors
+  ${un.GetOptions} $R0 "/RemoveFolder=" $0
+  ${IfNot} ${Errors}
+    Push $0
+    Call un.RemoveFolder
+    Quit
+  ${EndIf}
   Call un.ChooseScope
   ${If} $InstallMode == "AllUsers"
   ${AndIf} $Elevated != 1
-    ; The uninstaller runs from a copy in the temporary folder and knows its folder from "_?=",
-    ; which must come last and which NSIS keeps out of the parameters.
-    Push '/AllUsers $R0 _?=$INSTDIR'
+    Push '/AllUsers $R0'
     Call un.RunElevated
     SetErrorLevel 1223
     Quit
@@ -329,8 +433,10 @@ Section "Install"
   WriteRegStr SHCTX "${UNINSTKEY}" "Publisher" "${PUBLISHER}"
   WriteRegStr SHCTX "${UNINSTKEY}" "DisplayIcon" "$INSTDIR\${EXE},0"
   WriteRegStr SHCTX "${UNINSTKEY}" "InstallLocation" "$INSTDIR"
-  WriteRegStr SHCTX "${UNINSTKEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode'
-  WriteRegStr SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode /S'
+  ; _?= last: the uninstaller runs in place instead of from a copy that NSIS starts and leaves
+  ; at once with 0, so Apps & features and winget get its real exit code.
+  WriteRegStr SHCTX "${UNINSTKEY}" "UninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode _?=$INSTDIR'
+  WriteRegStr SHCTX "${UNINSTKEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /$InstallMode /S _?=$INSTDIR'
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoModify" 1
   WriteRegDWORD SHCTX "${UNINSTKEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
@@ -356,6 +462,14 @@ SectionEnd
 Section "Uninstall"
   !insertmacro DeleteFiles
   Delete "$INSTDIR\uninstall.exe"
+  ${If} ${FileExists} "$INSTDIR\uninstall.exe"
+    ; Run in place (_?=), this file is the running uninstaller, which keeps it open: a copy in
+    ; the temporary folder removes it and the folder once this process has ended.
+    GetTempFileName $0
+    CopyFiles /SILENT "$EXEPATH" "$0"
+    System::Call 'kernel32::GetCurrentProcessId() i .r1'
+    Exec '"$0" /RemoveFolder=$1 _?=$INSTDIR'
+  ${EndIf}
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${APP}.lnk"
   !insertmacro ForEachExtension UnregisterExtension

@@ -84,10 +84,14 @@ Function StartAsUser
   ${If} $0 = 0
     System::Call '$8->0(g "${IID_IShellDispatch2}", *p .r1) i .r0'
     ${If} $0 = 0
-      ; ShellExecute(file, arguments, folder, verb, show), the last four left empty.
+      ; ShellExecute(file, arguments, folder, verb, show): no arguments, folder or verb (VT_EMPTY),
+      ; and SW_SHOWNORMAL as a VT_I4, as Microsoft's own example passes it. An empty show is only
+      ; "unspecified" on Microsoft's page, and Wine hands it on as 0, SW_HIDE, which the program's
+      ; first ShowWindow obeys.
       System::Call 'oleaut32::SysAllocString(w R0) p .R1'
-      System::Call '*(l 0, l 0, l 0) p .R2'
-      System::Call '$1->31(p R1, p R2, p R2, p R2, p R2) i .r0'
+      System::Call '*(l 0, l 0, l 0, i 3, i 0, i 1, i 0, l 0) p .R2'  ; VT_EMPTY; VT_I4 1
+      IntPtrOp $0 $R2 + 24
+      System::Call '$1->31(p R1, p R2, p R2, p R2, p r0) i .r0'
       System::Free $R2
       System::Call 'oleaut32::SysFreeString(p R1)'
       System::Call '$1->2()'
