@@ -4,20 +4,20 @@
 
 #include <cstdint>
 
-// The control bar's buttons; their ids are 0 .. kBarButtonCount - 1 (ui/bar/bar_buttons.h).
-constexpr uint8_t kBarButtonCount = 10;
-
-// A hit code: below kBarButtonCount the button of that id, the rest name the other targets. The
-// numbers are the ones the App state has always stored.
+// A hit code says its kind: a button, as its id (0, 1, ... the rows of ui/bar/bar_buttons.h), or one
+// of the other targets, whose codes start at kFirstTargetHit, above every id a button can have. So a
+// new button never takes the code of "nothing" or of the seek bar, however many there are.
+constexpr uint8_t kFirstTargetHit = 0xF0;
 enum class BarHit : uint8_t {
-    none = 10,
-    seek_bar = 12,
-    volume = 13,
-    released = 255,  // `pressed` between a release and the next press on a menu button
+    none = kFirstTargetHit,
+    seek_bar,
+    volume,
+    released = 0xFF,  // `pressed` between a release and the next press on a menu button
 };
 
+// The code of the button `id` (below kFirstTargetHit).
 constexpr BarHit button_hit(uint8_t id) { return static_cast<BarHit>(id); }
-constexpr bool is_button(BarHit hit) { return static_cast<uint8_t>(hit) < kBarButtonCount; }
+constexpr bool is_button(BarHit hit) { return static_cast<uint8_t>(hit) < kFirstTargetHit; }
 // The button's id; only meaningful when is_button(hit).
 constexpr uint8_t button_of(BarHit hit) { return static_cast<uint8_t>(hit); }
 

@@ -143,7 +143,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      {" (F1)", " (F1)"}},
 };
 
-static_assert(std::size(kBarButtons) == kBarButtonCount, "one row per button the App's hit codes count");
+constexpr uint8_t kBarButtonCount = static_cast<uint8_t>(std::size(kBarButtons));
+static_assert(std::size(kBarButtons) < kFirstTargetHit, "a button's hit code is below the other targets'");
 constexpr bool rows_in_id_order() {
     for (size_t i = 0; i < std::size(kBarButtons); ++i)
         if (kBarButtons[i].id != i) return false;

@@ -16,9 +16,9 @@ struct BarButton {
 };
 
 struct BarLayout {
-    // The left group left to right, the right group from the right edge inwards, then the button left
-    // of the volume slider: ids 0, 1, 2, 3, 9, 8, 7, 6, 5, 4. A point over two buttons of a bar too
-    // narrow for them all is the first one's.
+    // In the order compute_bar_layout places them: the left group left to right, the right group from
+    // the bar's right edge inwards, then the volume group from the slider leftwards. A point over two
+    // buttons of a bar too narrow for them all is the first one's.
     std::array<BarButton, kBarButtonCount> buttons;
     BarRect time_rect;
     BarRect seek_rect;

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <vector>
 
 #include "app/settings/language.h"
 
@@ -236,6 +238,21 @@ TEST(BarHitCode, TargetsAndGaps) {
         {400, -1, BarHit::none},
     };
     for (const auto& c : cases) EXPECT_EQ(bar_hit_code(layout, c.x, c.y), c.hit) << c.x << "," << c.y;
+
+    // The table with an eleventh button: every button's code is its own and says "button", and no
+    // other target's does.
+    std::vector<BarButtonRow> rows(std::begin(kBarButtons), std::end(kBarButtons));
+    rows.push_back(rows.back());
+    rows.back().id = static_cast<BarButtonId>(rows.size() - 1);
+    for (const BarButtonRow& row : rows) {
+        const BarHit hit = button_hit(row.id);
+        EXPECT_TRUE(is_button(hit)) << int(row.id);
+        EXPECT_EQ(button_of(hit), row.id);
+        for (const BarHit target : {BarHit::none, BarHit::seek_bar, BarHit::volume, BarHit::released}) {
+            EXPECT_NE(hit, target) << int(row.id);
+            EXPECT_FALSE(is_button(target));
+        }
+    }
 }
 
 // Each tooltip is a command's label and its row's words: the whole text, as the user reads it.
