@@ -8,6 +8,7 @@
 
 #include "app/playback/playback_rules.h"
 #include "app/settings/language.h"
+#include "app/settings/settings_table.h"
 #include "base/number_format.h"
 #include "base/text.h"
 #include "base/utf.h"
@@ -56,42 +57,52 @@ void apply_window(Settings& settings, std::string_view value) {
     settings.window_valid = true;
 }
 
+void apply_value(Settings& settings, const SettingRow& row, std::string_view value) {
+    switch (row.kind) {
+        case SettingKind::flag:
+            settings.*row.flag = value == "1";
+            return;
+        case SettingKind::text:
+            settings.*row.text = std::string(value);
+            return;
+        case SettingKind::volume:
+            if (const auto volume = parse_volume(value)) settings.volume = clamp_volume(*volume);
+            return;
+        case SettingKind::window:
+            apply_window(settings, value);
+            return;
+    }
+}
+
 void apply_line(Settings& settings, std::string_view line) {
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos) return;
     const std::string_view key = trim_white(line.substr(0, equals));
-    const std::string_view value = trim_white(line.substr(equals + 1));
+    for (const SettingRow& row : kSettingRows)
+        if (key == row.key) return apply_value(settings, row, trim_white(line.substr(equals + 1)));
+}
 
-    const std::pair<std::string_view, bool Settings::*> flags[] = {
-        {"mute", &Settings::mute},
-        {"multi_instance", &Settings::multi_instance},
-        {"wheel_invert", &Settings::wheel_invert},
-        {"hide_about", &Settings::hide_about},
-        {"always_on_top", &Settings::always_on_top},
-        {"maximized", &Settings::maximized},
-    };
-    for (const auto& [name, field] : flags)
-        if (key == name) {
-            settings.*field = value == "1";
-            return;
+// The value's text, or nothing for a line the file leaves out (a window that is not valid).
+std::optional<std::string> value_text(const Settings& settings, const SettingRow& row) {
+    switch (row.kind) {
+        case SettingKind::flag:
+            return settings.*row.flag ? "1" : "0";
+        case SettingKind::text:
+            return settings.*row.text;
+        case SettingKind::volume: {
+            // The App state's volume comes from the player core; a value it should never report (NaN)
+            // is written as the default rather than as text no reader accepts.
+            const double volume = std::isnan(settings.volume) ? Settings{}.volume : clamp_volume(settings.volume);
+            return std::to_string(static_cast<int>(round_half_away(volume)));
         }
-
-    const std::pair<std::string_view, std::string Settings::*> texts[] = {
-        {"compress", &Settings::compress},
-        {"mpv_options", &Settings::mpv_options},
-        {"language", &Settings::language},
-    };
-    for (const auto& [name, field] : texts)
-        if (key == name) {
-            settings.*field = std::string(value);
-            return;
+        case SettingKind::window: {
+            if (!settings.window_valid) return std::nullopt;
+            const WindowRect& r = settings.window_rect;
+            return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+                   std::to_string(r.bottom);
         }
-
-    if (key == "volume") {
-        if (const auto volume = parse_volume(value)) settings.volume = clamp_volume(*volume);
-    } else if (key == "window") {
-        apply_window(settings, value);
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -113,26 +124,9 @@ Settings parse_settings(std::string_view text) {
 }
 
 std::string format_settings(const Settings& settings) {
-    // The App state's volume comes from the player core; a value it should never report (NaN) is
-    // written as the default rather than as text no reader accepts.
-    const double volume = std::isnan(settings.volume) ? Settings{}.volume : clamp_volume(settings.volume);
-    const auto flag = [](bool on) { return on ? "1\n" : "0\n"; };
     std::string text;
-    text += "volume=" + std::to_string(static_cast<int>(round_half_away(volume))) + "\n";
-    text += std::string("mute=") + flag(settings.mute);
-    text += std::string("multi_instance=") + flag(settings.multi_instance);
-    text += std::string("wheel_invert=") + flag(settings.wheel_invert);
-    text += std::string("hide_about=") + flag(settings.hide_about);
-    text += std::string("always_on_top=") + flag(settings.always_on_top);
-    text += std::string("maximized=") + flag(settings.maximized);
-    text += "compress=" + settings.compress + "\n";
-    text += "mpv_options=" + settings.mpv_options + "\n";
-    text += "language=" + settings.language + "\n";
-    if (settings.window_valid) {
-        const WindowRect& r = settings.window_rect;
-        text += "window=" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-                std::to_string(r.bottom) + "\n";
-    }
+    for (const SettingRow& row : kSettingRows)
+        if (const auto value = value_text(settings, row)) text.append(row.key).append("=").append(*value).append("\n");
     return text;
 }
 

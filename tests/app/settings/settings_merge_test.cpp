@@ -3,24 +3,28 @@
 #include <gtest/gtest.h>
 
 #include "app/settings/settings.h"
+#include "app/settings/settings_table.h"
 
 namespace {
 
 // Every key with a value other than the default, so that each key's bit can be seen on its own.
 Settings all_changed() {
     Settings s;
-    s.volume = 35;
-    s.mute = true;
-    s.multi_instance = true;
-    s.wheel_invert = false;
-    s.hide_about = true;
-    s.always_on_top = true;
-    s.maximized = true;
-    s.compress = "x";
-    s.mpv_options = "hwdec=no";
-    s.language = "fr";
-    s.window_valid = true;
-    s.window_rect = WindowRect{1, 2, 30, 40};
+    for (const SettingRow& row : kSettingRows) switch (row.kind) {
+            case SettingKind::flag:
+                s.*row.flag = !(Settings{}.*row.flag);
+                break;
+            case SettingKind::text:
+                s.*row.text = "x";
+                break;
+            case SettingKind::volume:
+                s.volume = 35;
+                break;
+            case SettingKind::window:
+                s.window_valid = true;
+                s.window_rect = WindowRect{1, 2, 30, 40};
+                break;
+        }
     return s;
 }
 

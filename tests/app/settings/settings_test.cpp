@@ -8,34 +8,26 @@
 #include <vector>
 
 #include "app/settings/language.h"
+#include "app/settings/settings_table.h"
 #include "base/text.h"
 #include "base/utf.h"
 
 namespace {
 
-// Field by field, so a failure names the field that differs.
-void expect_same(const Settings& actual, const Settings& expected, const std::string& context) {
-    SCOPED_TRACE(context);
-    EXPECT_EQ(actual.volume, expected.volume);
-    EXPECT_EQ(actual.mute, expected.mute);
-    EXPECT_EQ(actual.multi_instance, expected.multi_instance);
-    EXPECT_EQ(actual.wheel_invert, expected.wheel_invert);
-    EXPECT_EQ(actual.hide_about, expected.hide_about);
-    EXPECT_EQ(actual.always_on_top, expected.always_on_top);
-    EXPECT_EQ(actual.maximized, expected.maximized);
-    EXPECT_EQ(actual.compress, expected.compress);
-    EXPECT_EQ(actual.mpv_options, expected.mpv_options);
-    EXPECT_EQ(actual.language, expected.language);
-    EXPECT_EQ(actual.window_valid, expected.window_valid);
-    EXPECT_EQ(actual.window_rect, expected.window_rect);
+// The keys whose values differ, by name, so a failure says which.
+std::string differing_keys(const Settings& a, const Settings& b) {
+    const SettingsKeys keys = changed_keys(a, b);
+    std::string names;
+    for (const SettingRow& row : kSettingRows)
+        if (keys & row.bit) names.append(row.key).append(" ");
+    return names;
 }
 
-bool same(const Settings& a, const Settings& b) {
-    return a.volume == b.volume && a.mute == b.mute && a.multi_instance == b.multi_instance &&
-           a.wheel_invert == b.wheel_invert && a.hide_about == b.hide_about && a.always_on_top == b.always_on_top &&
-           a.maximized == b.maximized && a.compress == b.compress && a.mpv_options == b.mpv_options &&
-           a.language == b.language && a.window_valid == b.window_valid && a.window_rect == b.window_rect;
+void expect_same(const Settings& actual, const Settings& expected, const std::string& context) {
+    EXPECT_EQ(differing_keys(actual, expected), "") << context;
 }
+
+bool same(const Settings& a, const Settings& b) { return changed_keys(a, b) == 0; }
 
 using Change = void (*)(Settings&);
 
@@ -231,23 +223,27 @@ int32_t random_int32(std::mt19937& random) {
 
 Settings random_valid_settings(std::mt19937& random) {
     Settings s;
-    s.volume = static_cast<double>(random() % 101);
-    s.mute = random() % 2;
-    s.multi_instance = random() % 2;
-    s.wheel_invert = random() % 2;
-    s.hide_about = random() % 2;
-    s.always_on_top = random() % 2;
-    s.maximized = random() % 2;
-    s.compress = random_text(random, true);
-    s.mpv_options = random_text(random, true);
-    s.language = random_text(random, true);
-    if (random() % 3) {
-        int32_t a = random_int32(random), b = random_int32(random), c = random_int32(random), d = random_int32(random);
-        if (a == b) b = a == INT32_MAX ? a - 1 : a + 1;
-        if (c == d) d = c == INT32_MAX ? c - 1 : c + 1;
-        s.window_valid = true;
-        s.window_rect = {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d)};
-    }
+    for (const SettingRow& row : kSettingRows) switch (row.kind) {
+            case SettingKind::flag:
+                s.*row.flag = random() % 2;
+                break;
+            case SettingKind::text:
+                s.*row.text = random_text(random, true);
+                break;
+            case SettingKind::volume:
+                s.volume = static_cast<double>(random() % 101);
+                break;
+            case SettingKind::window:
+                if (random() % 3) {
+                    int32_t a = random_int32(random), b = random_int32(random), c = random_int32(random),
+                            d = random_int32(random);
+                    if (a == b) b = a == INT32_MAX ? a - 1 : a + 1;
+                    if (c == d) d = c == INT32_MAX ? c - 1 : c + 1;
+                    s.window_valid = true;
+                    s.window_rect = {std::min(a, b), std::min(c, d), std::max(a, b), std::max(c, d)};
+                }
+                break;
+        }
     return s;
 }
 
@@ -262,10 +258,11 @@ TEST(Settings, FormatThenParseGivesTheSameSettings) {
 }
 
 std::string random_file(std::mt19937& random) {
-    static const char* const keys[] = {
-        "volume",   "mute",        "multi_instance", "wheel_invert", "hide_about", "always_on_top", "maximized",
-        "compress", "mpv_options", "language",       "window",       "Volume",     " window ",      "",
-        "junk"};
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> all{"Volume", " window ", "", "junk"};
+        for (const SettingRow& row : kSettingRows) all.emplace_back(row.key);
+        return all;
+    }();
     static const char* const values[] = {"1",
                                          "0",
                                          "55.6",
@@ -289,7 +286,7 @@ std::string random_file(std::mt19937& random) {
         if (random() % 6 == 0) {
             text += random_text(random, false);
         } else {
-            text += keys[random() % (sizeof keys / sizeof keys[0])];
+            text += keys[random() % keys.size()];
             text += random() % 8 ? "=" : " ";
             text += random() % 4 ? values[random() % (sizeof values / sizeof values[0])] : random_text(random, false);
         }
