@@ -48,7 +48,15 @@ constexpr bool setting_bits_are_the_rows() {
 }
 static_assert(setting_bits_are_the_rows(), "each row's bit is 1 << its index, and settings_key::all is every row");
 
-// How many fields an aggregate has: the most initializers that convert to anything it accepts.
+// How many fields an aggregate has: the most initializers that convert to anything it accepts. The
+// trial initializations leave fields out on purpose.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wmissing-field-initializers"
+#elif defined(__GNUC__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#endif
 namespace settings_table_detail {
 struct AnyField {
     template <typename T>
@@ -70,6 +78,11 @@ constexpr size_t field_count() {
         return sizeof...(Fields);
 }
 }  // namespace settings_table_detail
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#elif defined(__GNUC__)
+#pragma GCC diagnostic pop
+#endif
 
 // A field of Settings without a row would never be read or written: each row has one field, and the
 // window's row two.
