@@ -1,17 +1,13 @@
 #include "app/file_types.h"
 
 #include "base/command_line.h"
+#include "base/long_path.h"
 #include "base/utf.h"
 
 namespace {
 
 // The dialog keeps folders in MAX_PATH units.
 constexpr size_t kLongestDialogFolderUnits = 259;
-
-bool is_drive_path(std::string_view path) {
-    return path.size() >= 3 && ((path[0] | 0x20) >= 'a' && (path[0] | 0x20) <= 'z') && path[1] == ':' &&
-           (path[2] == '\\' || path[2] == '/');
-}
 
 }  // namespace
 
@@ -25,7 +21,7 @@ std::string dialog_start_folder(std::string_view path_or_url) {
     else
         path = std::string(path_or_url);
     const bool share = path.size() > 2 && path[0] == '\\' && path[1] == '\\' && path[2] != '?' && path[2] != '.';
-    if (!is_drive_path(path) && !share) return {};
+    if (!is_drive_absolute(path) && !share) return {};
     const size_t separator = path.find_last_of("\\/");
     path.resize(separator + 1);
     if (share && path.find_first_of("\\/", 2) == path.size() - 1) return {};  // \\server\ alone is no folder

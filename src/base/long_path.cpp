@@ -7,11 +7,6 @@ namespace {
 
 bool is_separator(char c) { return c == '\\' || c == '/'; }
 
-bool is_drive_absolute(std::string_view path) {
-    const bool letter = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-    return letter && path[1] == ':' && is_separator(path[2]);
-}
-
 // \\server\share\...; \\.\ and \\?\ name devices and verbatim paths, not servers.
 bool is_unc(std::string_view path) {
     return path.size() >= 3 && is_separator(path[0]) && is_separator(path[1]) && !is_separator(path[2]) &&
@@ -38,6 +33,11 @@ std::string with_backslashes(std::string_view path) {
 }
 
 }  // namespace
+
+bool is_drive_absolute(std::string_view path) {
+    const bool letter = path.size() >= 3 && ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return letter && path[1] == ':' && is_separator(path[2]);
+}
 
 std::string path_for_core(std::string_view path) {
     if (is_url(path) || is_verbatim_path(path) || utf8_to_utf16(path).size() < kMaxPathUnits) return std::string(path);

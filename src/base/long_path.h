@@ -7,6 +7,9 @@
 // Paths this long (in UTF-16 units) need the verbatim form to be opened without long-path support.
 constexpr size_t kMaxPathUnits = 260;
 
+// "C:\..." or "c:/...": a drive letter, a colon and a separator.
+bool is_drive_absolute(std::string_view path);
+
 // The \\?\ (or \\?\UNC\) form of an absolute drive or UNC path of kMaxPathUnits units or more, with
 // forward slashes turned into backslashes. Everything else comes back unchanged: shorter paths (so
 // their resume positions keep their keys), URLs, paths already verbatim or naming a device, relative

@@ -273,10 +273,8 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             on_char(app, wparam);
             return 0;
         case WM_SYSKEYDOWN:
-            // Alt+Enter; every other Alt combination (Alt+F4, Alt+Space) keeps its default meaning.
-            if (wparam != VK_RETURN) break;
-            run_command(app, {CommandId::toggle_fullscreen});
-            return 0;
+            if (on_alt_key_down(app, wparam)) return 0;
+            break;
         case WM_SYSCHAR:
             // The carriage return that follows Alt+Enter would otherwise beep.
             if (wparam == '\r') return 0;

@@ -3,6 +3,7 @@
 // and French.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -49,13 +50,18 @@ std::optional<std::vector<Element>> read_tree_once(const Install& install, HWND 
     CloseHandle(file);
     if (!started) return std::nullopt;
     DWORD code = 1;
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &code);
-    else
+    } else {
+        std::fprintf(stderr, "uia_client: no answer in 30 s\n");
         TerminateProcess(process.hProcess, 1);
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    if (code != 0) return std::nullopt;
+    if (code != 0) {
+        std::fprintf(stderr, "uia_client: exit code %lu\n", static_cast<unsigned long>(code));
+        return std::nullopt;
+    }
 
     std::ifstream in(std::filesystem::path(output), std::ios::binary);
     std::vector<Element> elements;
@@ -144,26 +150,33 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
     };
     for (const LanguageCase& c : cases) {
         SCOPED_TRACE(c.setting);
-        auto install = Install::make("full");
-        install.write_settings(std::string("language=") + c.setting + "\n");
-        auto running = start(install, L"");
-        const HWND main = running.main_window();
-        ASSERT_NE(main, nullptr);
-        const HWND about = running.wait_for_window(L"TarnwickLight.About");
-        ASSERT_NE(about, nullptr);
-        const HWND bar = FindWindowExW(main, nullptr, L"TarnwickLight.Bar", nullptr);
-        ASSERT_NE(bar, nullptr);
-        wait_until([&] { return !install.calls_of("set_wakeup_callback").empty(); });
+        // Now and then, in a new Wine prefix, a started program's provider answers no client at all;
+        // a second start of the program then serves at once. Each start's failure is printed.
+        std::optional<std::vector<Element>> bar_tree, about_tree;
+        for (int start_count = 1; start_count <= 2 && !(bar_tree && about_tree); ++start_count) {
+            auto install = Install::make("full");
+            install.write_settings(std::string("language=") + c.setting + "\n");
+            auto running = start(install, L"");
+            const HWND main = running.main_window();
+            ASSERT_NE(main, nullptr);
+            const HWND about = running.wait_for_window(L"TarnwickLight.About");
+            ASSERT_NE(about, nullptr);
+            const HWND bar = FindWindowExW(main, nullptr, L"TarnwickLight.Bar", nullptr);
+            ASSERT_NE(bar, nullptr);
+            wait_until([&] { return !install.calls_of("set_wakeup_callback").empty(); });
 
-        const auto bar_tree = read_tree(install, bar);
+            bar_tree = read_tree(install, bar);
+            about_tree = bar_tree ? read_tree(install, about) : std::nullopt;
+            if (!(bar_tree && about_tree))
+                std::fprintf(stderr, "start %d: the %s tree could not be read\n", start_count,
+                             bar_tree ? "About" : "bar");
+            PostMessageW(main, WM_CLOSE, 0, 0);
+            EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+        }
         ASSERT_TRUE(bar_tree.has_value());
         EXPECT_EQ(*bar_tree, c.bar);
-        const auto about_tree = read_tree(install, about);
         ASSERT_TRUE(about_tree.has_value());
         EXPECT_EQ(*about_tree, c.about);
-
-        PostMessageW(main, WM_CLOSE, 0, 0);
-        EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
     }
 }
 

@@ -3,17 +3,12 @@
 #include <cstring>
 
 #include "base/command_line.h"
+#include "base/long_path.h"
 #include "base/utf.h"
 
 namespace {
 
 bool is_slash(char c) { return c == '\\' || c == '/'; }
-
-bool starts_with_drive(std::string_view path) {
-    if (path.size() < 3 || !is_slash(path[2]) || path[1] != ':') return false;
-    const char letter = static_cast<char>(path[0] | 0x20);
-    return letter >= 'a' && letter <= 'z';
-}
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
@@ -61,11 +56,11 @@ bool is_hand_off_target(std::string_view text) {
     std::string_view path = text;
     if (is_verbatim_path(path)) {
         path.remove_prefix(4);
-        if (!starts_with_drive(path) && !equals_ignoring_case(path.substr(0, 4), "unc\\")) return false;
+        if (!is_drive_absolute(path) && !equals_ignoring_case(path.substr(0, 4), "unc\\")) return false;
     } else if (path.size() > 2 && is_slash(path[0]) && is_slash(path[1])) {
         // \\server\share; "\\.\" and "\\?\" with forward slashes name devices.
         if (path[2] == '.' || path[2] == '?' || is_slash(path[2])) return false;
-    } else if (!starts_with_drive(path)) {
+    } else if (!is_drive_absolute(path)) {
         return false;
     }
     return !names_device(path);

@@ -6,15 +6,13 @@
 
 #include "app/settings/language.h"
 #include "ui/bar/bar_model.h"
+#include "ui/input/key_bindings.h"
 
 namespace {
 
 constexpr Text kBarName{"Playback controls", "Commandes de lecture"};
 constexpr Text kSeekName{"Position", "Position"};
 constexpr Text kVolumeName{"Volume", "Volume"};
-// After the play and pause commands' labels: the tooltip names both actions, and a screen reader is
-// better told the one a press would run, as the glyph shows it.
-constexpr Text kPlayPauseKey{" (Space)", " (Espace)"};
 
 // The fields every element has; the callers add what their role needs.
 AccessibleNode element(AccessibleRole role, const char* automation_id, std::string name, const BarRect& rect) {
@@ -28,8 +26,11 @@ AccessibleNode element(AccessibleRole role, const char* automation_id, std::stri
 
 std::string button_name(const BarButtonRow& row, const PlaybackState& playback, const BarView& view) {
     if (row.follows != BarState::playing) return bar_button_tooltip(row.id);
+    // The tooltip names both actions; a screen reader is better told the one a press would run, as
+    // the glyph shows it, and the same key.
     const bool playing = bar_button_glyph(row.id, playback, view.fullscreen) == kGlyphPause;
-    return std::string(pick(command_label(playing ? CommandId::pause : CommandId::play))) + pick(kPlayPauseKey);
+    return std::string(pick(command_label(playing ? CommandId::pause : CommandId::play))) +
+           with_key_names(pick(row.tooltip), row.keys);
 }
 
 // The on/off state a reader is told: muted, always on top, full screen.

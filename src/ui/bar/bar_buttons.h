@@ -10,6 +10,7 @@
 #include "app/bar_input.h"
 #include "app/command.h"
 #include "app/settings/language.h"
+#include "ui/input/key_bindings.h"
 
 // Button ids: each is its row's index in kBarButtons and the button's hit code.
 enum BarButtonId : uint8_t {
@@ -44,6 +45,7 @@ struct BarButtonRow {
     double amount;              // the command's amount
     const char* automation_id;  // the screen readers' id, the same in every language
     Text tooltip;               // after the command's label; also the name screen readers read
+    BoundCommand keys[3];       // the commands whose keys the tooltip's "{1}", "{2}", "{3}" name
 };
 
 // Glyphs a state draws instead of the row's.
@@ -59,7 +61,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::open_video,
      0,
      "open",
-     {"Open a file (Ctrl+O)", "Ouvrir un fichier (Ctrl+O)"}},
+     {"Open a file ({1})", "Ouvrir un fichier ({1})"},
+     {{CommandId::open_video}}},
     {kButtonPlayPause,
      BarGroup::left,
      0xE768,
@@ -68,7 +71,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::toggle_pause,
      0,
      "play_pause",
-     {" (Space)", " (Espace)"}},
+     {" ({1})", " ({1})"},
+     {{CommandId::toggle_pause}}},
     {kButtonBack,
      BarGroup::left,
      0xEB9E,
@@ -77,7 +81,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::seek_relative,
      -10,
      "back",
-     {"Back 10 s (← : 5 s)", "Reculer de 10 s (← : 5 s)"}},
+     {"Back 10 s ({1} : 5 s)", "Reculer de 10 s ({1} : 5 s)"},
+     {{CommandId::seek_relative, -5}}},
     {kButtonForward,
      BarGroup::left,
      0xEB9D,
@@ -86,7 +91,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::seek_relative,
      10,
      "forward",
-     {"Forward 10 s (→ : 5 s)", "Avancer de 10 s (→ : 5 s)"}},
+     {"Forward 10 s ({1} : 5 s)", "Avancer de 10 s ({1} : 5 s)"},
+     {{CommandId::seek_relative, 5}}},
     {kButtonVolume,
      BarGroup::volume,
      0xE995,
@@ -95,7 +101,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::toggle_mute,
      0,
      "mute",
-     {" (M) — wheel or ↑/↓ for volume", " (M) — molette ou ↑/↓ pour le volume"}},
+     {" ({1}) — wheel or {2}/{3} for volume", " ({1}) — molette ou {2}/{3} pour le volume"},
+     {{CommandId::toggle_mute}, {CommandId::volume_step, 5}, {CommandId::volume_step, -5}}},
     {kButtonAudio,
      BarGroup::right,
      0xE8D6,
@@ -104,7 +111,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::audio_menu,
      0,
      "audio",
-     {" (A: next)", " (A : suivante)"}},
+     {" ({1}: next)", " ({1} : suivante)"},
+     {{CommandId::next_audio_track}}},
     {kButtonSubtitles,
      BarGroup::right,
      0xE7F0,
@@ -113,7 +121,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::subtitle_menu,
      0,
      "subtitles",
-     {" (S: next / off)", " (S : suivant / désactiver)"}},
+     {" ({1}: next / off)", " ({1} : suivant / désactiver)"},
+     {{CommandId::next_subtitle_track}}},
     {kButtonOnTop,
      BarGroup::right,
      0xE718,
@@ -122,7 +131,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::toggle_always_on_top,
      0,
      "on_top",
-     {" (T)", " (T)"}},
+     {" ({1})", " ({1})"},
+     {{CommandId::toggle_always_on_top}}},
     {kButtonFullscreen,
      BarGroup::right,
      0xE740,
@@ -131,7 +141,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::toggle_fullscreen,
      0,
      "fullscreen",
-     {" (F, double-click) — Esc to exit", " (F, double-clic) — Échap pour sortir"}},
+     {" ({1}, double-click) — {2} to exit", " ({1}, double-clic) — {2} pour sortir"},
+     {{CommandId::toggle_fullscreen}, {CommandId::leave_fullscreen}}},
     {kButtonHelp,
      BarGroup::right,
      0xE897,
@@ -140,7 +151,8 @@ inline constexpr BarButtonRow kBarButtons[] = {
      CommandId::toggle_help,
      0,
      "help",
-     {" (F1)", " (F1)"}},
+     {" ({1})", " ({1})"},
+     {{CommandId::toggle_help}}},
 };
 
 constexpr uint8_t kBarButtonCount = static_cast<uint8_t>(std::size(kBarButtons));

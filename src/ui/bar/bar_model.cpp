@@ -4,6 +4,7 @@
 
 #include "base/dpi_scale.h"
 #include "base/number_format.h"
+#include "ui/input/key_bindings.h"
 
 namespace {
 
@@ -139,5 +140,5 @@ bool bar_button_opens_menu(uint8_t id) {
 std::string bar_button_tooltip(uint8_t id) {
     if (id >= kBarButtonCount) return {};
     const BarButtonRow& row = kBarButtons[id];
-    return std::string(pick(command_label(row.command))) + pick(row.tooltip);
+    return std::string(pick(command_label(row.command))) + with_key_names(pick(row.tooltip), row.keys);
 }

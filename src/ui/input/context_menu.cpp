@@ -1,11 +1,12 @@
 #include "ui/input/context_menu.h"
 
 #include "app/settings/language.h"
+#include "ui/input/key_bindings.h"
 
 namespace {
 
-// The items that run a command: the identifier, the command, and what follows the command's label
-// (the shortcut after a tab), or the whole text for a command without one.
+// The items that run a command: the identifier, the command, and the words after the command's label,
+// or the whole text for a command without one. The key bound to the command follows after a tab.
 struct MenuItem {
     uint32_t id;
     CommandId command;
@@ -13,29 +14,30 @@ struct MenuItem {
 };
 
 constexpr MenuItem kMenuItems[] = {
-    {kMenuOpen, CommandId::open_video, {"Open…\tCtrl+O", "Ouvrir…\tCtrl+O"}},
-    {kMenuPlayPause, CommandId::toggle_pause, {"\tSpace", "\tEspace"}},
-    {kMenuFullscreen, CommandId::toggle_fullscreen, {"\tF", "\tF"}},
-    {kMenuMultiInstance, CommandId::toggle_multi_instance, {"\tI", "\tI"}},
-    {kMenuHelp, CommandId::toggle_help, {"\tF1", "\tF1"}},
-    {kMenuQuit, CommandId::quit, {"\tAlt+F4", "\tAlt+F4"}},
+    {kMenuOpen, CommandId::open_video, {"Open…", "Ouvrir…"}},
+    {kMenuPlayPause, CommandId::toggle_pause, {"", ""}},
+    {kMenuFullscreen, CommandId::toggle_fullscreen, {"", ""}},
+    {kMenuMultiInstance, CommandId::toggle_multi_instance, {"", ""}},
+    {kMenuHelp, CommandId::toggle_help, {"", ""}},
+    {kMenuQuit, CommandId::quit, {"", ""}},
     {kMenuWheelInvert,
      CommandId::toggle_wheel_invert,
      {"Inverted wheel (up = quieter)", "Molette inversée (haut = moins fort)"}},
     {kMenuAbout, CommandId::show_about, {"…", "…"}},
-    {kMenuAlwaysOnTop, CommandId::toggle_always_on_top, {"\tT", "\tT"}},
+    {kMenuAlwaysOnTop, CommandId::toggle_always_on_top, {"", ""}},
     {kMenuLoadSubtitles, CommandId::load_subtitles, {"Load a subtitle file…", "Charger un fichier de sous-titres…"}},
 };
 
-// The track submenus carry the label of the bar button that opens them on its own.
-constexpr Text kAudioKey{"\tA", "\tA"};
-constexpr Text kSubtitlesKey{"\tS", "\tS"};
 constexpr Text kLanguage{"Langue / Language", "Langue / Language"};
 constexpr Text kSubtitlesOff{"Off", "Désactivés"};
 constexpr Text kNoAudioTrack{"No audio track", "Aucune piste audio"};
 
-std::string labelled(CommandId command, const Text& after_label) {
-    return std::string(pick(command_label(command))) + pick(after_label);
+// A command's label, its words, and the key bound to `shortcut` after a tab. The track submenus carry
+// the label of the bar button that opens them on its own, and the key that steps through the tracks.
+std::string labelled(CommandId command, const Text& after_label, CommandId shortcut) {
+    const std::string text = std::string(pick(command_label(command))) + pick(after_label);
+    const std::string key = key_name({shortcut});
+    return key.empty() ? text : text + "\t" + key;
 }
 
 const MenuItem* find_item(uint32_t id) {
@@ -46,7 +48,7 @@ const MenuItem* find_item(uint32_t id) {
 
 MenuEntry item(uint32_t id, bool checked = false, bool grayed = false) {
     const MenuItem& found = *find_item(id);
-    return {MenuEntry::Kind::item, id, labelled(found.command, found.after_label), checked, grayed};
+    return {MenuEntry::Kind::item, id, labelled(found.command, found.after_label, found.command), checked, grayed};
 }
 
 MenuEntry text_item(uint32_t id, const Text& text, bool checked, bool grayed) {
@@ -64,8 +66,10 @@ std::vector<MenuEntry> context_menu_entries(const MenuState& state) {
         item(kMenuPlayPause, false, idle),
         item(kMenuFullscreen, state.fullscreen),
         separator(),
-        {MenuEntry::Kind::audio_menu, 0, labelled(CommandId::audio_menu, kAudioKey), false, idle},
-        {MenuEntry::Kind::subtitle_menu, 0, labelled(CommandId::subtitle_menu, kSubtitlesKey), false, idle},
+        {MenuEntry::Kind::audio_menu, 0, labelled(CommandId::audio_menu, {"", ""}, CommandId::next_audio_track), false,
+         idle},
+        {MenuEntry::Kind::subtitle_menu, 0,
+         labelled(CommandId::subtitle_menu, {"", ""}, CommandId::next_subtitle_track), false, idle},
         separator(),
         item(kMenuMultiInstance, state.multi_instance),
         item(kMenuAlwaysOnTop, state.always_on_top),

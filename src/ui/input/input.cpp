@@ -2,77 +2,32 @@
 
 #include "app/file_types.h"
 
+namespace {
+
+bool matches(Held held, bool down) { return held == Held::either || (held == Held::yes) == down; }
+
+Command command_of(const KeyBinding& row) { return {row.command.id, row.command.amount}; }
+
+}  // namespace
+
 Command key_command(uint32_t virtual_key, bool ctrl, bool shift) {
-    // Keys that mean the same with and without Ctrl.
-    switch (virtual_key) {
-        case kKeyReturn:
-        case 'F':
-        case kKeyF11:
-            return {CommandId::toggle_fullscreen};
-        case kKeyEscape:
-            return {CommandId::leave_fullscreen};
-        case kKeySpace:
-        case 'K':
-            return {CommandId::toggle_pause};
-        case kKeyHome:
-            return {CommandId::seek_to_start};
-        case kKeyUp:
-            return {CommandId::volume_step, 5};
-        case kKeyDown:
-            return {CommandId::volume_step, -5};
-        case 'M':
-            return {CommandId::toggle_mute};
-        case kKeyF1:
-            return {CommandId::toggle_help};
-        default:
-            break;
-    }
-    if (ctrl) {
-        // Ctrl+arrow jumps a minute; holding Shift as well changes nothing.
-        switch (virtual_key) {
-            case kKeyLeft:
-                return {CommandId::seek_relative, -60};
-            case kKeyRight:
-                return {CommandId::seek_relative, 60};
-            case 'O':
-                return {CommandId::open_video};
-            default:
-                return {};
-        }
-    }
-    switch (virtual_key) {
-        case kKeyLeft:
-            return {CommandId::seek_relative, shift ? -1.0 : -5.0};
-        case kKeyRight:
-            return {CommandId::seek_relative, shift ? 1.0 : 5.0};
-        case 'A':
-            return {CommandId::next_audio_track};
-        case 'S':
-            return {CommandId::next_subtitle_track};
-        case 'I':
-            return {CommandId::toggle_multi_instance};
-        case 'T':
-            return {CommandId::toggle_always_on_top};
-        default:
-            return {};
-    }
+    for (const KeyBinding& row : kKeyBindings)
+        if (row.route == KeyRoute::window && row.key != 0 && row.key == virtual_key && matches(row.ctrl, ctrl) &&
+            matches(row.shift, shift))
+            return command_of(row);
+    return {};
+}
+
+Command alt_key_command(uint32_t virtual_key) {
+    for (const KeyBinding& row : kKeyBindings)
+        if (row.route == KeyRoute::alt && row.key == virtual_key) return command_of(row);
+    return {};
 }
 
 Command char_command(uint64_t code) {
-    switch (code) {
-        case '+':
-            return {CommandId::speed_up};
-        case '-':
-            return {CommandId::speed_down};
-        case '=':
-            return {CommandId::speed_reset};
-        case '.':
-            return {CommandId::frame_step};
-        case ',':
-            return {CommandId::frame_back_step};
-        default:
-            return {};
-    }
+    for (const KeyBinding& row : kKeyBindings)
+        if (row.key == 0 && static_cast<unsigned char>(row.character) == code) return command_of(row);
+    return {};
 }
 
 Command wheel_command(int16_t delta, bool invert) {

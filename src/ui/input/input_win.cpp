@@ -1,4 +1,4 @@
-// Keys, characters and the wheel of the main window. The tables themselves are in input.cpp; this
+// Keys, characters and the wheel of the main window. The table itself is in key_bindings.h; this
 // side reads the modifier state and runs the commands.
 #include "ui/input/input_win.h"
 
@@ -23,6 +23,13 @@ Command current_key_command(WPARAM key) {
 // Auto-repeat is honoured: every key-down runs its command, so holding an arrow keeps seeking.
 bool on_main_key_down(App& app, WPARAM key) {
     const Command command = current_key_command(key);
+    if (command.id == CommandId::none) return false;
+    run_command(app, command);
+    return true;
+}
+
+bool on_alt_key_down(App& app, WPARAM key) {
+    const Command command = key > 0xFF ? Command{} : alt_key_command(static_cast<uint32_t>(key));
     if (command.id == CommandId::none) return false;
     run_command(app, command);
     return true;

@@ -11,6 +11,8 @@ Command current_key_command(WPARAM key);
 
 // WM_KEYDOWN: true when the key is bound (the window procedure then returns 0).
 bool on_main_key_down(App& app, WPARAM key);
+// WM_SYSKEYDOWN: true when the window acts on the Alt key; the others keep Windows' meaning.
+bool on_alt_key_down(App& app, WPARAM key);
 // WM_CHAR.
 void on_char(App& app, WPARAM character);
 // WM_MOUSEWHEEL: the auto-hide wake-up, then one volume step.

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "app/settings/language.h"
 #include "support/key_names.h"
+#include "ui/bar/bar_model.h"
+#include "ui/cards/help_window.h"
 
 namespace {
 
@@ -73,6 +76,48 @@ TEST_F(ContextMenu, OrderIdsAndShortcutsInBothLanguages) {
             EXPECT_TRUE(others.empty()) << entries[i].label;
             EXPECT_EQ(key_command(keys[0].key, keys[0].ctrl, keys[0].shift).id, kMainMenu[i].command)
                 << entries[i].label;
+        }
+    }
+}
+
+// The menus, the bar's tooltips and Help name each key alike: a key a menu item shows is in the
+// tooltip of the button that runs the same command (or opens the same track menu), and on a Help row
+// among the keys bound to that command; Alt+F4 is on a row of its own.
+TEST_F(ContextMenu, TooltipsAndHelpNameTheMenusKeys) {
+    for (const Language language : {Language::english, Language::french}) {
+        set_active_language(language);
+        const bool english = language == Language::english;
+        std::vector<NamedKey> help_keys;
+        std::vector<std::string> help_others;
+        for (const auto& column : help_page(false).columns)
+            for (const auto& group : column)
+                for (const auto& line : group.lines) {
+                    const auto keys = read_keys(line.keys, english, help_others);
+                    help_keys.insert(help_keys.end(), keys.begin(), keys.end());
+                }
+        const auto entries = context_menu_entries(MenuState{});
+        for (size_t i = 0; i < entries.size(); ++i) {
+            const size_t tab = entries[i].label.find('\t');
+            if (tab == std::string::npos) continue;
+            const std::string shortcut = entries[i].label.substr(tab + 1);
+            std::vector<std::string> others;
+            const auto keys = read_keys(shortcut, english, others);
+            if (keys.empty()) {
+                EXPECT_NE(std::find(help_others.begin(), help_others.end(), shortcut), help_others.end()) << shortcut;
+                continue;
+            }
+            const Command command = key_command(keys[0].key, keys[0].ctrl, keys[0].shift);
+            EXPECT_TRUE(std::any_of(help_keys.begin(), help_keys.end(), [&](const NamedKey& key) {
+                return key_command(key.key, key.ctrl, key.shift) == command && key.key == keys[0].key;
+            })) << shortcut;
+            const CommandId button_command = entries[i].kind == Kind::audio_menu      ? C::audio_menu
+                                             : entries[i].kind == Kind::subtitle_menu ? C::subtitle_menu
+                                                                                      : command.id;
+            for (uint8_t button = 0; button < kBarButtonCount; ++button) {
+                if (bar_button_command(button).id != button_command) continue;
+                EXPECT_NE(bar_button_tooltip(button).find("(" + shortcut), std::string::npos)
+                    << bar_button_tooltip(button);
+            }
         }
     }
 }

@@ -23,11 +23,12 @@ struct Row {
     Command plain;
     Command shift;  // without Ctrl
     Command ctrl;   // with or without Shift
+    Command alt{};  // with Alt, where the window acts rather than Windows
 };
 
 // The whole keyboard table as the user reads it in the Help window.
 const Row kTable[] = {
-    {kKeyReturn, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
+    {kKeyReturn, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
     {'F', {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
     {kKeyF11, {C::toggle_fullscreen}, {C::toggle_fullscreen}, {C::toggle_fullscreen}},
     {kKeyEscape, {C::leave_fullscreen}, {C::leave_fullscreen}, {C::leave_fullscreen}},
@@ -62,6 +63,7 @@ TEST(KeyBindings, EveryKeyWithEveryModifierCombination) {
                                             << command_name(actual.id) << " " << actual.amount;
             }
         }
+        EXPECT_EQ(alt_key_command(key), it != rows.end() ? it->second->alt : Command{}) << "Alt+key " << key;
     }
 }
 
