@@ -72,6 +72,7 @@ struct AppWindows {
     HWND video_window = nullptr;
     HWND bar_window = nullptr;
     HWND tooltip_window = nullptr;
+    HWND seek_preview = nullptr;                          // the seek bar's time popup, from the first time it shows
     std::unique_ptr<CardWindow, CardWindowDelete> help;   // while Help is open
     std::unique_ptr<CardWindow, CardWindowDelete> about;  // while About is open
     std::unique_ptr<Shell, ShellDelete> shell;            // absent until start-up makes it

@@ -124,6 +124,22 @@ private:
     HDC dc_ = nullptr;
 };
 
+// GetDC and ReleaseDC around a measurement outside WM_PAINT.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 inline RECT to_rect(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
 
 // Drawing helpers: each creates its brush, draws with the stock null pen and deletes the brush.

@@ -21,6 +21,7 @@
 #include "ui/access/accessibility_win.h"
 #include "ui/bar/bar_access_win.h"
 #include "ui/bar/bar_mouse_win.h"
+#include "ui/bar/seek_preview_win.h"
 #include "ui/cards/about_window_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/cards/help_window_win.h"
@@ -233,6 +234,7 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case WM_ACTIVATE:
             // While the Help window is open it keeps the focus it was given.
+            if (LOWORD(wparam) == WA_INACTIVE) hide_seek_preview(app);
             if (LOWORD(wparam) != WA_INACTIVE && !app.windows.help) SetFocus(window);
             return 0;
         case WM_CLOSE:

@@ -3,6 +3,7 @@
 #include "app/app_state_win.h"
 #include "app/shell/shell_win.h"
 #include "ui/bar/bar_access_win.h"
+#include "ui/bar/seek_preview_win.h"
 #include "ui/bar/tooltips_win.h"
 #include "ui/cards/card_window_win.h"
 #include "ui/window_modes_win.h"
@@ -21,4 +22,6 @@ void state_changed(App& app, Changes changes) {
     if (changes & kChangedShell) shell_follow(app);
     if ((changes & kChangedHelp) && app.windows.help) InvalidateRect(app.windows.help->window, nullptr, FALSE);
     if ((changes & kChangedAbout) && app.windows.about) InvalidateRect(app.windows.about->window, nullptr, FALSE);
+    // The pointer, the file and the window's state all move it, and it follows them at little cost.
+    follow_seek_preview(app);
 }

@@ -1,0 +1,172 @@
+#include "ui/bar/seek_preview_win.h"
+
+#include <optional>
+#include <string>
+
+#include "app/app_state_win.h"
+#include "base/dpi_scale.h"
+#include "base/gdi_win.h"
+#include "base/wide_win.h"
+#include "ui/bar/bar_model.h"
+#include "ui/bar/bar_mouse_win.h"
+#include "ui/bar/seek_preview.h"
+#include "ui/window_modes_win.h"
+
+namespace {
+
+constexpr wchar_t kSeekPreviewClass[] = L"TarnwickLight.SeekPreview";
+constexpr int kPaddingX = 8;  // at 96 DPI, on each side of the time
+constexpr int kPaddingY = 4;
+constexpr int kGap = 6;  // between the popup and the bar's top edge
+
+std::wstring title_of(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void paint_preview(const App& app, HWND window, HDC dc, int width, int height) {
+    const Palette& palette = app.windows.palette;
+    fill_solid(dc, RECT{0, 0, width, height}, palette.top_line);  // a one-pixel frame
+    fill_solid(dc, RECT{1, 1, width - 1, height - 1}, palette.background);
+    const SelectGuard font(dc, app.windows.fonts.text.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, palette.normal);
+    const std::wstring text = title_of(window);
+    RECT rect{0, 0, width, height};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+}
+
+LRESULT CALLBACK seek_preview_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;  // the pointer belongs to what lies under it
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            const PaintScope scope(window);
+            if (g_app)
+                paint_buffered(window, scope.dc(), [window](HDC dc, int width, int height) {
+                    paint_preview(*g_app, window, dc, width, height);
+                });
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            if (!g_app) break;
+            paint_buffered(window, reinterpret_cast<HDC>(wparam), [window](HDC dc, int width, int height) {
+                paint_preview(*g_app, window, dc, width, height);
+            });
+            return 0;
+        case WM_DESTROY:
+            if (g_app && g_app->windows.seek_preview == window) g_app->windows.seek_preview = nullptr;
+            break;
+        default:
+            break;
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// The class is registered with the first popup, not at start-up; a second App of the same process
+// finds it registered already, which is as good.
+HWND make_popup(App& app) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof window_class;
+    window_class.lpfnWndProc = seek_preview_proc;
+    window_class.hInstance = GetModuleHandleW(nullptr);
+    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    window_class.lpszClassName = kSeekPreviewClass;
+    RegisterClassExW(&window_class);
+    app.windows.seek_preview =
+        CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kSeekPreviewClass, L"", WS_POPUP, 0, 0, 0, 0,
+                        app.windows.main_window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    return app.windows.seek_preview;
+}
+
+// The fraction of the seek bar the preview is about: the drag's, or the one under the pointer; none
+// when the pointer is not over the seek bar of a visible bar or the window is not in front.
+std::optional<double> previewed_fraction(const App& app, const BarLayout& layout) {
+    const HWND main = app.windows.main_window;
+    if (!main || IsIconic(main) || GetActiveWindow() != main || app.mode.menu_open) return std::nullopt;
+    if (app.bar.drag == Drag::seek) return app.bar.seek_fraction;
+    // The hover goes when the pointer leaves the window; the one a drag leaves behind is that of its
+    // start, so the pointer must be over the seek bar now as well.
+    if (app.bar.drag != Drag::none || app.bar.hover_button != BarHit::seek_bar ||
+        bar_hit_test(app, app.mode.last_mouse.x, app.mode.last_mouse.y) != BarHit::seek_bar)
+        return std::nullopt;
+    return slider_fraction(app.mode.last_mouse.x, layout.seek_rect);
+}
+
+SIZE text_size(const App& app, HWND window, const std::wstring& text) {
+    const WindowDc dc(window);
+    const SelectGuard font(dc.get(), app.windows.fonts.text.get());
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// The popup's outer size for `text`: measured when the text is new or the popup was hidden, else the
+// size it has, so that a still pointer costs no drawing context.
+SIZE popup_size(const App& app, HWND popup, const std::wstring& text, bool measure) {
+    if (!measure) {
+        RECT now{};
+        GetWindowRect(popup, &now);
+        return SIZE{now.right - now.left, now.bottom - now.top};
+    }
+    const SIZE inner = text_size(app, popup, text);
+    return SIZE{inner.cx + 2 * scale_px(kPaddingX, app.windows.dpi),
+                inner.cy + 2 * scale_px(kPaddingY, app.windows.dpi)};
+}
+
+PixelRect work_area_of(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    return PixelRect{work.left, work.top, work.right, work.bottom};
+}
+
+}  // namespace
+
+void hide_seek_preview(App& app) {
+    if (app.windows.seek_preview && IsWindowVisible(app.windows.seek_preview))
+        ShowWindow(app.windows.seek_preview, SW_HIDE);
+}
+
+void follow_seek_preview(App& app) {
+    RECT client{};
+    GetClientRect(app.windows.main_window, &client);
+    const int bar_top = client.bottom - bar_height(app);
+    const BarLayout layout = compute_bar_layout(app.windows.dpi, client.right, bar_height(app));
+    const std::optional<double> fraction = previewed_fraction(app, layout);
+    const std::string time = fraction ? seek_preview_time(app.playback, *fraction) : std::string();
+    const bool bar_visible = !app.mode.fullscreen || app.mode.bar_shown;
+    if (time.empty() || !bar_visible) return hide_seek_preview(app);
+
+    const HWND popup = app.windows.seek_preview ? app.windows.seek_preview : make_popup(app);
+    if (!popup) return;
+    const std::wstring text = wide(time);
+    const bool visible = IsWindowVisible(popup) != FALSE;
+    const bool new_text = title_of(popup) != text;
+    if (new_text) {
+        SetWindowTextW(popup, text.c_str());
+        InvalidateRect(popup, nullptr, FALSE);
+    }
+    const SIZE size = popup_size(app, popup, text, new_text || !visible);
+    const BarRect& seek = layout.seek_rect;
+    POINT pointer{app.bar.drag == Drag::seek ? seek.left + static_cast<LONG>(*fraction * (seek.right - seek.left))
+                                             : app.mode.last_mouse.x,
+                  bar_top};
+    ClientToScreen(app.windows.main_window, &pointer);
+    const PixelRect placed = seek_preview_rect(pointer.x, pointer.y, size.cx, size.cy, scale_px(kGap, app.windows.dpi),
+                                               work_area_of(app.windows.main_window));
+    RECT now{};
+    GetWindowRect(popup, &now);
+    if (visible && now.left == placed.left && now.top == placed.top && now.right == placed.right &&
+        now.bottom == placed.bottom)
+        return;  // playback events come 25 times a second; a still pointer moves nothing
+    SetWindowPos(popup, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+}
