@@ -1,6 +1,5 @@
 #include "ui/bar/seek_preview_win.h"
 
-#include <optional>
 #include <string>
 
 #include "app/app_state_win.h"
@@ -38,6 +37,12 @@ void paint_preview(const App& app, HWND window, HDC dc, int width, int height) {
               DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
 
+void paint_with_app(HWND window, HDC target) {
+    if (!g_app) return;
+    paint_buffered(window, target,
+                   [window](HDC dc, int width, int height) { paint_preview(*g_app, window, dc, width, height); });
+}
+
 LRESULT CALLBACK seek_preview_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
         case WM_NCHITTEST:
@@ -48,17 +53,11 @@ LRESULT CALLBACK seek_preview_proc(HWND window, UINT message, WPARAM wparam, LPA
             return 1;
         case WM_PAINT: {
             const PaintScope scope(window);
-            if (g_app)
-                paint_buffered(window, scope.dc(), [window](HDC dc, int width, int height) {
-                    paint_preview(*g_app, window, dc, width, height);
-                });
+            paint_with_app(window, scope.dc());
             return 0;
         }
         case WM_PRINTCLIENT:
-            if (!g_app) break;
-            paint_buffered(window, reinterpret_cast<HDC>(wparam), [window](HDC dc, int width, int height) {
-                paint_preview(*g_app, window, dc, width, height);
-            });
+            paint_with_app(window, reinterpret_cast<HDC>(wparam));
             return 0;
         case WM_DESTROY:
             if (g_app && g_app->windows.seek_preview == window) g_app->windows.seek_preview = nullptr;
@@ -85,18 +84,17 @@ HWND make_popup(App& app) {
     return app.windows.seek_preview;
 }
 
-// The fraction of the seek bar the preview is about: the drag's, or the one under the pointer; none
-// when the pointer is not over the seek bar of a visible bar or the window is not in front.
-std::optional<double> previewed_fraction(const App& app, const BarLayout& layout) {
+// Whether the pointer (or a drag) is on the seek bar of a visible bar, in a window in front. The
+// hover goes when the pointer leaves the window; the one a drag leaves behind is that of its start,
+// so the pointer must be over the seek bar now as well. Most calls come from playback events with
+// the pointer elsewhere, and end here without a layout.
+bool wants_preview(const App& app) {
     const HWND main = app.windows.main_window;
-    if (!main || IsIconic(main) || GetActiveWindow() != main || app.mode.menu_open) return std::nullopt;
-    if (app.bar.drag == Drag::seek) return app.bar.seek_fraction;
-    // The hover goes when the pointer leaves the window; the one a drag leaves behind is that of its
-    // start, so the pointer must be over the seek bar now as well.
-    if (app.bar.drag != Drag::none || app.bar.hover_button != BarHit::seek_bar ||
-        bar_hit_test(app, app.mode.last_mouse.x, app.mode.last_mouse.y) != BarHit::seek_bar)
-        return std::nullopt;
-    return slider_fraction(app.mode.last_mouse.x, layout.seek_rect);
+    if (!main || IsIconic(main) || GetActiveWindow() != main || app.mode.menu_open) return false;
+    if (app.mode.fullscreen && !app.mode.bar_shown) return false;
+    if (app.bar.drag == Drag::seek) return true;
+    return app.bar.drag == Drag::none && app.bar.hover_button == BarHit::seek_bar &&
+           bar_hit_test(app, app.mode.last_mouse.x, app.mode.last_mouse.y) == BarHit::seek_bar;
 }
 
 SIZE text_size(const App& app, HWND window, const std::wstring& text) {
@@ -108,13 +106,9 @@ SIZE text_size(const App& app, HWND window, const std::wstring& text) {
 }
 
 // The popup's outer size for `text`: measured when the text is new or the popup was hidden, else the
-// size it has, so that a still pointer costs no drawing context.
-SIZE popup_size(const App& app, HWND popup, const std::wstring& text, bool measure) {
-    if (!measure) {
-        RECT now{};
-        GetWindowRect(popup, &now);
-        return SIZE{now.right - now.left, now.bottom - now.top};
-    }
+// size it has now, so that a still pointer costs no drawing context.
+SIZE popup_size(const App& app, HWND popup, const std::wstring& text, bool measure, const RECT& now) {
+    if (!measure) return SIZE{now.right - now.left, now.bottom - now.top};
     const SIZE inner = text_size(app, popup, text);
     return SIZE{inner.cx + 2 * scale_px(kPaddingX, app.windows.dpi),
                 inner.cy + 2 * scale_px(kPaddingY, app.windows.dpi)};
@@ -136,14 +130,15 @@ void hide_seek_preview(App& app) {
 }
 
 void follow_seek_preview(App& app) {
+    if (!wants_preview(app)) return hide_seek_preview(app);
     RECT client{};
     GetClientRect(app.windows.main_window, &client);
     const int bar_top = client.bottom - bar_height(app);
-    const BarLayout layout = compute_bar_layout(app.windows.dpi, client.right, bar_height(app));
-    const std::optional<double> fraction = previewed_fraction(app, layout);
-    const std::string time = fraction ? seek_preview_time(app.playback, *fraction) : std::string();
-    const bool bar_visible = !app.mode.fullscreen || app.mode.bar_shown;
-    if (time.empty() || !bar_visible) return hide_seek_preview(app);
+    const BarRect seek = compute_bar_layout(app.windows.dpi, client.right, bar_height(app)).seek_rect;
+    const bool dragging = app.bar.drag == Drag::seek;
+    const double fraction = dragging ? app.bar.seek_fraction : slider_fraction(app.mode.last_mouse.x, seek);
+    const std::string time = seek_preview_time(app.playback, fraction);
+    if (time.empty()) return hide_seek_preview(app);
 
     const HWND popup = app.windows.seek_preview ? app.windows.seek_preview : make_popup(app);
     if (!popup) return;
@@ -154,16 +149,14 @@ void follow_seek_preview(App& app) {
         SetWindowTextW(popup, text.c_str());
         InvalidateRect(popup, nullptr, FALSE);
     }
-    const SIZE size = popup_size(app, popup, text, new_text || !visible);
-    const BarRect& seek = layout.seek_rect;
-    POINT pointer{app.bar.drag == Drag::seek ? seek.left + static_cast<LONG>(*fraction * (seek.right - seek.left))
-                                             : app.mode.last_mouse.x,
+    RECT now{};
+    GetWindowRect(popup, &now);
+    const SIZE size = popup_size(app, popup, text, new_text || !visible, now);
+    POINT pointer{dragging ? seek.left + static_cast<LONG>(fraction * (seek.right - seek.left)) : app.mode.last_mouse.x,
                   bar_top};
     ClientToScreen(app.windows.main_window, &pointer);
     const PixelRect placed = seek_preview_rect(pointer.x, pointer.y, size.cx, size.cy, scale_px(kGap, app.windows.dpi),
                                                work_area_of(app.windows.main_window));
-    RECT now{};
-    GetWindowRect(popup, &now);
     if (visible && now.left == placed.left && now.top == placed.top && now.right == placed.right &&
         now.bottom == placed.bottom)
         return;  // playback events come 25 times a second; a still pointer moves nothing

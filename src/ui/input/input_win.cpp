@@ -12,6 +12,13 @@ namespace {
 
 bool held(int virtual_key) { return GetKeyState(virtual_key) < 0; }
 
+// Runs a key's command; false for an unbound key, which keeps its default processing.
+bool run_bound(App& app, const Command& command) {
+    if (command.id == CommandId::none) return false;
+    run_command(app, command);
+    return true;
+}
+
 }  // namespace
 
 Command current_key_command(WPARAM key) {
@@ -21,18 +28,10 @@ Command current_key_command(WPARAM key) {
 }
 
 // Auto-repeat is honoured: every key-down runs its command, so holding an arrow keeps seeking.
-bool on_main_key_down(App& app, WPARAM key) {
-    const Command command = current_key_command(key);
-    if (command.id == CommandId::none) return false;
-    run_command(app, command);
-    return true;
-}
+bool on_main_key_down(App& app, WPARAM key) { return run_bound(app, current_key_command(key)); }
 
 bool on_alt_key_down(App& app, WPARAM key) {
-    const Command command = key > 0xFF ? Command{} : alt_key_command(static_cast<uint32_t>(key));
-    if (command.id == CommandId::none) return false;
-    run_command(app, command);
-    return true;
+    return run_bound(app, key > 0xFF ? Command{} : alt_key_command(static_cast<uint32_t>(key)));
 }
 
 void on_char(App& app, WPARAM character) { run_command(app, char_command(character)); }
