@@ -2,4 +2,5 @@
 
 App* g_app = nullptr;
 
-App::~App() = default;
+// The seek bar's pictures end on their own thread, which never touches the App.
+App::~App() { stop_preview_worker(std::move(preview.worker), 0); }

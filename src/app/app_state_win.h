@@ -14,6 +14,7 @@
 #include "base/win32_win.h"
 #include "player/core.h"
 #include "player/playback_state.h"
+#include "player/preview_core.h"
 #include "player/wake_up_win.h"
 
 // Private messages of the main window, in one list so that no two share a number. The first is the
@@ -30,6 +31,8 @@ enum MainWindowMessage : UINT {
     // Disconnects the screen readers' providers of windows that went while answering a message
     // another thread sent, where UI Automation cannot be called out to.
     kMsgRetireAccessible = WM_APP + 21,
+    // The seek bar's preview has a picture (or knows it has none) to take; posted from its worker.
+    kMsgSeekPreviewPicture = WM_APP + 22,
 };
 
 // Timers of the main window, in one list so that no two share an id.
@@ -73,6 +76,7 @@ struct AppWindows {
     HWND bar_window = nullptr;
     HWND tooltip_window = nullptr;
     HWND seek_preview = nullptr;                          // the seek bar's time popup, from the first time it shows
+    SIZE seek_preview_text{};                             // the popup's time, as last measured
     std::unique_ptr<CardWindow, CardWindowDelete> help;   // while Help is open
     std::unique_ptr<CardWindow, CardWindowDelete> about;  // while About is open
     std::unique_ptr<Shell, ShellDelete> shell;            // absent until start-up makes it
@@ -100,12 +104,25 @@ struct SettingsRetry {
     uint32_t delay_ms = 0;  // until the next try
 };
 
+// The seek bar's pictures of the file that plays. The worker and its core exist from the first time
+// the pointer is over the seek bar of a local video, and go with the file.
+struct SeekPreviewPictures {
+    std::string file;         // what all of this is for; empty while no file is loaded
+    bool looked_up = false;   // the video's size was read, or there is none to read
+    int64_t video_width = 0;  // 0: the time alone
+    int64_t video_height = 0;
+    std::shared_ptr<PreviewWorker> worker;
+    std::optional<PreviewWish> sent;  // the last wish the worker was given
+    PreviewPicture picture;           // the newest it made
+};
+
 struct App {
     AppWindows windows;
     WindowMode mode;
     BarInput bar;
     std::optional<Core> core;
     PlaybackState playback;
+    SeekPreviewPictures preview;
     Settings settings;         // the persisted fields
     Settings settings_synced;  // as this copy last read or wrote them: what it changed is what differs
     SettingsRetry settings_retry;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <mpv/client.h>
+#include <mpv/render.h>
 
 #define TARNWICK_MPV_ENTRY_POINTS(X) \
     X(mpv_create)                    \
@@ -20,11 +21,27 @@
     X(mpv_terminate_destroy)         \
     X(mpv_free)
 
-struct MpvApi {
+// The software render API, for the seek bar's pictures only: optional, a library without it plays
+// as well and the seek bar shows the time alone.
+#define TARNWICK_MPV_RENDER_ENTRY_POINTS(X)   \
+    X(mpv_render_context_create)              \
+    X(mpv_render_context_set_update_callback) \
+    X(mpv_render_context_update)              \
+    X(mpv_render_context_render)              \
+    X(mpv_render_context_free)
+
 #define TARNWICK_DECLARE_ENTRY(name) decltype(&::name) name = nullptr;
-    TARNWICK_MPV_ENTRY_POINTS(TARNWICK_DECLARE_ENTRY)
-#undef TARNWICK_DECLARE_ENTRY
+struct MpvRenderApi {
+    TARNWICK_MPV_RENDER_ENTRY_POINTS(TARNWICK_DECLARE_ENTRY)
 };
+
+struct MpvApi {
+    TARNWICK_MPV_ENTRY_POINTS(TARNWICK_DECLARE_ENTRY)
+    MpvRenderApi render;  // all of it or none
+};
+#undef TARNWICK_DECLARE_ENTRY
+
+inline bool has_render_api(const MpvApi& api) { return api.render.mpv_render_context_create != nullptr; }
 
 // Present or absent as a whole: the program holds a std::optional<Core>.
 struct Core {

@@ -41,6 +41,13 @@ std::variant<MpvApi, LoadFailure> load_library() {
     if (!resolve_function(library, #name, api.name)) return LoadFailure{LoadStep::resolve, #name};
     TARNWICK_MPV_ENTRY_POINTS(TARNWICK_RESOLVE)
 #undef TARNWICK_RESOLVE
+    // Optional as a whole: one missing leaves none, so a half render API is never called.
+    bool render_complete = true;
+#define TARNWICK_RESOLVE_RENDER(name) \
+    render_complete = resolve_function(library, #name, api.render.name) && render_complete;
+    TARNWICK_MPV_RENDER_ENTRY_POINTS(TARNWICK_RESOLVE_RENDER)
+#undef TARNWICK_RESOLVE_RENDER
+    if (!render_complete) api.render = MpvRenderApi{};
     return api;
 }
 

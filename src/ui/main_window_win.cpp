@@ -62,6 +62,9 @@ void close_sequence(App& app) {
     capture_placement(app);
     ShowWindow(app.windows.main_window, SW_HIDE);
     shell_close(app);
+    // The seek bar's pictures end beside the player, not after it.
+    const std::shared_ptr<PreviewWorker> preview = std::move(app.preview.worker);
+    stop_preview_worker(preview, 0);
     if (app.core) {
         const Core core = *app.core;
         app.core.reset();
@@ -72,6 +75,7 @@ void close_sequence(App& app) {
             TerminateProcess(GetCurrentProcess(), 0);
         }
     }
+    if (!stop_preview_worker(preview, core_shutdown_wait_ms())) TerminateProcess(GetCurrentProcess(), 0);
     on_retire_accessible(app);  // its posted message would not outlive the window
     DestroyWindow(app.windows.main_window);
 }
@@ -327,6 +331,9 @@ LRESULT dispatch(App& app, HWND window, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         case kMsgAccessibleAction:
             run_command(app, bar_request_command(app, decode_accessible_request(wparam, lparam)));
+            return 0;
+        case kMsgSeekPreviewPicture:
+            on_seek_preview_picture(app);
             return 0;
         case kMsgRetireAccessible:
             on_retire_accessible(app);

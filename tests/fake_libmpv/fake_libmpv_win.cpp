@@ -95,11 +95,22 @@
 // start, a property change for an unknown reply id or in another format, a
 // shutdown in the middle of playback, events without their data).
 //
+// Handles: calls on the second and later handles mpv_create made are logged with "#N" TAB first
+// (N counts handles from 1, so "#2\tcreate" is the second). Such a handle stands in for a core that
+// only renders pictures (the software render API, also exported): its loadfile (at the "start" set
+// before it) and each seek make one frame after "preview-delay-ms" (a properties.txt value, default
+// 0), one at a time; its render update callback then reports MPV_RENDER_UPDATE_FRAME, and
+// mpv_render_context_render fills the caller's bgr0 pixels with preview_colour(that second) and
+// queues MPV_EVENT_PLAYBACK_RESTART. With "preview-fails" set, its loadfile ends in an error instead.
+//   render_context_create   render_context_render  width  height  format
+//   render_context_free
+//
 // Build variants (one DLL each): FAKE_MPV_NO_MPV_FREE leaves mpv_free out of
 // the exports, FAKE_MPV_CREATE_NULL makes mpv_create return NULL and
 // FAKE_MPV_INIT_FAILS makes mpv_initialize return -5.
 #include "fake_protocol.h"
 
+#include <mpv/render.h>
 #include <windows.h>
 
 #include <atomic>
@@ -114,10 +125,14 @@
 #include <string>
 #include <thread>
 #include <unordered_set>
+#include <utility>
 
 using namespace fake_mpv;
 
+struct mpv_render_context;
+
 struct mpv_handle {
+    int number = 1;  // in the order of mpv_create
     std::mutex mutex;
     std::condition_variable event_ready;
     std::condition_variable stop_requested;
@@ -133,6 +148,20 @@ struct mpv_handle {
     mpv_event_end_file current_end_file{};
     mpv_event_property current_property{};
     char* current_text = nullptr;
+
+    // A picture-only core's decodes: the seconds asked for, the frame made and not rendered yet.
+    std::string start = "0";
+    std::deque<int64_t> decodes;
+    std::optional<int64_t> frame;
+    std::condition_variable decode_asked;
+    std::thread decoder;
+    mpv_render_context* render = nullptr;
+};
+
+struct mpv_render_context {
+    mpv_handle* handle = nullptr;
+    void (*update)(void*) = nullptr;
+    void* update_data = nullptr;
 };
 
 namespace {
@@ -148,6 +177,7 @@ struct ModuleState {
     std::atomic<uint64_t> calls{0};
     std::atomic<uint64_t> first_wait{0};         // the number of the first mpv_wait_event call
     std::atomic<intptr_t> wid{0};                // the "wid" option: the program's video window
+    std::atomic<int> handles{0};                 // made by mpv_create
     std::atomic<HANDLE> destroy_stuck{nullptr};  // never set: what a blocked destroy holds
 };
 
@@ -233,6 +263,12 @@ void write_log(std::string line) {
     WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
+// A call on a later handle says which.
+void write_log(const mpv_handle* handle, std::string line) {
+    if (handle && handle->number > 1) line = "#" + std::to_string(handle->number) + "\t" + line;
+    write_log(std::move(line));
+}
+
 PropertyFile load_properties() {
     std::optional<std::wstring> dir = fake_dir();
     if (!dir) return {};
@@ -298,6 +334,79 @@ void call_wakeup(mpv_handle* handle, int64_t times) {
     for (int64_t i = 0; callback && i < times; ++i) callback(data);
 }
 
+void pin_module();
+
+void queue_event(mpv_handle* handle, QueuedEvent event) {
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        handle->queue.push_back(std::move(event));
+    }
+    handle->event_ready.notify_all();
+    call_wakeup(handle, 1);
+}
+
+int64_t property_number(std::string_view name) {
+    const PropertyFile properties = load_properties();
+    const auto found = properties.values.find(name);
+    return found == properties.values.end() ? 0 : std::strtoll(found->second.c_str(), nullptr, 10);
+}
+
+// A picture-only core's decoder: one frame a request, each after the delay the test asks for.
+void decode_frames(mpv_handle* handle) {
+    for (;;) {
+        int64_t second = 0;
+        {
+            std::unique_lock<std::mutex> lock(handle->mutex);
+            handle->decode_asked.wait(lock, [handle] { return !handle->decodes.empty() || handle->stopping; });
+            if (handle->stopping) return;
+            second = handle->decodes.front();
+            handle->decodes.pop_front();
+        }
+        if (const int64_t delay = property_number("preview-delay-ms"); delay > 0) Sleep(static_cast<DWORD>(delay));
+        void (*update)(void*) = nullptr;
+        void* data = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(handle->mutex);
+            handle->frame = second;
+            if (handle->render) {
+                update = handle->render->update;
+                data = handle->render->update_data;
+            }
+        }
+        if (update) update(data);
+    }
+}
+
+void ask_decode(mpv_handle* handle, int64_t second) {
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        handle->decodes.push_back(second);
+        if (!handle->decoder.joinable()) {
+            pin_module();
+            handle->decoder = std::thread(decode_frames, handle);
+        }
+    }
+    handle->decode_asked.notify_one();
+}
+
+void picture_core_command(mpv_handle* handle, const char** args) {
+    const std::string_view name = args[0];
+    if (name == "loadfile") {
+        if (load_properties().values.count("preview-fails")) {
+            QueuedEvent end;
+            end.id = MPV_EVENT_END_FILE;
+            end.end_reason = MPV_END_FILE_REASON_ERROR;
+            return queue_event(handle, std::move(end));
+        }
+        QueuedEvent loaded;
+        loaded.id = MPV_EVENT_FILE_LOADED;
+        queue_event(handle, std::move(loaded));
+        ask_decode(handle, std::strtoll(handle->start.c_str(), nullptr, 10));
+    } else if (name == "seek" && args[1]) {
+        ask_decode(handle, std::strtoll(args[1], nullptr, 10));
+    }
+}
+
 // Returns false when the handle is being destroyed.
 bool run_inbox_line(mpv_handle* handle, std::string_view line) {
     std::optional<InboxLine> parsed = parse_inbox_line(line);
@@ -306,15 +415,9 @@ bool run_inbox_line(mpv_handle* handle, std::string_view line) {
         return true;
     }
     switch (parsed->kind) {
-        case InboxLine::Kind::event: {
-            {
-                std::lock_guard<std::mutex> lock(handle->mutex);
-                handle->queue.push_back(std::move(parsed->event));
-            }
-            handle->event_ready.notify_all();
-            call_wakeup(handle, 1);
+        case InboxLine::Kind::event:
+            queue_event(handle, std::move(parsed->event));
             return true;
-        }
         case InboxLine::Kind::wake:
             call_wakeup(handle, parsed->count);
             return true;
@@ -540,18 +643,21 @@ const char* mpv_error_string(int error) {
 void mpv_free_node_contents(mpv_node*) {}
 
 mpv_handle* mpv_create(void) {
-    write_log("create");
+    const int number = ++module_state().handles;
+    write_log(number > 1 ? "#" + std::to_string(number) + "\tcreate" : "create");
     load_faults();
     if (fault("create")) return nullptr;
 #ifdef FAKE_MPV_CREATE_NULL
     return nullptr;
 #else
-    return new mpv_handle;
+    auto* handle = new mpv_handle;
+    handle->number = number;
+    return handle;
 #endif
 }
 
-int mpv_initialize(mpv_handle*) {
-    write_log("initialize");
+int mpv_initialize(mpv_handle* handle) {
+    write_log(handle, "initialize");
     if (const auto roll = fault("initialize")) return fault_status(*roll);
 #ifdef FAKE_MPV_INIT_FAILS
     return MPV_ERROR_OPTION_NOT_FOUND;
@@ -560,8 +666,8 @@ int mpv_initialize(mpv_handle*) {
 #endif
 }
 
-int mpv_set_option_string(mpv_handle*, const char* name, const char* data) {
-    write_log("set_option_string\t" + text_or_null(name) + "\t" + text_or_null(data));
+int mpv_set_option_string(mpv_handle* handle, const char* name, const char* data) {
+    write_log(handle, "set_option_string\t" + text_or_null(name) + "\t" + text_or_null(data));
     if (name && data && std::strcmp(name, "wid") == 0) module_state().wid = std::strtoll(data, nullptr, 10);
     if (const auto roll = fault("set_option_string")) return fault_status(*roll);
     return 0;
@@ -576,9 +682,10 @@ int mpv_command(mpv_handle*, const char** args) {
     return status == properties.command_statuses.end() ? 0 : status->second;
 }
 
-int mpv_command_async(mpv_handle*, uint64_t reply_userdata, const char** args) {
-    write_log(join_args("command_async\t" + std::to_string(reply_userdata), args));
+int mpv_command_async(mpv_handle* handle, uint64_t reply_userdata, const char** args) {
+    write_log(handle, join_args("command_async\t" + std::to_string(reply_userdata), args));
     if (const auto roll = fault("command_async")) return fault_status(*roll);
+    if (handle && handle->number > 1 && args && args[0]) picture_core_command(handle, args);
     return 0;
 }
 
@@ -588,9 +695,12 @@ int mpv_command_string(mpv_handle*, const char* args) {
     return 0;
 }
 
-int mpv_set_property_async(mpv_handle*, uint64_t reply_userdata, const char* name, mpv_format format, void* data) {
-    write_log("set_property_async\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
-              std::to_string(static_cast<int>(format)) + "\t" + format_raw_value(format, data));
+int mpv_set_property_async(mpv_handle* handle, uint64_t reply_userdata, const char* name, mpv_format format,
+                           void* data) {
+    if (handle && name && data && format == MPV_FORMAT_STRING && std::strcmp(name, "start") == 0)
+        handle->start = *static_cast<char**>(data);
+    write_log(handle, "set_property_async\t" + std::to_string(reply_userdata) + "\t" + text_or_null(name) + "\t" +
+                          std::to_string(static_cast<int>(format)) + "\t" + format_raw_value(format, data));
     if (const auto roll = fault("set_property_async")) return fault_status(*roll);
     return 0;
 }
@@ -642,13 +752,13 @@ int mpv_observe_property(mpv_handle*, uint64_t reply_userdata, const char* name,
 }
 
 void mpv_set_wakeup_callback(mpv_handle* handle, void (*cb)(void* d), void* d) {
-    write_log("set_wakeup_callback");
+    write_log(handle, "set_wakeup_callback");
     if (!handle) return;
     {
         std::lock_guard<std::mutex> lock(handle->mutex);
         handle->wakeup = cb;
         handle->wakeup_data = d;
-        if (!handle->poller.joinable()) {
+        if (!handle->poller.joinable() && handle->number == 1) {  // the inbox is the first core's
             pin_module();
             handle->poller = std::thread(poll_inbox, handle);
         }
@@ -683,7 +793,7 @@ mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
     handle->queue.pop_front();
     mpv_event* record = present(handle, std::move(event));
     lock.unlock();
-    write_log(event_log_line(handle->current));
+    write_log(handle, event_log_line(handle->current));
     return record;
 }
 
@@ -732,6 +842,8 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         }
         handle->stop_requested.notify_all();
         handle->event_ready.notify_all();
+        handle->decode_asked.notify_all();
+        if (handle->decoder.joinable()) handle->decoder.join();
         if (handle->poller.joinable()) {
             // Called from inside the wake-up callback, the poller cannot join itself.
             poller_is_caller = handle->poller.get_id() == std::this_thread::get_id();
@@ -748,12 +860,81 @@ void mpv_terminate_destroy(mpv_handle* handle) {
         std::lock_guard<std::mutex> lock(state.strings_mutex);
         outstanding = state.strings.size();
     }
-    write_log("terminate_destroy\toutstanding=" + std::to_string(outstanding));
+    write_log(handle, "terminate_destroy\toutstanding=" + std::to_string(outstanding));
     if (module_state().fault_mode)
         write_log("calls\t" + std::to_string(module_state().calls) + "\t" + std::to_string(module_state().first_wait));
     // A poller that destroyed its own handle still reads it on the way out, so
     // that handle is leaked rather than freed under it.
     if (!poller_is_caller) delete handle;
+}
+
+int mpv_render_context_create(mpv_render_context** made, mpv_handle* handle, mpv_render_param*) {
+    write_log(handle, "render_context_create");
+    if (!made || !handle) return MPV_ERROR_INVALID_PARAMETER;
+    auto* render = new mpv_render_context;
+    render->handle = handle;
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        handle->render = render;
+    }
+    *made = render;
+    return 0;
+}
+
+void mpv_render_context_set_update_callback(mpv_render_context* render, mpv_render_update_fn callback, void* data) {
+    if (!render) return;
+    std::lock_guard<std::mutex> lock(render->handle->mutex);
+    render->update = callback;
+    render->update_data = data;
+}
+
+uint64_t mpv_render_context_update(mpv_render_context* render) {
+    if (!render) return 0;
+    std::lock_guard<std::mutex> lock(render->handle->mutex);
+    return render->handle->frame ? MPV_RENDER_UPDATE_FRAME : 0;
+}
+
+int mpv_render_context_render(mpv_render_context* render, mpv_render_param* params) {
+    if (!render) return MPV_ERROR_INVALID_PARAMETER;
+    const int* size = nullptr;
+    const char* format = nullptr;
+    const size_t* stride = nullptr;
+    char* pixels = nullptr;
+    for (; params && params->type != MPV_RENDER_PARAM_INVALID; ++params) {
+        if (params->type == MPV_RENDER_PARAM_SW_SIZE) size = static_cast<const int*>(params->data);
+        if (params->type == MPV_RENDER_PARAM_SW_FORMAT) format = static_cast<const char*>(params->data);
+        if (params->type == MPV_RENDER_PARAM_SW_STRIDE) stride = static_cast<const size_t*>(params->data);
+        if (params->type == MPV_RENDER_PARAM_SW_POINTER) pixels = static_cast<char*>(params->data);
+    }
+    mpv_handle* handle = render->handle;
+    std::optional<int64_t> frame;
+    {
+        std::lock_guard<std::mutex> lock(handle->mutex);
+        frame = std::exchange(handle->frame, std::nullopt);
+    }
+    write_log(handle, "render_context_render\t" +
+                          (size ? std::to_string(size[0]) + "\t" + std::to_string(size[1]) : "?") + "\t" +
+                          text_or_null(format) + "\t" + (frame ? std::to_string(*frame) : "none"));
+    if (!size || !stride || !pixels) return MPV_ERROR_INVALID_PARAMETER;
+    const uint32_t colour = preview_colour(frame.value_or(-1));
+    for (int y = 0; y < size[1]; ++y)
+        for (int x = 0; x < size[0]; ++x) std::memcpy(pixels + y * *stride + x * sizeof colour, &colour, sizeof colour);
+    if (frame) {
+        QueuedEvent restart;
+        restart.id = MPV_EVENT_PLAYBACK_RESTART;
+        queue_event(handle, std::move(restart));
+    }
+    return 0;
+}
+
+void mpv_render_context_free(mpv_render_context* render) {
+    if (!render) return;
+    write_log(render->handle, "render_context_free");
+    {
+        std::lock_guard<std::mutex> lock(render->handle->mutex);
+        render->handle->render = nullptr;
+    }
+    delete render;
 }
 
 #ifndef FAKE_MPV_NO_MPV_FREE

@@ -38,6 +38,10 @@ struct QueuedEvent {
     Value value;
 };
 
+// The colour a picture-only core paints the frame of `second` with: bgr0 pixels read as 0x00RRGGBB,
+// red the second's low byte.
+inline uint32_t preview_colour(int64_t second) { return 0x0000A0C0u | (static_cast<uint32_t>(second & 0xFF) << 16); }
+
 struct InboxLine {
     enum class Kind { event, wake, sleep };
     Kind kind = Kind::event;

@@ -1,8 +1,10 @@
 #include "ui/bar/seek_preview_win.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/app_state_win.h"
+#include "base/command_line.h"
 #include "base/dpi_scale.h"
 #include "base/gdi_win.h"
 #include "base/wide_win.h"
@@ -24,15 +26,41 @@ std::wstring title_of(HWND window) {
     return text;
 }
 
+// The picture's size for the file that plays, at the window's DPI; empty for the time alone.
+PictureSize picture_size(const App& app) {
+    return seek_preview_picture_size(app.preview.video_width, app.preview.video_height, app.windows.dpi);
+}
+
+// The picture of the wish the worker was last given, or black while it is being made: never the
+// picture of another time.
+void paint_picture(const App& app, HDC dc, int left, int top, PictureSize size) {
+    const PreviewPicture& picture = app.preview.picture;
+    if (picture.failed() || !app.preview.sent || !(picture.wish == *app.preview.sent)) {
+        fill_solid(dc, RECT{left, top, left + size.width, top + size.height}, RGB(0, 0, 0));
+        return;
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = picture.wish.width;
+    info.bmiHeader.biHeight = -picture.wish.height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, left, top, static_cast<DWORD>(picture.wish.width), static_cast<DWORD>(picture.wish.height), 0,
+                      0, 0, static_cast<UINT>(picture.wish.height), picture.pixels.data(), &info, DIB_RGB_COLORS);
+}
+
 void paint_preview(const App& app, HWND window, HDC dc, int width, int height) {
     const Palette& palette = app.windows.palette;
     fill_solid(dc, RECT{0, 0, width, height}, palette.top_line);  // a one-pixel frame
     fill_solid(dc, RECT{1, 1, width - 1, height - 1}, palette.background);
+    const PictureSize picture = picture_size(app);
+    if (picture.height > 0) paint_picture(app, dc, (width - picture.width) / 2, 1, picture);
     const SelectGuard font(dc, app.windows.fonts.text.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, palette.normal);
     const std::wstring text = title_of(window);
-    RECT rect{0, 0, width, height};
+    RECT rect{0, picture.height > 0 ? 1 + picture.height : 0, width, height};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
               DT_NOPREFIX | DT_SINGLELINE | DT_VCENTER | DT_CENTER);
 }
@@ -105,13 +133,66 @@ SIZE text_size(const App& app, HWND window, const std::wstring& text) {
     return size;
 }
 
-// The popup's outer size for `text`: measured when the text is new or the popup was hidden, else the
-// size it has now, so that a still pointer costs no drawing context.
-SIZE popup_size(const App& app, HWND popup, const std::wstring& text, bool measure, const RECT& now) {
-    if (!measure) return SIZE{now.right - now.left, now.bottom - now.top};
-    const SIZE inner = text_size(app, popup, text);
-    return SIZE{inner.cx + 2 * scale_px(kPaddingX, app.windows.dpi),
-                inner.cy + 2 * scale_px(kPaddingY, app.windows.dpi)};
+// The popup's outer size for `text`, with the picture above it. The text is measured when it is new
+// or the popup was hidden, so that a still pointer costs no drawing context.
+SIZE popup_size(App& app, HWND popup, const std::wstring& text, bool measure) {
+    if (measure) app.windows.seek_preview_text = text_size(app, popup, text);
+    const SIZE inner = app.windows.seek_preview_text;
+    const PictureSize picture = picture_size(app);
+    const int text_width = inner.cx + 2 * scale_px(kPaddingX, app.windows.dpi);
+    return SIZE{std::max(text_width, picture.width + 2),
+                inner.cy + 2 * scale_px(kPaddingY, app.windows.dpi) + picture.height};
+}
+
+// Everything of the pictures goes with the file they are of; the worker ends on its own.
+void follow_file(App& app) {
+    const PlaybackState& playback = app.playback;
+    const std::string file = playback.file_loaded && playback.current_file ? *playback.current_file : std::string();
+    if (file == app.preview.file) return;
+    stop_preview_worker(std::move(app.preview.worker), 0);
+    app.preview = SeekPreviewPictures{};
+    app.preview.file = file;
+}
+
+// The video's size, read from the player the first time the pointer is over the seek bar: a local
+// file's video that is not a still picture (an album's cover) has pictures. Until a frame is decoded
+// the player may not know the size yet, and it is asked again on the next move.
+void look_up_video(App& app) {
+    SeekPreviewPictures& preview = app.preview;
+    if (preview.looked_up) return;
+    if (!app.core || !has_render_api(app.core->api) || is_url(preview.file)) {
+        preview.looked_up = true;
+        return;
+    }
+    const MpvApi& api = app.core->api;
+    int64_t width = 0;
+    int64_t height = 0;
+    if (api.mpv_get_property(app.core->handle, "video-params/dw", MPV_FORMAT_INT64, &width) < 0 ||
+        api.mpv_get_property(app.core->handle, "video-params/dh", MPV_FORMAT_INT64, &height) < 0)
+        return;
+    int still = 0;
+    if (api.mpv_get_property(app.core->handle, "current-tracks/video/image", MPV_FORMAT_FLAG, &still) < 0) still = 0;
+    preview.looked_up = true;
+    if (still) return;
+    preview.video_width = width;
+    preview.video_height = height;
+}
+
+// Asks for the picture of `second`, starting the worker the first time.
+void want_picture(App& app, int64_t second) {
+    SeekPreviewPictures& preview = app.preview;
+    const PictureSize size = picture_size(app);
+    if (size.height <= 0) return;
+    const PreviewWish wish{preview.file, second, size.width, size.height};
+    if (preview.sent && *preview.sent == wish) return;
+    if (!preview.worker) {
+        const HWND main = app.windows.main_window;
+        preview.worker =
+            start_preview_worker(app.core->api, [main] { PostMessageW(main, kMsgSeekPreviewPicture, 0, 0); });
+        if (!preview.worker) return;
+    }
+    preview.sent = wish;
+    want_preview(*preview.worker, wish);
 }
 
 PixelRect work_area_of(HWND window) {
@@ -130,6 +211,7 @@ void hide_seek_preview(App& app) {
 }
 
 void follow_seek_preview(App& app) {
+    follow_file(app);
     if (!wants_preview(app)) return hide_seek_preview(app);
     RECT client{};
     GetClientRect(app.windows.main_window, &client);
@@ -139,6 +221,8 @@ void follow_seek_preview(App& app) {
     const double fraction = dragging ? app.bar.seek_fraction : slider_fraction(app.mode.last_mouse.x, seek);
     const std::string time = seek_preview_time(app.playback, fraction);
     if (time.empty()) return hide_seek_preview(app);
+    look_up_video(app);
+    want_picture(app, *seek_preview_second(app.playback, fraction));
 
     const HWND popup = app.windows.seek_preview ? app.windows.seek_preview : make_popup(app);
     if (!popup) return;
@@ -151,7 +235,7 @@ void follow_seek_preview(App& app) {
     }
     RECT now{};
     GetWindowRect(popup, &now);
-    const SIZE size = popup_size(app, popup, text, new_text || !visible, now);
+    const SIZE size = popup_size(app, popup, text, new_text || !visible);
     POINT pointer{dragging ? seek.left + static_cast<LONG>(fraction * (seek.right - seek.left)) : app.mode.last_mouse.x,
                   bar_top};
     ClientToScreen(app.windows.main_window, &pointer);
@@ -162,4 +246,20 @@ void follow_seek_preview(App& app) {
         return;  // playback events come 25 times a second; a still pointer moves nothing
     SetWindowPos(popup, HWND_TOP, placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top,
                  SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER);
+}
+
+void on_seek_preview_picture(App& app) {
+    SeekPreviewPictures& preview = app.preview;
+    if (!preview.worker) return;  // of a file that has gone
+    std::optional<PreviewPicture> picture = take_preview_picture(*preview.worker);
+    if (!picture || picture->wish.file != preview.file) return;
+    if (picture->failed()) {
+        // The file cannot be shown in pictures: the time alone, from now on.
+        stop_preview_worker(std::move(preview.worker), 0);
+        preview.video_width = preview.video_height = 0;
+        follow_seek_preview(app);
+    } else {
+        preview.picture = std::move(*picture);
+    }
+    if (app.windows.seek_preview) InvalidateRect(app.windows.seek_preview, nullptr, FALSE);
 }

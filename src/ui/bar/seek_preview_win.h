@@ -13,3 +13,7 @@ void follow_seek_preview(App& app);
 
 // The main window lost the foreground: the popup goes until the pointer moves over the bar again.
 void hide_seek_preview(App& app);
+
+// A picture the worker made (kMsgSeekPreviewPicture): painted when it is of the time shown; a file
+// it cannot show leaves the time alone.
+void on_seek_preview_picture(App& app);
