@@ -169,7 +169,10 @@ void read_events(PreviewWorker& worker, Session& session) {
             }
             case MPV_EVENT_COMMAND_REPLY:
                 if (event->error < 0 && event->reply_userdata == kReplyLoad) fail_in_flight(worker, session);
-                if (event->error < 0 && event->reply_userdata == kReplySeek) session.in_flight.reset();
+                if (event->error < 0 && event->reply_userdata == kReplySeek) {
+                    session.in_flight.reset();
+                    wake(worker);  // the next wish need not wait for the core
+                }
                 break;
             default:
                 break;

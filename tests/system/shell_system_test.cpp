@@ -4,13 +4,17 @@
 // folder; and, without the stand-ins, that the program plays as before.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "base/wide_win.h"
+#include "fake_libmpv/fake_protocol.h"
 #include "harness_win.h"
 #include "mpv/client.h"
+#include "ui/bar/bar_layout.h"
+#include "ui/window_modes.h"
 
 namespace {
 
@@ -427,3 +431,111 @@ TEST(ShellSystem, LoadedLocalFilesJoinTheRecentDocuments) {
 }
 
 }  // namespace
+
+// The seek bar's popup under the real pointer: the second it names, and the colour the fake's
+// picture core paints that second's frame with, read off the screen at the picture's middle.
+struct SeekBarPointer {
+    const Player& player;
+    HWND popup = nullptr;
+
+    void point_at(double fraction) const {
+        RECT client{};
+        GetClientRect(player.main, &client);
+        const HDC screen = GetDC(nullptr);
+        const auto dpi = static_cast<uint32_t>(GetDeviceCaps(screen, LOGPIXELSX));
+        ReleaseDC(nullptr, screen);
+        const int32_t bar = bar_height_for(dpi);
+        const BarRect seek = compute_bar_layout(dpi, client.right, bar).seek_rect;
+        POINT point{seek.left + static_cast<LONG>(std::lround(fraction * (seek.right - seek.left))),
+                    client.bottom - bar / 2};
+        ClientToScreen(player.main, &point);
+        SetCursorPos(point.x, point.y);
+    }
+    bool shown() { return (popup = player.running->wait_for_window(kPopupClass, {})) && IsWindowVisible(popup); }
+    // The second the popup shows, from its m:ss text.
+    int64_t second() const {
+        const std::string text = window_title(popup);
+        const size_t colon = text.find(':');
+        return colon == std::string::npos ? -1
+                                          : std::stoll(text.substr(0, colon)) * 60 + std::stoll(text.substr(colon + 1));
+    }
+    COLORREF picture_pixel() const {
+        RECT rect{};
+        GetWindowRect(popup, &rect);
+        const HDC screen = GetDC(nullptr);
+        const COLORREF pixel = GetPixel(screen, (rect.left + rect.right) / 2, rect.top + 12);
+        ReleaseDC(nullptr, screen);
+        return pixel;
+    }
+    static COLORREF colour_of(int64_t second) {
+        const uint32_t rgb = fake_mpv::preview_colour(second);
+        return RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF);
+    }
+    int popup_height() const {
+        RECT rect{};
+        GetWindowRect(popup, &rect);
+        return rect.bottom - rect.top;
+    }
+    static constexpr const wchar_t* kPopupClass = L"TarnwickLight.SeekPreview";
+};
+
+std::vector<Line> picture_core_calls(const Install& install, const std::string& function) {
+    std::vector<Line> out;
+    for (const auto& call : install.calls_of("#2"))
+        if (call.size() > 1 && call[1] == function) out.push_back(call);
+    return out;
+}
+
+// No second core before the pointer is first over the seek bar; then the picture of the second
+// the popup names, the newest position winning over a decode still running (black meanwhile, never
+// another second's picture), and the core gone with the program.
+TEST(ShellSystem, SeekBarPictureIsThatOfTheSecondUnderThePointer) {
+    SetCursorPos(5, 5);  // not over the new window's seek bar
+    Player player;
+    player.install.set_properties("video-params/dw\t640\nvideo-params/dh\t360\npreview-delay-ms\t700\n");
+    player.loaded(200);
+    SeekBarPointer pointer{player};
+    ASSERT_TRUE(wait_until([&] { return player.install.delivered(MPV_EVENT_FILE_LOADED); }));
+    Sleep(300);
+    EXPECT_TRUE(player.install.calls_of("#2").empty());
+
+    pointer.point_at(0.3);
+    ASSERT_TRUE(wait_until([&] { return pointer.shown(); }));
+    ASSERT_TRUE(wait_until([&] { return !picture_core_calls(player.install, "command_async").empty(); }));
+    for (const double fraction : {0.4, 0.5, 0.6, 0.7}) {
+        pointer.point_at(fraction);
+        Sleep(40);
+    }
+    ASSERT_TRUE(wait_until([&] { return pointer.second() >= 130; }));
+    const int64_t last = pointer.second();
+    std::vector<COLORREF> seen;
+    wait_until([&] { return seen.emplace_back(pointer.picture_pixel()) == SeekBarPointer::colour_of(last); });
+    EXPECT_EQ(seen.back(), SeekBarPointer::colour_of(last)) << last;
+    for (const COLORREF pixel : seen) EXPECT_TRUE(pixel == RGB(0, 0, 0) || pixel == seen.back()) << std::hex << pixel;
+    // The load of the first position, then one seek: to the last, the ones between never asked for.
+    const auto asked = picture_core_calls(player.install, "command_async");
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0][3], "loadfile");
+    EXPECT_EQ(asked[1], (Line{"#2", "command_async", "2", "seek", std::to_string(last), "absolute+keyframes"}));
+
+    player.close_and_expect_exit();
+    EXPECT_EQ(picture_core_calls(player.install, "terminate_destroy").size(), 1u);
+}
+
+// A file the picture core cannot open leaves the time alone: the popup loses its picture's room,
+// and no other core is made for it.
+TEST(ShellSystem, SeekBarOfAFileThePicturesCannotOpenShowsTheTimeAlone) {
+    Player player;
+    player.install.set_properties("video-params/dw\t640\nvideo-params/dh\t360\npreview-fails\t1\n");
+    player.loaded(200);
+    ASSERT_TRUE(wait_until([&] { return player.install.delivered(MPV_EVENT_FILE_LOADED); }));
+    SeekBarPointer pointer{player};
+    pointer.point_at(0.5);
+    ASSERT_TRUE(wait_until([&] { return pointer.shown(); }));
+    EXPECT_TRUE(wait_until([&] { return !picture_core_calls(player.install, "terminate_destroy").empty(); }));
+    pointer.point_at(0.6);
+    // 160 x 90 pixels of picture at 96 DPI would stand above the time.
+    EXPECT_TRUE(wait_until([&] { return pointer.shown() && std::abs(pointer.second() - 120) <= 1; }));
+    EXPECT_LT(pointer.popup_height(), 90);
+    EXPECT_TRUE(player.install.calls_of("#3").empty());
+}

@@ -55,4 +55,30 @@ TEST(SeekPreviewRect, CentredAboveTheBarInsideTheWorkArea) {
     }
 }
 
+// 160 pixels wide at 96 DPI in blocks of 16, the video's aspect kept within a quarter and twice that.
+TEST(SeekPreviewPicture, SizeScalesWithTheDpiAndKeepsTheAspect) {
+    const struct Case {
+        int64_t video_width;
+        int64_t video_height;
+        uint32_t dpi;
+        PictureSize expected;
+    } cases[] = {
+        {1280, 720, 96, {160, 90}},
+        {640, 480, 96, {160, 120}},
+        {1920, 1080, 144, {240, 135}},
+        {1920, 1080, 120, {208, 117}},
+        {1080, 1920, 96, {160, 284}},
+        {100, 1000, 96, {160, 320}},
+        {4000, 100, 96, {160, 40}},
+        {1280, 720, 0, {16, 9}},
+        {0, 720, 96, {}},
+        {1280, -1, 96, {}},
+    };
+    for (const Case& c : cases) {
+        const PictureSize size = seek_preview_picture_size(c.video_width, c.video_height, c.dpi);
+        EXPECT_EQ(size, c.expected) << c.video_width << "x" << c.video_height << " at " << c.dpi << ": " << size.width
+                                    << "x" << size.height;
+    }
+}
+
 }  // namespace
