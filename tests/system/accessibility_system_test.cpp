@@ -167,11 +167,18 @@ TEST(AccessibilitySystem, BarAndAboutTreesInBothLanguages) {
 
             bar_tree = read_tree(install, bar);
             about_tree = bar_tree ? read_tree(install, about) : std::nullopt;
-            if (!(bar_tree && about_tree))
-                std::fprintf(stderr, "start %d: the %s tree could not be read\n", start_count,
-                             bar_tree ? "About" : "bar");
             PostMessageW(main, WM_CLOSE, 0, 0);
-            EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+            if (bar_tree && about_tree) {
+                EXPECT_EQ(running.wait_exit(), std::optional<DWORD>(0));
+                continue;
+            }
+            // Such a start's UI Automation may stay stuck on the client that was given up on, and
+            // its window with it; the next start is what counts.
+            std::fprintf(stderr, "start %d: the %s tree could not be read\n", start_count, bar_tree ? "About" : "bar");
+            if (!running.wait_exit()) {
+                std::fprintf(stderr, "start %d: no exit after the close, ended\n", start_count);
+                running.kill();
+            }
         }
         ASSERT_TRUE(bar_tree.has_value());
         EXPECT_EQ(*bar_tree, c.bar);
