@@ -208,7 +208,12 @@ void start_wish(PreviewWorker& worker, Session& session, PreviewWish wish) {
 // Waits for something to do; the wish to start, if one can start now. False once asked to stop.
 bool wait_turn(PreviewWorker& worker, const Session& session, std::optional<PreviewWish>& wish) {
     std::unique_lock<std::mutex> lock(worker.mutex);
-    worker.woken.wait_for(lock, std::chrono::milliseconds(250), [&] { return worker.signalled || worker.stop; });
+    const auto woken = [&] { return worker.signalled || worker.stop; };
+    // Idle, only a wish, the core or the stop wakes the thread; a decode in flight has its time.
+    if (session.in_flight)
+        worker.woken.wait_until(lock, session.since + kLostDecode, woken);
+    else
+        worker.woken.wait(lock, woken);
     if (worker.stop) return false;
     worker.signalled = false;
     if (!session.in_flight && worker.wish) wish = std::exchange(worker.wish, std::nullopt);
@@ -223,7 +228,10 @@ void run_worker(const std::shared_ptr<PreviewWorker>& worker) {
         if (opened) {
             render_new_frame(worker->api, session);
             read_events(*worker, session);
-            if (session.in_flight && Clock::now() - session.since > kLostDecode) session.in_flight.reset();
+            if (session.in_flight && Clock::now() - session.since >= kLostDecode) {
+                session.in_flight.reset();
+                wake(*worker);  // a wish that waited behind it may start
+            }
         }
         if (!wish) continue;
         if (opened)
