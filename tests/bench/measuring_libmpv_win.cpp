@@ -15,6 +15,12 @@
 // the process has a window of class "TarnwickLight.Bar", its WM_PAINT messages are counted, and so
 // are the changes of what it shows from the "time-pos" reports: the whole second, and the pixel the
 // seek bar's fill ends at for the bar's width at the start of the window.
+// All of this is of the first core the process creates, the one that plays; a later core (the seek
+// bar's pictures) passes through unwatched.
+//
+// TARNWICK_BENCH_COUNTERS a file (a Windows path) that gets the playing core's dropped frames four
+//                         times a second from its first frame on: "frame-drop-count N" and
+//                         "decoder-frame-drop-count N" lines, each write whole
 // clang-format off
 #include <windows.h>
 #include <psapi.h>
@@ -42,10 +48,12 @@ struct RealApi {
     decltype(&mpv_wait_event) wait_event;
     decltype(&mpv_set_wakeup_callback) set_wakeup_callback;
     decltype(&mpv_terminate_destroy) terminate_destroy;
+    decltype(&mpv_get_property) get_property;
 };
 
-// One player core per process is all the benchmark runs, so plain process-wide state will do.
+// One playing core per process is all the benchmark watches, so plain process-wide state will do.
 RealApi g_real{};
+std::atomic<mpv_handle*> g_main{nullptr};
 uint64_t g_process_start = 0;  // FILETIME
 HANDLE g_ui_thread = nullptr;
 double g_create_ms = -1, g_loadfile_ms = -1, g_file_loaded_ms = -1, g_file_loaded_handled_ms = -1,
@@ -64,6 +72,8 @@ int64_t g_shown_pixel = -1;
 std::atomic<int32_t> g_seek_width{0};
 std::atomic<uint64_t> g_bar_changes{0};
 std::thread g_sampler;
+std::thread g_counter_writer;
+std::atomic<bool> g_main_ending{false};
 
 uint64_t as_u64(FILETIME time) { return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime; }
 
@@ -178,6 +188,22 @@ void start_sampler() {
     g_sampler = std::thread(sample_window, window_s);
 }
 
+void write_counters(std::wstring path) {
+    while (!g_main_ending) {
+        int64_t dropped = 0, decoder_dropped = 0;
+        g_real.get_property(g_main, "frame-drop-count", MPV_FORMAT_INT64, &dropped);
+        g_real.get_property(g_main, "decoder-frame-drop-count", MPV_FORMAT_INT64, &decoder_dropped);
+        write_whole(path, "frame-drop-count " + std::to_string(dropped) + "\ndecoder-frame-drop-count " +
+                              std::to_string(decoder_dropped) + "\n");
+        Sleep(250);
+    }
+}
+
+void start_counter_writer() {
+    const std::wstring path = environment(L"TARNWICK_BENCH_COUNTERS");
+    if (!path.empty()) g_counter_writer = std::thread(write_counters, path);
+}
+
 LRESULT CALLBACK counting_bar_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_PAINT) ++g_bar_paints;
     return CallWindowProcW(g_bar_procedure, window, message, wparam, lparam);
@@ -240,8 +266,9 @@ bool load_real() {
     resolve(library, "mpv_wait_event", g_real.wait_event);
     resolve(library, "mpv_set_wakeup_callback", g_real.set_wakeup_callback);
     resolve(library, "mpv_terminate_destroy", g_real.terminate_destroy);
+    resolve(library, "mpv_get_property", g_real.get_property);
     return g_real.create && g_real.initialize && g_real.command && g_real.command_async && g_real.command_string &&
-           g_real.wait_event && g_real.set_wakeup_callback && g_real.terminate_destroy;
+           g_real.wait_event && g_real.set_wakeup_callback && g_real.terminate_destroy && g_real.get_property;
 }
 
 }  // namespace
@@ -258,35 +285,39 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 }
 
 __declspec(dllexport) mpv_handle* mpv_create() {
+    if (g_main) return g_real.create();
     mark(g_create_ms);
     if (!load_real()) return nullptr;
     DuplicateHandle(GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &g_ui_thread, 0, FALSE,
                     DUPLICATE_SAME_ACCESS);
-    return g_real.create();
+    mpv_handle* handle = g_real.create();
+    g_main = handle;
+    return handle;
 }
 
 __declspec(dllexport) int mpv_initialize(mpv_handle* handle) {
     // The program's windows exist by now; the bar is one of this thread's.
-    EnumThreadWindows(GetCurrentThreadId(), subclass_bar, 0);
+    if (handle == g_main) EnumThreadWindows(GetCurrentThreadId(), subclass_bar, 0);
     return g_real.initialize(handle);
 }
 
 __declspec(dllexport) int mpv_command(mpv_handle* handle, const char** args) {
-    if (args && is_loadfile(args[0])) mark_loadfile();
+    if (handle == g_main && args && is_loadfile(args[0])) mark_loadfile();
     return g_real.command(handle, args);
 }
 
 __declspec(dllexport) int mpv_command_async(mpv_handle* handle, uint64_t reply, const char** args) {
-    if (args && is_loadfile(args[0])) mark_loadfile();
+    if (handle == g_main && args && is_loadfile(args[0])) mark_loadfile();
     return g_real.command_async(handle, reply, args);
 }
 
 __declspec(dllexport) int mpv_command_string(mpv_handle* handle, const char* line) {
-    if (line && std::strncmp(line, "loadfile ", 9) == 0) mark_loadfile();
+    if (handle == g_main && line && std::strncmp(line, "loadfile ", 9) == 0) mark_loadfile();
     return g_real.command_string(handle, line);
 }
 
 __declspec(dllexport) mpv_event* mpv_wait_event(mpv_handle* handle, double timeout) {
+    if (handle != g_main) return g_real.wait_event(handle, timeout);
     ++g_waits;
     if (g_file_loaded_returned) {
         g_file_loaded_returned = false;
@@ -308,16 +339,21 @@ __declspec(dllexport) mpv_event* mpv_wait_event(mpv_handle* handle, double timeo
         if (g_ui_cpu_at_loadfile < 0) g_ui_cpu_at_loadfile = g_ui_cpu_to_first_frame;
         g_cpu_loading = process_cpu() - g_cpu_at_loadfile;
         start_sampler();
+        start_counter_writer();
     }
     return event;
 }
 
 __declspec(dllexport) void mpv_set_wakeup_callback(mpv_handle* handle, void (*callback)(void*), void* data) {
+    if (handle != g_main) return g_real.set_wakeup_callback(handle, callback, data);
     g_wakeup_callback = callback;
     g_real.set_wakeup_callback(handle, callback ? counting_wakeup : nullptr, data);
 }
 
 __declspec(dllexport) void mpv_terminate_destroy(mpv_handle* handle) {
+    if (handle != g_main) return g_real.terminate_destroy(handle);
+    g_main_ending = true;
+    if (g_counter_writer.joinable()) g_counter_writer.join();
     g_real.terminate_destroy(handle);
     // A close before the window ended waits for the report rather than leaving it unwritten.
     if (g_sampler.joinable()) g_sampler.join();

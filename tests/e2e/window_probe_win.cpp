@@ -8,6 +8,8 @@
 //   window_probe wait SECONDS     waits until the main window is visible, then prints info
 //   window_probe close            posts WM_CLOSE to the main window; exit 1 when there is none
 //   window_probe close-about      the same for the About window (which a first start shows)
+//   window_probe preview          the seek bar's popup: visible, its rectangle on the screen, its
+//                                 text and the colour of its picture's middle, as RRGGBB
 //
 // The main window is the first top-level window of class "TarnwickLight.Main"; the test runs one
 // copy of the program at a time, in a Wine prefix of its own.
@@ -21,6 +23,7 @@ namespace {
 
 constexpr wchar_t kMainClass[] = L"TarnwickLight.Main";
 constexpr wchar_t kAboutClass[] = L"TarnwickLight.About";
+constexpr wchar_t kSeekPreviewClass[] = L"TarnwickLight.SeekPreview";
 
 HWND find_top_level(const wchar_t* class_name) { return FindWindowExW(nullptr, nullptr, class_name, nullptr); }
 
@@ -55,7 +58,8 @@ int info(HWND window) {
     const auto x_window = reinterpret_cast<uintptr_t>(GetPropW(window, L"__wine_x11_whole_window"));
     const HWND about = find_top_level(kAboutClass);
     char line[256];
-    std::snprintf(line, sizeof line, "hwnd=0x%llx", static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)));
+    std::snprintf(line, sizeof line, "hwnd=0x%llx",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(window)));
     print(line);
     std::snprintf(line, sizeof line, "xid=%llu", static_cast<unsigned long long>(x_window));
     print(line);
@@ -74,6 +78,29 @@ int info(HWND window) {
         GetClassNameW(thread.hwndFocus, focus_class, 256);
     print("focus=" + utf8(focus_class));
     print("title=" + utf8(window_text(window)));
+    return 0;
+}
+
+// The picture stands above the time and fills the popup's width but for a one-pixel frame; a third
+// of the way down is well inside it.
+int preview() {
+    const HWND popup = find_top_level(kSeekPreviewClass);
+    if (!popup) return 1;
+    RECT rect{};
+    GetWindowRect(popup, &rect);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, (rect.left + rect.right) / 2, rect.top + (rect.bottom - rect.top) / 3);
+    ReleaseDC(nullptr, screen);
+    char line[256];
+    std::snprintf(line, sizeof line, "preview_visible=%d", IsWindowVisible(popup) ? 1 : 0);
+    print(line);
+    std::snprintf(line, sizeof line, "preview=%ld %ld %ld %ld", rect.left, rect.top, rect.right - rect.left,
+                  rect.bottom - rect.top);
+    print(line);
+    std::snprintf(line, sizeof line, "preview_pixel=%02x%02x%02x", GetRValue(pixel), GetGValue(pixel),
+                  GetBValue(pixel));
+    print(line);
+    print("preview_text=" + utf8(window_text(popup)));
     return 0;
 }
 
@@ -96,11 +123,12 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"wait" && argc > 2) return wait_visible(_wtof(argv[2]));
     const HWND window = find_top_level(kMainClass);
     if (command == L"info") return window ? info(window) : 1;
+    if (command == L"preview") return preview();
     if (command == L"close") return window && PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (command == L"close-about") {
         const HWND about = find_top_level(kAboutClass);
         return about && PostMessageW(about, WM_CLOSE, 0, 0) ? 0 : 1;
     }
-    std::fputs("usage: window_probe info | wait SECONDS | close | close-about\n", stderr);
+    std::fputs("usage: window_probe info | wait SECONDS | close | close-about | preview\n", stderr);
     return 2;
 }
