@@ -16,8 +16,10 @@
 //
 // Prints the figures and the goals; exits 1 when a run fails (no window, no playback, a window that
 // would not close), never for a missed goal.
-#include <psapi.h>
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 
 #include <algorithm>
 #include <cmath>
