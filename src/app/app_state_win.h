@@ -114,6 +114,10 @@ struct SeekPreviewPictures {
     std::shared_ptr<PreviewWorker> worker;
     std::optional<PreviewWish> sent;  // the last wish the worker was given
     PreviewPicture picture;           // the newest it made
+    // Where the pointer was when the file played to its end, which took the popup away; the next
+    // move brings it back.
+    std::optional<POINT> ended_at;
+    bool moved_since_end = false;
 };
 
 struct App {

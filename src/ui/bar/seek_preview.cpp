@@ -6,8 +6,9 @@
 #include "base/number_format.h"
 
 std::optional<int64_t> seek_preview_second(const PlaybackState& playback, double fraction) {
-    // An endless stream has no time to point at.
-    if (!playback.file_loaded || playback.eof_reached || !(playback.duration > 0) || std::isinf(playback.duration))
+    // An endless stream has no time to point at. A file that played to its end keeps its last frame,
+    // and a press on the seek bar still jumps back into it.
+    if (!playback.file_loaded || !(playback.duration > 0) || std::isinf(playback.duration))
         return std::nullopt;
     const double clamped = fraction > 0 ? (fraction < 1 ? fraction : 1) : 0;
     return static_cast<int64_t>(whole_seconds(clamped * playback.duration));

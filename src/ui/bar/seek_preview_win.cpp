@@ -125,6 +125,21 @@ bool wants_preview(const App& app) {
            bar_hit_test(app, app.mode.last_mouse.x, app.mode.last_mouse.y) == BarHit::seek_bar;
 }
 
+// The end of the file takes the popup away, as if the pointer had left; the next move over the seek
+// bar brings it back, to jump back from the last frame.
+bool hidden_by_the_end(App& app) {
+    SeekPreviewPictures& preview = app.preview;
+    if (!app.playback.eof_reached) {
+        preview.ended_at.reset();
+        preview.moved_since_end = false;
+        return false;
+    }
+    const POINT pointer = app.mode.last_mouse;
+    if (!preview.ended_at) preview.ended_at = pointer;
+    if (preview.ended_at->x != pointer.x || preview.ended_at->y != pointer.y) preview.moved_since_end = true;
+    return !preview.moved_since_end;
+}
+
 SIZE text_size(const App& app, HWND window, const std::wstring& text) {
     const WindowDc dc(window);
     const SelectGuard font(dc.get(), app.windows.fonts.text.get());
@@ -212,7 +227,7 @@ void hide_seek_preview(App& app) {
 
 void follow_seek_preview(App& app) {
     follow_file(app);
-    if (!wants_preview(app)) return hide_seek_preview(app);
+    if (hidden_by_the_end(app) || !wants_preview(app)) return hide_seek_preview(app);
     RECT client{};
     GetClientRect(app.windows.main_window, &client);
     const int bar_top = client.bottom - bar_height(app);

@@ -108,6 +108,18 @@ TEST_F(SeekPreviewPopup, GoesByEveryRule) {
         c.act(*this);
         EXPECT_FALSE(shown()) << c.what;
     }
+    // The end takes it away until the pointer next moves over the seek bar, to jump back from there.
+    reset_state();
+    load_file(200);
+    SetFocus(app.windows.main_window);
+    send(WM_MOUSEMOVE, seek_x(0.5), bar_y());
+    app.playback.eof_reached = true;
+    state_changed(app, kChangedPlayback);
+    state_changed(app, kChangedPlayback);
+    EXPECT_FALSE(shown());
+    send(WM_MOUSEMOVE, seek_x(0.3), bar_y());
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(text(), "1:00");
     // Nothing to preview: no duration known yet.
     reset_state();
     load_file(0);
