@@ -14,10 +14,10 @@
 #include "base/utf.h"
 #include "base/wide_win.h"
 #include "base/win32_win.h"
-#include "ui/window_modes.h"
 #include "player/commands.h"
 #include "player/configure.h"
 #include "player/loader_win.h"
+#include "ui/window_modes.h"
 
 namespace {
 
@@ -132,7 +132,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     UpdateWindow(g_host.window);
 
     auto loaded = load_core();
-    if (const auto* failure = std::get_if<LoadFailure>(&loaded)) return fail("cannot load libmpv-2.dll: " + failure->detail);
+    if (const auto* failure = std::get_if<LoadFailure>(&loaded))
+        return fail("cannot load libmpv-2.dll: " + failure->detail);
     g_host.core = std::get<Core>(loaded);
 
     wchar_t temp[MAX_PATH + 1];

@@ -18,9 +18,11 @@
 // All of this is of the first core the process creates, the one that plays; a later core (the seek
 // bar's pictures) passes through unwatched.
 //
-// TARNWICK_BENCH_COUNTERS a file (a Windows path) that gets the playing core's dropped frames four
-//                         times a second from its first frame on: "frame-drop-count N" and
-//                         "decoder-frame-drop-count N" lines, each write whole
+// TARNWICK_BENCH_COUNTERS a file (a Windows path) that gets the playing core's dropped frames and the
+//                         process's CPU time four times a second from its first frame on:
+//                         "frame-drop-count N", "decoder-frame-drop-count N" (totals over files and
+//                         loops), "cpu-seconds S" and "at-seconds S" (the performance counter's)
+//                         lines, each write whole (Wine tells another process no CPU times)
 // clang-format off
 #include <windows.h>
 #include <psapi.h>
@@ -188,13 +190,34 @@ void start_sampler() {
     g_sampler = std::thread(sample_window, window_s);
 }
 
+double performance_seconds() {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// A counter of the core that starts again from 0 (a new file, a loop of the same one) adds on.
+struct RunningTotal {
+    int64_t last = 0;
+    int64_t total = 0;
+    void add(int64_t now) {
+        total += now >= last ? now - last : now;
+        last = now;
+    }
+};
+
 void write_counters(std::wstring path) {
+    RunningTotal dropped, decoder_dropped;
     while (!g_main_ending) {
-        int64_t dropped = 0, decoder_dropped = 0;
-        g_real.get_property(g_main, "frame-drop-count", MPV_FORMAT_INT64, &dropped);
-        g_real.get_property(g_main, "decoder-frame-drop-count", MPV_FORMAT_INT64, &decoder_dropped);
-        write_whole(path, "frame-drop-count " + std::to_string(dropped) + "\ndecoder-frame-drop-count " +
-                              std::to_string(decoder_dropped) + "\n");
+        int64_t value = 0;
+        if (g_real.get_property(g_main, "frame-drop-count", MPV_FORMAT_INT64, &value) >= 0) dropped.add(value);
+        value = 0;
+        if (g_real.get_property(g_main, "decoder-frame-drop-count", MPV_FORMAT_INT64, &value) >= 0)
+            decoder_dropped.add(value);
+        write_whole(path, "frame-drop-count " + std::to_string(dropped.total) + "\ndecoder-frame-drop-count " +
+                              std::to_string(decoder_dropped.total) + "\ncpu-seconds " + std::to_string(process_cpu()) +
+                              "\nat-seconds " + std::to_string(performance_seconds()) + "\n");
         Sleep(250);
     }
 }

@@ -39,6 +39,7 @@ struct Options {
     int positions = 32;
 };
 
+// Of the playing program, as the measuring library last wrote it (four times a second), but the working set.
 struct Sample {
     double wall_s = 0;
     double cpu_s = 0;
@@ -60,13 +61,6 @@ double seconds_now() {
     return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double cpu_seconds(HANDLE process) {
-    FILETIME creation, exit, kernel, user;
-    if (!GetProcessTimes(process, &creation, &exit, &kernel, &user)) return 0;
-    const auto ticks = [](FILETIME t) { return (uint64_t{t.dwHighDateTime} << 32) | t.dwLowDateTime; };
-    return static_cast<double>(ticks(kernel) + ticks(user)) / 1e7;
-}
-
 PROCESS_MEMORY_COUNTERS memory_of(HANDLE process) {
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -74,18 +68,18 @@ PROCESS_MEMORY_COUNTERS memory_of(HANDLE process) {
     return memory;
 }
 
-int64_t counter(const std::string& text, const std::string& name) {
+double counter(const std::string& text, const std::string& name) {
     const size_t at = text.find(name + " ");
-    return at == std::string::npos ? 0 : std::strtoll(text.c_str() + at + name.size() + 1, nullptr, 10);
+    return at == std::string::npos ? 0 : std::strtod(text.c_str() + at + name.size() + 1, nullptr);
 }
 
 Sample sample(const Player& player) {
     Sample s;
-    s.wall_s = seconds_now();
-    s.cpu_s = cpu_seconds(player.process.hProcess);
     const std::string text = read_file(narrow(player.counters)).value_or("");
-    s.dropped = counter(text, "frame-drop-count");
-    s.decoder_dropped = counter(text, "decoder-frame-drop-count");
+    s.wall_s = counter(text, "at-seconds");
+    s.cpu_s = counter(text, "cpu-seconds");
+    s.dropped = static_cast<int64_t>(counter(text, "frame-drop-count"));
+    s.decoder_dropped = static_cast<int64_t>(counter(text, "decoder-frame-drop-count"));
     s.working_set = memory_of(player.process.hProcess).WorkingSetSize;
     return s;
 }
