@@ -1,18 +1,18 @@
 // The seek bar's pictures, measured with the real library: starts the program on a clip (looping, so
 // that it never ends) with the measuring libmpv-2.dll beside it, and once it plays
-//   1. 10 s with the pointer off the window: the process's CPU per second and the playing core's
+//   1. S seconds (10 by default) with the pointer off the window: the process's CPU per second and the playing core's
 //      dropped frames, and its working set;
 //   2. the pointer set down on N places of the seek bar in a shuffled order, each timed from the
 //      pointer stopping there to the popup's picture of that place painted on the screen (the popup
 //      is black from its new time until that picture is there);
-//   3. 10 s of the pointer sweeping along the seek bar: CPU and dropped frames again;
-//   4. 10 s off the window again: CPU;
+//   3. S seconds of the pointer sweeping along the seek bar: CPU and dropped frames again;
+//   4. S seconds off the window again: CPU;
 //   5. the next file handed to the window (a second start of the program, as Explorer's does),
-//      and after 5 s of it the working set: the pictures' core has gone with the first file.
+//      and after S seconds of it the working set: the pictures' core has gone with the first file.
 // A control run does 1 and 5 only, with no pointer on the seek bar, for the working set that step 5
 // must come back to.
 //
-//   preview_bench --player EXE --clip FILE --next FILE --work DIR [--positions N]
+//   preview_bench --player EXE --clip FILE --next FILE --work DIR [--positions N] [--seconds S]
 //
 // Prints the figures and the goals; exits 1 when a run fails (no window, no playback, a window that
 // would not close), never for a missed goal.
@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,8 @@ namespace {
 struct Options {
     std::wstring player, clip, next, work;
     int positions = 32;
+    double seconds = 10;
+    DWORD phase_ms() const { return static_cast<DWORD>(seconds * 1000); }
 };
 
 // Of the playing program, as the measuring library last wrote it (four times a second), but the working set.
@@ -147,14 +150,14 @@ bool close_player(const Player& player) {
 }
 
 // Hands the next file to the running window, the way a second start of the program does, and lets
-// it play for 5 s.
+// it play for a phase.
 bool hand_over_next(const Options& options, const Player& player) {
     PROCESS_INFORMATION second{};
     if (!start_program(options, options.next, second)) return false;
     const bool ended = WaitForSingleObject(second.hProcess, 30000) == WAIT_OBJECT_0;
     CloseHandle(second.hThread);
     CloseHandle(second.hProcess);
-    Sleep(5000);
+    Sleep(options.phase_ms());
     return ended && WaitForSingleObject(player.process.hProcess, 0) == WAIT_TIMEOUT;
 }
 
@@ -257,15 +260,18 @@ bool measure(const Options& options, Figures& f) {
     pointer_off(*player);
     activate(*player);
     f.idle_start = sample(*player);
-    Sleep(10000);
+    Sleep(options.phase_ms());
     f.idle_end = sample(*player);
     f.peak_before = memory_of(player->process.hProcess).PeakWorkingSetSize;
 
     const SeekLine line = seek_line(player->main);
+    // Every place once after the first, which also starts the pictures' core, each about half the
+    // bar away from the one before.
     const int n = options.positions;
+    int stride = n / 2 + 1;
+    while (std::gcd(stride, n) != 1) ++stride;
     for (int i = 0; i <= n; ++i) {
-        // i == 0 also starts the pictures' core; the others visit every place once, far apart.
-        const int place = i == 0 ? n / 2 : (i * 13) % n;
+        const int place = (i * stride) % n;
         const auto ms = time_to_picture(line, line.at((place + 0.5) / n));
         if (i == 0)
             f.first_picture_ms = ms.value_or(-1);
@@ -279,7 +285,7 @@ bool measure(const Options& options, Figures& f) {
 
     f.sweep_start = sample(*player);
     LONG x = line.left + 5, step = 5;
-    for (const double end = seconds_now() + 10; seconds_now() < end; Sleep(16)) {
+    for (const double end = seconds_now() + options.seconds; seconds_now() < end; Sleep(16)) {
         if (x + step < line.left + 5 || x + step > line.right - 5) step = -step;
         x += step;
         SetCursorPos(x, line.y);
@@ -290,7 +296,7 @@ bool measure(const Options& options, Figures& f) {
 
     pointer_off(*player);
     f.after_start = sample(*player);
-    Sleep(10000);
+    Sleep(options.phase_ms());
     f.after_end = sample(*player);
 
     const bool handed = hand_over_next(options, *player);
@@ -302,14 +308,14 @@ std::optional<uint64_t> control_run(const Options& options) {
     const auto player = launch(options, L"control");
     if (!player) return std::nullopt;
     pointer_off(*player);
-    Sleep(10000);
+    Sleep(options.phase_ms());
     const bool handed = hand_over_next(options, *player);
     const uint64_t after_next = memory_of(player->process.hProcess).WorkingSetSize;
     if (!close_player(*player) || !handed) return std::nullopt;
     return after_next;
 }
 
-void report(const Figures& f, uint64_t control_after_next) {
+void report(const Options& options, const Figures& f, uint64_t control_after_next) {
     const double median = percentile(f.latencies, 0.5), p95 = percentile(f.latencies, 0.95);
     std::printf("first picture, the pictures' core started by it: %.0f ms\n", f.first_picture_ms);
     std::printf(
@@ -331,9 +337,9 @@ void report(const Figures& f, uint64_t control_after_next) {
         return static_cast<long long>(to.decoder_dropped - from.decoder_dropped);
     };
     std::printf(
-        "dropped frames in 10 s (frame-drop-count, decoder-frame-drop-count): pointer off %lld, %lld; "
+        "dropped frames in %.0f s (frame-drop-count, decoder-frame-drop-count): pointer off %lld, %lld; "
         "sweeping %lld, %lld  [goal no more while sweeping: %s]\n",
-        dropped(f.idle_start, f.idle_end), decoder_dropped(f.idle_start, f.idle_end),
+        options.seconds, dropped(f.idle_start, f.idle_end), decoder_dropped(f.idle_start, f.idle_end),
         dropped(f.sweep_start, f.sweep_end), decoder_dropped(f.sweep_start, f.sweep_end),
         goal(dropped(f.sweep_start, f.sweep_end) <= dropped(f.idle_start, f.idle_end) &&
              decoder_dropped(f.sweep_start, f.sweep_end) <= decoder_dropped(f.idle_start, f.idle_end)));
@@ -346,9 +352,10 @@ void report(const Figures& f, uint64_t control_after_next) {
         goal(added <= 40 && mib(static_cast<double>(f.peak_after) - static_cast<double>(f.peak_before)) <= 40));
     const double kept = mib(static_cast<double>(f.after_next) - static_cast<double>(control_after_next));
     std::printf(
-        "working set 5 s into the next file: %.0f MiB, %.0f MiB in a run without pictures (%+.0f MiB)  "
+        "working set %.0f s into the next file: %.0f MiB, %.0f MiB in a run without pictures (%+.0f MiB)  "
         "[goal given back: %s]\n",
-        mib(static_cast<double>(f.after_next)), mib(static_cast<double>(control_after_next)), kept, goal(kept <= 8));
+        options.seconds, mib(static_cast<double>(f.after_next)), mib(static_cast<double>(control_after_next)), kept,
+        goal(kept <= 8));
 }
 
 std::optional<Options> parse_arguments() {
@@ -368,12 +375,14 @@ std::optional<Options> parse_arguments() {
             options.work = value;
         else if (name == L"--positions")
             options.positions = _wtoi(value.c_str());
+        else if (name == L"--seconds")
+            options.seconds = _wtof(value.c_str());
         else
             ok = false;
     }
     LocalFree(args);
     if (!ok || options.player.empty() || options.clip.empty() || options.next.empty() || options.work.empty() ||
-        options.positions < 2)
+        options.positions < 2 || !(options.seconds > 0))
         return std::nullopt;
     return options;
 }
@@ -384,7 +393,9 @@ int wmain() {
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     const auto options = parse_arguments();
     if (!options) {
-        std::fprintf(stderr, "usage: preview_bench --player EXE --clip FILE --next FILE --work DIR [--positions N]\n");
+        std::fprintf(
+            stderr,
+            "usage: preview_bench --player EXE --clip FILE --next FILE --work DIR [--positions N] [--seconds S]\n");
         return 2;
     }
     const auto control = control_run(*options);
@@ -394,7 +405,7 @@ int wmain() {
         std::fprintf(stderr, "preview_bench: a run failed\n");
         return 1;
     }
-    report(figures, *control);
+    report(*options, figures, *control);
     std::fflush(stdout);
     return 0;
 }
