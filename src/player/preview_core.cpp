@@ -24,7 +24,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Nothing to hear, show or remember, no scripts or configuration of the user's; key frames only,
-// decoded in software, with little read ahead. keep-open holds the last frame of a seek to the end.
+// seeked to and decoded, in software, with little read ahead. keep-open holds the last frame of a seek to the end.
 constexpr const char* kPreviewOptions[][2] = {
     {"config", "no"},
     {"load-scripts", "no"},
@@ -44,10 +44,11 @@ constexpr const char* kPreviewOptions[][2] = {
     {"idle", "yes"},
     {"osd-level", "0"},
     {"cache", "no"},
-    {"demuxer-max-bytes", "4MiB"},
-    {"demuxer-max-back-bytes", "1MiB"},
+    {"demuxer-max-bytes", "1MiB"},
+    {"demuxer-max-back-bytes", "0"},
     {"demuxer-readahead-secs", "0"},
     {"vd-lavc-skiploopfilter", "all"},
+    {"vd-lavc-skipframe", "nokey"},  // no reference frames kept for frames never shown
     {"vd-lavc-threads", "1"},
 };
 

@@ -19,6 +19,7 @@
 // clang-format off
 #include <windows.h>
 #include <psapi.h>
+#include <tlhelp32.h>
 // clang-format on
 
 #include <algorithm>
@@ -85,6 +86,19 @@ Sample sample(const Player& player) {
     s.decoder_dropped = static_cast<int64_t>(counter(text, "decoder-frame-drop-count"));
     s.working_set = memory_of(player.process.hProcess).WorkingSetSize;
     return s;
+}
+
+// A player core runs threads of its own; they go with it.
+int thread_count(DWORD process_id) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return -1;
+    int count = 0;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
+        count += entry.th32OwnerProcessID == process_id;
+    CloseHandle(snapshot);
+    return count;
 }
 
 double cpu_per_second(const Sample& from, const Sample& to) {
@@ -252,6 +266,7 @@ struct Figures {
     uint64_t highest_working_set = 0;
     uint64_t peak_before = 0, peak_after = 0;
     uint64_t after_next = 0;
+    int threads_before = 0, threads_with_pictures = 0, threads_after_next = 0;
 };
 
 bool measure(const Options& options, Figures& f) {
@@ -263,6 +278,7 @@ bool measure(const Options& options, Figures& f) {
     Sleep(options.phase_ms());
     f.idle_end = sample(*player);
     f.peak_before = memory_of(player->process.hProcess).PeakWorkingSetSize;
+    f.threads_before = thread_count(player->process.dwProcessId);
 
     const SeekLine line = seek_line(player->main);
     // Every place once after the first, which also starts the pictures' core, each about half the
@@ -293,6 +309,7 @@ bool measure(const Options& options, Figures& f) {
     f.sweep_end = sample(*player);
     f.highest_working_set = std::max<uint64_t>(f.highest_working_set, f.sweep_end.working_set);
     f.peak_after = memory_of(player->process.hProcess).PeakWorkingSetSize;
+    f.threads_with_pictures = thread_count(player->process.dwProcessId);
 
     pointer_off(*player);
     f.after_start = sample(*player);
@@ -301,6 +318,7 @@ bool measure(const Options& options, Figures& f) {
 
     const bool handed = hand_over_next(options, *player);
     f.after_next = memory_of(player->process.hProcess).WorkingSetSize;
+    f.threads_after_next = thread_count(player->process.dwProcessId);
     return close_player(*player) && handed && f.first_picture_ms >= 0;
 }
 
@@ -356,6 +374,9 @@ void report(const Options& options, const Figures& f, uint64_t control_after_nex
         "[goal given back: %s]\n",
         options.seconds, mib(static_cast<double>(f.after_next)), mib(static_cast<double>(control_after_next)), kept,
         goal(kept <= 8));
+    std::printf(
+        "threads of the program: %d before the first picture, %d with the pictures' core, %d in the next file\n",
+        f.threads_before, f.threads_with_pictures, f.threads_after_next);
 }
 
 std::optional<Options> parse_arguments() {
