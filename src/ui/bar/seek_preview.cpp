@@ -8,8 +8,7 @@
 std::optional<int64_t> seek_preview_second(const PlaybackState& playback, double fraction) {
     // An endless stream has no time to point at. A file that played to its end keeps its last frame,
     // and a press on the seek bar still jumps back into it.
-    if (!playback.file_loaded || !(playback.duration > 0) || std::isinf(playback.duration))
-        return std::nullopt;
+    if (!playback.file_loaded || !(playback.duration > 0) || std::isinf(playback.duration)) return std::nullopt;
     const double clamped = fraction > 0 ? (fraction < 1 ? fraction : 1) : 0;
     return static_cast<int64_t>(whole_seconds(clamped * playback.duration));
 }

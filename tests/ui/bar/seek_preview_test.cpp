@@ -18,7 +18,7 @@ TEST(SeekPreviewTime, ClockOfTheBarOrNothing) {
         {100, true, false, 0.5, "0:50"}, {100, true, false, -0.2, "0:00"},    {100, true, false, 1.5, "1:40"},
         {3599, true, false, 1, "59:59"}, {3600, true, false, 0.5, "0:30:00"}, {7265, true, false, 1, "2:01:05"},
         {0, true, false, 0.5, ""},       {NAN, true, false, 0.5, ""},         {INFINITY, true, false, 0.5, ""},
-        {100, false, false, 0.5, ""},    {100, true, true, 0.5, "0:50"},          {100, true, false, NAN, "0:00"},
+        {100, false, false, 0.5, ""},    {100, true, true, 0.5, "0:50"},      {100, true, false, NAN, "0:00"},
     };
     for (const Case& c : cases) {
         PlaybackState playback;
