@@ -24,7 +24,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // Nothing to hear, show or remember, no scripts or configuration of the user's; key frames only,
-// seeked to and decoded, in software, with little read ahead. keep-open holds the last frame of a seek to the end.
+// seeked to and decoded, in software, with little read ahead. keep-open holds the last frame of a
+// seek to the end.
 constexpr const char* kPreviewOptions[][2] = {
     {"config", "no"},
     {"load-scripts", "no"},
@@ -59,7 +60,6 @@ struct Session {
     mpv_handle* handle = nullptr;
     mpv_render_context* render = nullptr;
     std::string opened;  // the file asked for; its wishes seek in it
-    bool loaded = false;
     std::string failed;  // a file that could not be opened
     std::optional<PreviewWish> in_flight;
     Clock::time_point since;
@@ -157,9 +157,6 @@ void read_events(PreviewWorker& worker, Session& session) {
         const mpv_event* event = api.mpv_wait_event(session.handle, 0);
         if (!event || event->event_id == MPV_EVENT_NONE) return;
         switch (event->event_id) {
-            case MPV_EVENT_FILE_LOADED:
-                session.loaded = true;
-                break;
             case MPV_EVENT_PLAYBACK_RESTART:
                 finish_in_flight(worker, session);
                 break;
@@ -196,7 +193,6 @@ void start_wish(PreviewWorker& worker, Session& session, PreviewWish wish) {
             return fail_in_flight(worker, session);
         }
         session.opened = wish.file;
-        session.loaded = false;
     } else {
         const char* seek[] = {"seek", second.c_str(), "absolute+keyframes", nullptr};
         if (api.mpv_command_async(session.handle, kReplySeek, seek) < 0) return;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "base/wide_win.h"
+#include "bench_process_win.h"
 #include "bench_report.h"
 #include "support/temp_appdata_win.h"
 
@@ -41,8 +42,6 @@ uint64_t now_filetime() {
     return (uint64_t{now.dwHighDateTime} << 32) | now.dwLowDateTime;
 }
 
-std::wstring quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
 // A resumed run would start with a seek: every player run starts from the beginning.
 void clear_resume_points() {
     wchar_t appdata[MAX_PATH];
@@ -56,20 +55,6 @@ void clear_resume_points() {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + found.cFileName).c_str());
     } while (FindNextFileW(search, &found));
     FindClose(search);
-}
-
-struct WindowSearch {
-    DWORD process_id;
-    HWND found;
-};
-
-BOOL CALLBACK find_process_window(HWND window, LPARAM data) {
-    auto& search = *reinterpret_cast<WindowSearch*>(data);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search.process_id || !IsWindowVisible(window) || GetWindow(window, GW_OWNER)) return TRUE;
-    search.found = window;
-    return FALSE;
 }
 
 bool nothing_to_paint(HWND window) {
@@ -86,11 +71,7 @@ uint64_t wait_window_painted(const PROCESS_INFORMATION& process, DWORD timeout_m
     const DWORD deadline = GetTickCount() + timeout_ms;
     HWND window = nullptr;
     while (static_cast<int32_t>(deadline - GetTickCount()) > 0) {
-        if (!window) {
-            WindowSearch search{process.dwProcessId, nullptr};
-            EnumWindows(find_process_window, reinterpret_cast<LPARAM>(&search));
-            window = search.found;
-        }
+        if (!window) window = process_main_window(process.dwProcessId);
         if (window && IsWindowVisible(window) && nothing_to_paint(window)) return now_filetime();
         if (WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0) return 0;
     }
@@ -101,18 +82,6 @@ uint64_t creation_filetime(HANDLE process) {
     FILETIME creation, exit, kernel, user;
     if (!GetProcessTimes(process, &creation, &exit, &kernel, &user)) return 0;
     return (uint64_t{creation.dwHighDateTime} << 32) | creation.dwLowDateTime;
-}
-
-// Closes the process's main window with WM_CLOSE and waits for the process to end; kills it when it
-// will not.
-bool close_and_wait(const PROCESS_INFORMATION& process) {
-    WindowSearch search{process.dwProcessId, nullptr};
-    EnumWindows(find_process_window, reinterpret_cast<LPARAM>(&search));
-    if (search.found) PostMessageW(search.found, WM_CLOSE, 0, 0);
-    if (search.found && WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) return true;
-    TerminateProcess(process.hProcess, 1);
-    WaitForSingleObject(process.hProcess, 10000);
-    return false;
 }
 
 std::optional<RunSample> run_once(const Side& side, const Options& options, const std::wstring& report_path) {

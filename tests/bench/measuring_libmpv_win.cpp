@@ -132,13 +132,16 @@ uint64_t committed_private_bytes() {
     return total;
 }
 
+double performance_seconds() {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 void sample_window(double window_s) {
     const std::wstring path = environment(L"TARNWICK_BENCH_LOG");
-    const LARGE_INTEGER start_count = [] {
-        LARGE_INTEGER c;
-        QueryPerformanceCounter(&c);
-        return c;
-    }();
+    const double start_s = performance_seconds();
     const double cpu0 = process_cpu(), ui0 = ui_thread_cpu();
     if (g_bar) {
         RECT client{};
@@ -151,11 +154,8 @@ void sample_window(double window_s) {
 
     Sleep(static_cast<DWORD>(window_s * 1000));
 
-    LARGE_INTEGER end_count, frequency;
-    QueryPerformanceCounter(&end_count);
-    QueryPerformanceFrequency(&frequency);
     RunReport report;
-    report.window_s = static_cast<double>(end_count.QuadPart - start_count.QuadPart) / frequency.QuadPart;
+    report.window_s = performance_seconds() - start_s;
     report.cpu_s = process_cpu() - cpu0;
     report.ui_cpu_s = ui_thread_cpu() - ui0;
     report.wakeups = g_wakeups - wakeups0;
@@ -188,13 +188,6 @@ void start_sampler() {
     double window_s = text.empty() ? 15 : _wtof(text.c_str());
     if (!(window_s > 0)) window_s = 15;
     g_sampler = std::thread(sample_window, window_s);
-}
-
-double performance_seconds() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 // A counter of the core that starts again from 0 (a new file, a loop of the same one) adds on.

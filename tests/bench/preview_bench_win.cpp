@@ -31,6 +31,7 @@
 #include <vector>
 
 #include "base/wide_win.h"
+#include "bench_process_win.h"
 #include "support/temp_appdata_win.h"
 #include "ui/bar/bar_layout.h"
 
@@ -105,8 +106,6 @@ double cpu_per_second(const Sample& from, const Sample& to) {
     return (to.cpu_s - from.cpu_s) / (to.wall_s - from.wall_s);
 }
 
-std::wstring quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
 bool start_program(const Options& options, const std::wstring& file, PROCESS_INFORMATION& process) {
     std::wstring command_line = quoted(options.player) + L" " + quoted(file);
     const std::wstring folder = options.player.substr(0, options.player.find_last_of(L"\\/"));
@@ -114,16 +113,6 @@ bool start_program(const Options& options, const std::wstring& file, PROCESS_INF
     startup.cb = sizeof startup;
     return CreateProcessW(options.player.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           folder.c_str(), &startup, &process) != FALSE;
-}
-
-HWND main_window_of(DWORD process_id) {
-    for (HWND window = FindWindowExW(nullptr, nullptr, L"TarnwickLight.Main", nullptr); window;
-         window = FindWindowExW(nullptr, window, L"TarnwickLight.Main", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == process_id && IsWindowVisible(window)) return window;
-    }
-    return nullptr;
 }
 
 // Playing once the measuring library writes the dropped frames, which it starts at the first frame.
@@ -143,7 +132,7 @@ std::optional<Player> launch(const Options& options, const std::wstring& tag) {
     SetEnvironmentVariableW(L"TARNWICK_BENCH_COUNTERS", player.counters.c_str());
     if (!start_program(options, options.clip, player.process)) return std::nullopt;
     const DWORD deadline = GetTickCount() + 60000;
-    while (!(player.main = main_window_of(player.process.dwProcessId)) &&
+    while (!(player.main = process_main_window(player.process.dwProcessId)) &&
            static_cast<int32_t>(deadline - GetTickCount()) > 0)
         Sleep(100);
     if (!player.main || !wait_playing(player, 60000)) {
@@ -155,9 +144,7 @@ std::optional<Player> launch(const Options& options, const std::wstring& tag) {
 }
 
 bool close_player(const Player& player) {
-    PostMessageW(player.main, WM_CLOSE, 0, 0);
-    const bool closed = WaitForSingleObject(player.process.hProcess, 60000) == WAIT_OBJECT_0;
-    if (!closed) TerminateProcess(player.process.hProcess, 1);
+    const bool closed = close_and_wait(player.process);
     CloseHandle(player.process.hThread);
     CloseHandle(player.process.hProcess);
     return closed;
